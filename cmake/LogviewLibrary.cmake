@@ -1,0 +1,37 @@
+# liblogview.so: the object files of every layer library, with the public header.
+set(_layer_targets)
+foreach(_name IN LISTS LOGVIEW_LIBRARY_TARGETS)
+  if(TARGET ${_name})
+    get_target_property(_type ${_name} TYPE)
+    if(_type STREQUAL "STATIC_LIBRARY")
+      list(APPEND _layer_targets ${_name})
+    endif()
+  endif()
+endforeach()
+
+set(_layer_objects)
+foreach(t IN LISTS _layer_targets)
+  list(APPEND _layer_objects $<TARGET_OBJECTS:${t}>)
+endforeach()
+add_library(logview SHARED ${PROJECT_SOURCE_DIR}/shell/library_load.cc ${_layer_objects})
+target_link_libraries(logview PUBLIC SQLite::SQLite3 EXPAT::EXPAT Threads::Threads)
+target_include_directories(logview PUBLIC
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+set_target_properties(logview PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+
+install(TARGETS logview EXPORT logviewTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/logview DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT logviewTargets NAMESPACE logview:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+include(CMakePackageConfigHelpers)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/logviewConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)

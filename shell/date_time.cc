@@ -1,0 +1,188 @@
+#include "shell/date_time.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// Floor division, so that negative fields carry downwards like positive ones carry up.
+int64_t FloorDiv(int64_t a, int64_t b) {
+  int64_t q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+  return q;
+}
+
+// Days from 1970-01-01 of a proleptic Gregorian date (month 1..12).
+int64_t DaysFromCivil(int64_t y, int m, int d) {
+  y -= m <= 2;
+  const int64_t era = FloorDiv(y, 400);
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(int64_t z, int& year, int& month, int& day) {
+  z += 719468;
+  const int64_t era = FloorDiv(z, 146097);
+  const int64_t doe = z - era * 146097;
+  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int64_t mp = (5 * doy + 2) / 153;
+  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  year = static_cast<int>(yoe + era * 400 + (month <= 2));
+}
+
+const int64_t kEpoch1601 = DaysFromCivil(1601, 1, 1);  // days from 1970
+const int64_t kEpoch1899 = DaysFromCivil(1899, 12, 30);
+
+std::string Printf(const char* format, int a, int b, int c) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, a, b, c);
+  return buffer;
+}
+
+}  // namespace
+
+CDateTime CDateTime::FromFields(int year, int month, int day, int hour, int minute, int second,
+                                int millisecond) {
+  if (year < kMinYear || year > kMaxYear || month < 1 || month > 12) return Invalid();
+  const int64_t days = DaysFromCivil(year, month, 1) - kEpoch1601 + (static_cast<int64_t>(day) - 1);
+  const int64_t ms = (((static_cast<int64_t>(hour) * 60 + minute) * 60 + second) * 1000) + millisecond;
+  return CDateTime(kValid, days * kTicksPerDay + ms * kTicksPerMillisecond);
+}
+
+CDateTime::Fields CDateTime::Split() const {
+  if (!IsValid()) return Fields{-1, -1, -1, -1, -1, -1, -1, -1};
+  const int64_t days = FloorDiv(m_ticks, kTicksPerDay);
+  const int64_t inDay = m_ticks - days * kTicksPerDay;
+  Fields f{};
+  CivilFromDays(days + kEpoch1601, f.year, f.month, f.day);
+  const int64_t ms = inDay / kTicksPerMillisecond;
+  f.millisecond = static_cast<int>(ms % 1000);
+  f.second = static_cast<int>(ms / 1000 % 60);
+  f.minute = static_cast<int>(ms / 60000 % 60);
+  f.hour = static_cast<int>(ms / 3600000);
+  // 1601-01-01 was a Monday.
+  f.dayOfWeek = static_cast<int>(((days % 7) + 7 + 1) % 7);
+  return f;
+}
+
+double CDateTime::ToDayCount() const {
+  const int64_t days = FloorDiv(m_ticks, kTicksPerDay);
+  const double fraction = static_cast<double>(m_ticks - days * kTicksPerDay) / kTicksPerDay;
+  const int64_t whole = days + kEpoch1601 - kEpoch1899;
+  // Before the epoch the day count is negative while its fraction still
+  // counts forwards into the day: -1.25 is 1899-12-29 06:00.
+  return whole >= 0 ? static_cast<double>(whole) + fraction
+                    : static_cast<double>(whole) - fraction;
+}
+
+CDateTime CDateTime::FromDayCount(double days) {
+  if (!std::isfinite(days)) return Invalid();
+  const double whole = std::trunc(days);
+  const double fraction = std::fabs(days - whole);
+  const int64_t dayNumber = static_cast<int64_t>(whole) + kEpoch1899 - kEpoch1601;
+  // Round to the millisecond: the day count cannot hold finer steps exactly.
+  const int64_t ms = std::llround(fraction * 86400000.0);
+  return CDateTime(kValid, dayNumber * kTicksPerDay + ms * kTicksPerMillisecond);
+}
+
+std::string CDateTime::FormatLogTime() const {
+  if (m_status == kNull) return {};
+  const Fields f = Split();
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", f.year, f.month, f.day, f.hour,
+                f.minute, f.second);
+  return buffer;
+}
+
+std::string CDateTime::FormatLogTimeMs() const {
+  if (m_status == kNull) return {};
+  const Fields f = Split();
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d%03d", f.year, f.month, f.day,
+                f.hour, f.minute, f.second, f.millisecond);
+  return buffer;
+}
+
+int64_t CDateTime::QueryLiteral() const {
+  const Fields f = Split();
+  return ((((static_cast<int64_t>(f.year) * 100 + f.month) * 100 + f.day) * 100 + f.hour) * 100 +
+          f.minute) * 100 + f.second;
+}
+
+std::string CDateTime::FormatListCell() const {
+  if (m_status == kNull) return {};
+  const Fields f = Split();
+  return Printf("%04d/%02d/%02d ", f.year, f.month, f.day) +
+         Printf("%02d:%02d:%02d", f.hour, f.minute, f.second);
+}
+
+std::string CDateTime::FormatDate() const {
+  if (m_status == kNull) return {};
+  const Fields f = Split();
+  return Printf("%04d/%02d/%02d", f.year, f.month, f.day);
+}
+
+std::string CDateTime::FormatTime() const {
+  if (m_status == kNull) return {};
+  const Fields f = Split();
+  return Printf("%02d:%02d:%02d", f.hour, f.minute, f.second);
+}
+
+std::string CDateTime::FormatWire() const {
+  if (!IsValid()) return "null";
+  const Fields f = Split();
+  return Printf("%d/%02d/%02d;", f.year, f.month, f.day) +
+         Printf("%02d:%02d:%02d", f.hour, f.minute, f.second);
+}
+
+std::string CDateTime::DailyFileName(const char* logName, const char* extension) const {
+  const Fields f = Split();
+  char buffer[320];
+  std::snprintf(buffer, sizeof buffer, "%s_%04d%02d%02d.%s", logName, f.year, f.month, f.day,
+                extension);
+  return buffer;
+}
+
+CDateTime CDateTime::ParseLogTime(const char* text) {
+  if (text == nullptr) return Invalid();
+  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
+  if (std::strlen(text) == 17) {
+    if (std::sscanf(text, "%4d%2d%2d%2d%2d%2d%3d", &y, &mo, &d, &h, &mi, &s, &ms) != 7)
+      return Invalid();
+  } else if (std::sscanf(text, "%4d%2d%2d%2d%2d%2d", &y, &mo, &d, &h, &mi, &s) != 6) {
+    return Invalid();
+  }
+  return FromFields(y, mo, d, h, mi, s, ms);
+}
+
+bool CDateTime::ParseListCell(const char* text, CDateTime& out) {
+  int y, mo, d, h, mi, s;
+  if (text == nullptr ||
+      std::sscanf(text, "%04d/%02d/%02d %02d:%02d:%02d", &y, &mo, &d, &h, &mi, &s) != 6)
+    return false;
+  out = FromFields(y, mo, d, h, mi, s);
+  return true;
+}
+
+CDateTime CDateTime::ParseWire(const char* text) {
+  if (text == nullptr) return Invalid();
+  if (std::strcmp(text, "null") == 0) return Null();
+  int y, mo, d, h, mi, s;
+  if (std::sscanf(text, "%d/%d/%d;%d:%d:%d", &y, &mo, &d, &h, &mi, &s) != 6) return Invalid();
+  return FromFields(y, mo, d, h, mi, s);
+}
+
+CDateTime CDateTime::Now() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  tm local{};
+  localtime_r(&ts.tv_sec, &local);
+  return FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                    local.tm_min, local.tm_sec, static_cast<int>(ts.tv_nsec / 1000000));
+}

@@ -1,0 +1,1 @@
+// Compiled into liblogview.so only.

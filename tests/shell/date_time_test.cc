@@ -1,0 +1,86 @@
+#include "shell/date_time.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+  return CDateTime::FromFields(y, mo, d, h, mi, s, ms);
+}
+
+TEST(DateTimeTest, BuildRejectsYearAndMonthOutOfRangeAndNormalisesTheRest) {
+  EXPECT_FALSE(At(2024, 13, 1).IsValid());
+  EXPECT_FALSE(At(2024, 0, 1).IsValid());
+  EXPECT_FALSE(At(29001, 1, 1).IsValid());
+  EXPECT_FALSE(At(-29001, 1, 1).IsValid());
+  EXPECT_TRUE(At(29000, 12, 31).IsValid());
+  EXPECT_TRUE(At(-29000, 1, 1).IsValid());
+
+  EXPECT_EQ(At(2024, 1, 31, 23, 59, 61).FormatListCell(), "2024/02/01 00:00:01");
+  EXPECT_EQ(At(2024, 2, 30).FormatDate(), "2024/03/01");             // leap year
+  EXPECT_EQ(At(2023, 12, 31, 23, 59, 59, 1000).FormatListCell(), "2024/01/01 00:00:00");
+  EXPECT_EQ(At(2024, 3, 1, 0, 0, -1).FormatListCell(), "2024/02/29 23:59:59");
+}
+
+TEST(DateTimeTest, SplitGivesFieldsOrMinusOneWhenNotValid) {
+  const CDateTime::Fields f = At(2024, 1, 31, 8, 9, 10, 11).Split();
+  EXPECT_EQ(f.year, 2024);
+  EXPECT_EQ(f.month, 1);
+  EXPECT_EQ(f.day, 31);
+  EXPECT_EQ(f.hour, 8);
+  EXPECT_EQ(f.minute, 9);
+  EXPECT_EQ(f.second, 10);
+  EXPECT_EQ(f.millisecond, 11);
+  EXPECT_EQ(f.dayOfWeek, 3);  // a Wednesday
+  EXPECT_EQ(CDateTime().Split().year, 1601);
+
+  const CDateTime::Fields bad = CDateTime::Invalid().Split();
+  EXPECT_EQ(bad.year, -1);
+  EXPECT_EQ(bad.second, -1);
+  EXPECT_EQ(CDateTime::Invalid().FormatListCell(), "-001/-1/-1 -1:-1:-1");
+  EXPECT_EQ(CDateTime::Null().FormatListCell(), "");
+}
+
+TEST(DateTimeTest, TextFormsAndReaders) {
+  const CDateTime t = At(2024, 1, 31, 23, 59, 59, 7);
+  EXPECT_EQ(t.FormatLogTime(), "20240131235959");
+  EXPECT_EQ(t.FormatLogTimeMs(), "20240131235959007");
+  EXPECT_EQ(t.QueryLiteral(), 20240131235959LL);
+  EXPECT_EQ(t.FormatDate(), "2024/01/31");
+  EXPECT_EQ(t.FormatTime(), "23:59:59");
+  EXPECT_EQ(t.FormatWire(), "2024/01/31;23:59:59");
+  EXPECT_EQ(CDateTime::Null().FormatWire(), "null");
+  EXPECT_EQ(t.DailyFileName("EventLog"), "EventLog_20240131.db");
+
+  EXPECT_EQ(CDateTime::ParseLogTime("20240131235959123").Split().millisecond, 123);
+  EXPECT_EQ(CDateTime::ParseLogTime("20240131235959").Split().millisecond, 0);
+  // Any length but 17 is read with the 14-digit form.
+  EXPECT_EQ(CDateTime::ParseLogTime("2024013123595912").FormatLogTime(), "20240131235959");
+  EXPECT_FALSE(CDateTime::ParseLogTime("yesterday").IsValid());
+  EXPECT_FALSE(CDateTime::ParseLogTime("20241331000000").IsValid());
+
+  CDateTime cell;
+  EXPECT_TRUE(CDateTime::ParseListCell("2024/01/31 08:00:05", cell));
+  EXPECT_EQ(cell, At(2024, 1, 31, 8, 0, 5));
+  EXPECT_FALSE(CDateTime::ParseListCell("2024/01/31", cell));
+
+  EXPECT_EQ(CDateTime::ParseWire("2024/1/31;8:0:5"), At(2024, 1, 31, 8, 0, 5));
+  EXPECT_EQ(CDateTime::ParseWire("null").GetStatus(), CDateTime::kNull);
+  EXPECT_FALSE(CDateTime::ParseWire("31.1.2024").IsValid());
+}
+
+TEST(DateTimeTest, DayCountRoundTripsAndSpansCompareByTicks) {
+  EXPECT_DOUBLE_EQ(At(1899, 12, 30).ToDayCount(), 0.0);
+  EXPECT_DOUBLE_EQ(At(1900, 1, 1, 12).ToDayCount(), 2.5);
+  EXPECT_DOUBLE_EQ(At(1899, 12, 29, 6).ToDayCount(), -1.25);
+  for (const CDateTime& t : {At(2024, 1, 31, 23, 59, 59), At(1899, 12, 29, 6), At(1601, 1, 1)})
+    EXPECT_EQ(CDateTime::FromDayCount(t.ToDayCount()), t) << t.FormatListCell();
+
+  const CDateTime day = At(2024, 1, 31);
+  const CDateTime end = day + CDateTime::kTicksPerDay - CDateTime::kTicksPerSecond;
+  EXPECT_EQ(end.FormatListCell(), "2024/01/31 23:59:59");
+  EXPECT_LT(day, end);
+  EXPECT_EQ(end - day, CDateTime::kTicksPerDay - CDateTime::kTicksPerSecond);
+}
+
+}  // namespace
