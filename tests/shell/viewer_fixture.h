@@ -33,7 +33,7 @@ struct ShowArgs {
   int showEventLog = 0, showSystemLog = 0, showCounting = 0, showCountingDiagram = 0;
   int showMetadataLog = 0, showBackupLog = 0, showIvsLog = 0, showEdgeStorage = 0;
   int remoteCameraList = 0, serverPort = 5160;
-  std::string serverAddress;
+  std::string serverAddress{};
   unsigned long userSessionNo = 0;
   CUserAccount* userAccount = nullptr;
   int cameraCount = 0, modeless = 1, show = 1, genericCameraNames = 0, nvrMode = 0;

@@ -127,6 +127,7 @@ TEST_F(ViewerTest, ModalViewerNeverTouchesTheSingleton) {
   EXPECT_EQ(Titles(Viewer()), (std::vector<int>{5}));
 
   // A modal viewer before any modeless one makes no window.
+  CLogViewerDlg::SetModalLoop(nullptr);
   DestroyLogViewerApp();
   CreateLogViewerApp();
   Show(&m_host, {.showEventLog = 1, .modeless = 0});
