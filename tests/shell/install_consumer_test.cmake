@@ -1,5 +1,5 @@
 # Installs the built library into a scratch prefix, then configures, builds and
-# runs tests/shell/install_consumer against that prefix.
+# runs the example host (examples/host) against that prefix.
 # -D BUILD_DIR, SOURCE_DIR, WORK_DIR, GENERATOR, CXX_COMPILER, SANITIZE
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
@@ -23,4 +23,4 @@ run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 # An installation folder of its own, so the viewer reads no registry file.
 file(MAKE_DIRECTORY ${WORK_DIR}/installation)
 set(ENV{LOGVIEW_INSTALL} ${WORK_DIR}/installation)
-run(${WORK_DIR}/build/consumer)
+run(${WORK_DIR}/build/logview-example-host)
