@@ -167,9 +167,10 @@ class SystemTextMaker {
     const std::string path = variant == kCommaPath ? "E:\\Cases\\Case 2024-117, " + CameraName(r.param1) + "\\clip_01.avi"
                                                    : "D:\\Export\\" + fileName + "_" + Stamp(second) + ".avi";
     static const char* const tools[] = {"None", "Watermark", "Privacy Mask"};
-    const std::string index = variant == kAllIndex  ? kAllRecords
-                              : variant == kNoIndex ? std::string()
-                                                    : (m_random.Percent(70) ? std::to_string(m_random.Between(1, 4)) : "1,3");
+    const std::string index = variant == kAllIndex    ? kAllRecords
+                              : variant == kNoIndex   ? std::string()
+                              : variant == kCommaPath ? "1,3"
+                                                      : std::to_string(m_random.Between(1, 4));
     r.text = ExportVideoString(variant != kFailed, Span(user, second), CameraName(r.param1), path,
                                m_random.Percent(40), m_random.Percent(50) ? "AVI" : "MP4",
                                m_random.Percent(60) ? "1920x1080" : "1280x720", tools[m_random.Below(3)], index);
