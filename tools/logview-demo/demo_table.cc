@@ -1,8 +1,6 @@
 #include "tools/logview-demo/demo_table.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 
 DemoRandom DemoDay::Random(uint64_t tableKey) const {
   return DemoRandom(seed, static_cast<uint64_t>(DayNumber()) * 64 + tableKey);
@@ -38,13 +36,4 @@ std::vector<int> PlanKinds(DemoRandom& random, int count, const std::vector<int>
   while (static_cast<int>(plan.size()) < count) plan.push_back(random.Weighted(weights));
   for (int i = count - 1; i > 0; --i) std::swap(plan[static_cast<size_t>(i)], plan[static_cast<size_t>(random.Between(0, i))]);
   return plan;
-}
-
-std::string Format(const char* format, ...) {
-  char buffer[1024];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
 }

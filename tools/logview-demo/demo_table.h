@@ -11,6 +11,7 @@
 #include "shell/date_time.h"
 #include "tools/logview-demo/demo_random.h"
 #include "tools/logview-demo/demo_world.h"
+#include "tools/logview-demo/format.h"
 #include "tools/logview-demo/sqlite_file.h"
 
 // The day being written.
@@ -50,6 +51,3 @@ std::vector<int> TimesOfDay(DemoRandom& random, int count);
 // rest drawn by weight.
 std::vector<int> PlanKinds(DemoRandom& random, int count, const std::vector<int>& weights,
                            int64_t dayNumber);
-
-// snprintf into a std::string (texts of the demo records are short).
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

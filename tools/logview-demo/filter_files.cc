@@ -1,6 +1,6 @@
 #include "tools/logview-demo/filter_files.h"
 
-#include "tools/logview-demo/demo_table.h"
+#include "tools/logview-demo/format.h"
 
 namespace {
 
