@@ -55,7 +55,10 @@ class ServerFixture : public ::testing::Test {
     if (adjust) adjust(settings);
     vxpp_server::UserStore users;
     ASSERT_TRUE(users.Load(m_folder));
-    m_service = std::make_unique<vxpp_server::Service>(m_folder, settings, users);
+    Run(std::make_unique<vxpp_server::Service>(m_folder, settings, users));
+  }
+  void Run(std::unique_ptr<vxpp_server::Service> service) {
+    m_service = std::move(service);
     vxpp_server::ServerOptions options;
     options.port = 0;
     options.log = [this](const std::string& line) {

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "protocol/result_codes.h"
+#include "tools/logview-demo/demo_installation.h"
 #include "tools/server_fixture.h"
 
 namespace {
@@ -120,6 +121,29 @@ TEST_F(ServerTest, IdentityFunctionsLimitsAndFailoverData) {
   EXPECT_EQ(m_client.NextCSeq(), 9u);
   EXPECT_EQ(LogLines().size(), 9u);
   EXPECT_NE(LogLines().front().find("USERLOGIN 200"), std::string::npos);
+}
+
+TEST_F(ServerTest, DemoInstallationServesItsUsers) {
+  DemoOptions demo;
+  demo.days = 1;
+  demo.eventsPerDay = 10;
+  demo.folder = m_folder + "/site";
+  std::string problems;
+  ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
+  Run(vxpp_server::Service::Load(demo.folder, &problems));
+  EXPECT_EQ(problems, "");
+
+  uint32_t key = 0;
+  ASSERT_EQ(m_client.GetLoginHandshakingKey(kUrl, "admin", "admin", "", key), 0);
+  EXPECT_EQ(Login("admin", "admin", key), vxpp::kLoginSuccess);
+  EXPECT_EQ(m_privileges.privilegeMask, UINT64_MAX);
+  EXPECT_FALSE(m_info.cameraIds.empty());
+  EXPECT_EQ(Login("operator", "operator"), vxpp::kLoginSuccess);
+  EXPECT_EQ(m_privileges.allowRemotePlaybackChannels, "4");
+  EXPECT_EQ(Login("chief", "chief"), vxpp::kLoginUserNotValid);
+  EXPECT_EQ(Login("chief", "chief", 0, "second"), vxpp::kLoginSuccess);
+  EXPECT_EQ(Login("guard01", "guard01"), vxpp::kLoginSuccess);
+  EXPECT_EQ(m_privileges.privilegeMask, 1u);
 }
 
 // A raw connection to the server, for what our client never sends.
