@@ -9,6 +9,7 @@
 #include "tools/logview-demo/ini_files.h"
 #include "tools/logview-demo/log_file_writer.h"
 #include "tools/logview-demo/registry_writer.h"
+#include "tools/logview-demo/vxpp_service_files.h"
 
 namespace fs = std::filesystem;
 
@@ -146,5 +147,7 @@ bool WriteDemoInstallation(const DemoOptions& options, const DemoProgress& progr
          WriteFile(root, "SupportedEdgeEventListOfDP.ini", SupportedEdgeEventIni(world), error) &&
          WriteFile(root, "IVSConfigForBackup.ini", IvsConfigForBackupIni(world), error) &&
          WriteFile(root, "db/filter/CombinedCounterFilter.xml", CombinedCounterFilterXml(world), error) &&
-         WriteFile(root, "db/filter/IVS.xml", IvsFilterXml(world), error);
+         WriteFile(root, "db/filter/IVS.xml", IvsFilterXml(world), error) &&
+         WriteFile(root, "vxpp-users.ini", VxppUsersIni(world), error) &&
+         WriteFile(root, "vxpp-server.ini", VxppServerIni(world), error);
 }
