@@ -7,8 +7,11 @@ int CTabControlModel::InsertTab(int index, const std::string& title, uint32_t it
   if (index < 0 || index > GetItemCount()) index = GetItemCount();
   m_tabs.insert(m_tabs.begin() + index, CTabItem{title, itemValue, page});
   NotifyChanged(Property::kItems);
-  if (m_current == kNone || m_current >= index) {
-    m_current = (m_current == kNone) ? index : m_current + 1;
+  if (GetItemCount() == 1) {
+    m_current = 0;
+    NotifyChanged(Property::kSelection);
+  } else if (m_current != kNone && m_current >= index) {
+    ++m_current;
     NotifyChanged(Property::kSelection);
   }
   return index;

@@ -4,7 +4,7 @@
 // focusing pages is left to that owner; this model only keeps the tabs, the
 // current one and the geometry of the tab band.
 //
-// The first tab added becomes current.  Inserting or removing a tab before
+// A tab added to an empty control becomes current.  Inserting or removing a tab before
 // the current one keeps the same tab current; removing the current tab
 // leaves none current.  Indexes outside the tabs are refused (false or
 // kNone).

@@ -37,7 +37,9 @@ TEST(TabControlModelTest, CurrentTabFollowsInsertsAndRemovals) {
   EXPECT_EQ(tabs.GetCurSel(), 1);
   EXPECT_TRUE(tabs.RemoveTab(1));
   EXPECT_EQ(tabs.GetCurSel(), CTabControlModel::kNone);
-  EXPECT_FALSE(tabs.RemoveTab(1));
+  tabs.AddTab("IVS", 3, nullptr);  // only a first tab is made current
+  EXPECT_EQ(tabs.GetCurSel(), CTabControlModel::kNone);
+  EXPECT_FALSE(tabs.RemoveTab(2));
   EXPECT_EQ(tabs.SetCurSel(3), CTabControlModel::kNone);
 }
 
