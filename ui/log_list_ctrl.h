@@ -17,8 +17,8 @@
 // sort state outlives SetItemCount (a new search keeps the header's state)
 // and is forgotten when columns are inserted or deleted.
 //
-// Notifications: OnChanged (kColumns, kStyle, kSelection, kSort and the window's
-// own); OnRowsReset after SetItemCount; OnRowsChanged(first, last) after
+// Notifications: OnChanged (kColumns, kStyle, kSelection, kSort and the
+// window's own); OnRowsReset after SetItemCount; OnRowsChanged(first, last) after
 // RedrawItems and Invalidate; OnSortRequest and OnRowDoubleClicked for what
 // the user does (ClickHeader, DoubleClickRow).  A widget front end mirrors
 // the list as a table model: rows reset on OnRowsReset, cells changed on

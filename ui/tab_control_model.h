@@ -4,10 +4,10 @@
 // focusing pages is left to that owner; this model only keeps the tabs, the
 // current one and the geometry of the tab band.
 //
-// A tab added to an empty control becomes current.  Inserting or removing a tab before
-// the current one keeps the same tab current; removing the current tab
-// leaves none current.  Indexes outside the tabs are refused (false or
-// kNone).
+// A tab added to an empty control becomes current.  Inserting or removing
+// a tab before the current one keeps the same tab current; removing the
+// current tab leaves none current.  Indexes outside the tabs are refused
+// (false or kNone).
 //
 // A change asked for by the user (UserSelect) is first put to the guard,
 // which may refuse it; SetCurSel is the owner's own change and is not
