@@ -28,10 +28,9 @@ int CompareNoCase(const std::string& a, const std::string& b) {
 CComboBoxModel::CComboBoxModel(bool sorted) : CWindowModel(kComboBoxClass), m_sorted(sorted) {}
 
 int CComboBoxModel::SortedPosition(const std::string& text) const {
-  auto it = std::upper_bound(m_entries.begin(), m_entries.end(), text,
-                             [](const std::string& t, const Entry& e) {
-                               return CompareNoCase(t, e.text) < 0;
-                             });
+  auto it = std::upper_bound(
+      m_entries.begin(), m_entries.end(), text,
+      [](const std::string& t, const Entry& e) { return CompareNoCase(t, e.text) < 0; });
   return static_cast<int>(it - m_entries.begin());
 }
 

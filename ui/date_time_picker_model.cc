@@ -9,7 +9,9 @@ bool CDateTimePickerModel::SetTime(const CDateTime& value) {
   return true;
 }
 
-void CDateTimePickerModel::SetCheck(bool checked) { Update(m_checked, checked, Property::kChecked); }
+void CDateTimePickerModel::SetCheck(bool checked) {
+  Update(m_checked, checked, Property::kChecked);
+}
 
 void CDateTimePickerModel::SetFormat(const std::string& format) {
   Update(m_format, format, Property::kFormat);

@@ -74,8 +74,8 @@ void CLogListCtrl::RedrawItems(int first, int last) {
 std::vector<CListRowView> CLogListCtrl::DrawRows(int first, int count) {
   std::vector<CListRowView> rows;
   const int begin = std::max(first, 0);
-  const int end = static_cast<int>(std::min<int64_t>(int64_t{first} + std::max(count, 0),
-                                                     GetItemCount()));
+  const int end =
+      static_cast<int>(std::min<int64_t>(int64_t{first} + std::max(count, 0), GetItemCount()));
   for (int row = begin; row < end; ++row) {
     CListRowView view;
     view.image = GetItemImage(row);

@@ -105,7 +105,9 @@ class CWindowModel {
 
   // Listens to every change of this window.  Programmatic changes are
   // reported too; only an actual change of a value is reported.
-  [[nodiscard]] CConnection OnChanged(ChangeSlot slot) { return m_changed.Connect(std::move(slot)); }
+  [[nodiscard]] CConnection OnChanged(ChangeSlot slot) {
+    return m_changed.Connect(std::move(slot));
+  }
 
  protected:
   void NotifyChanged(Property property) { m_changed.Emit(property); }

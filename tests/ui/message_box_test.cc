@@ -21,9 +21,9 @@ TEST(MessageBoxTest, DefaultButtonAnswersUnlessAHandlerIsInstalled) {
       shown.push_back(request);
       return CMessageBox::kIdNo;
     });
-    EXPECT_EQ(CMessageBox::Show("Exceed the playback maximun channels.", "Error",
-                                CMessageBox::kIconStop),
-              CMessageBox::kIdNo);
+    EXPECT_EQ(
+        CMessageBox::Show("Exceed the playback maximun channels.", "Error", CMessageBox::kIconStop),
+        CMessageBox::kIdNo);
   }
   EXPECT_EQ(CMessageBox::Show("e", "f", CMessageBox::kOkCancel), CMessageBox::kIdOk);
   ASSERT_EQ(shown.size(), 1u);
