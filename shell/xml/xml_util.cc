@@ -63,11 +63,7 @@ uint32_t CXmlUtil::GetStringValue(std::string_view name, std::string& value) con
 }
 
 uint32_t CXmlUtil::GetAttributeValue(std::string_view name, std::string& value) const {
-  if (m_root == nullptr) return kXmlStatusNotFound;
-  const XmlAttribute* attribute = FindAttributeNoCase(*m_root, name);
-  if (attribute == nullptr) return kXmlStatusNotFound;
-  value = XmlTextToSystem(DecodeXmlEntities(attribute->value));
-  return kXmlStatusOk;
+  return GetElementAttributeValue(m_root, name, value);
 }
 
 uint32_t GetChildUIntValue(const XmlElement* parent, std::string_view name, uint32_t& value) {
@@ -81,6 +77,13 @@ uint32_t GetChildStringValue(const XmlElement* parent, std::string_view name, st
   const XmlElement* element = parent ? parent->Child(name) : nullptr;
   if (element == nullptr) return kXmlStatusNotFound;
   value = element->Contents() ? XmlTextToSystem(*element->Contents()) : std::string();
+  return kXmlStatusOk;
+}
+
+uint32_t GetElementAttributeValue(const XmlElement* element, std::string_view name, std::string& value) {
+  const XmlAttribute* attribute = element ? FindAttributeNoCase(*element, name) : nullptr;
+  if (attribute == nullptr) return kXmlStatusNotFound;
+  value = XmlTextToSystem(DecodeXmlEntities(attribute->value));
   return kXmlStatusOk;
 }
 

@@ -44,6 +44,8 @@ class CXmlUtil {
 uint32_t GetChildUIntValue(const XmlElement* parent, std::string_view name, uint32_t& value);
 uint32_t GetChildStringValue(const XmlElement* parent, std::string_view name, std::string& value);
 
+uint32_t GetElementAttributeValue(const XmlElement* element, std::string_view name, std::string& value);
+
 // The first attribute of `element` whose name equals `name` without regard to case.
 const XmlAttribute* FindAttributeNoCase(const XmlElement& element, std::string_view name);
 
