@@ -150,6 +150,24 @@ std::string FromUtf16(std::u16string_view text, unsigned codePage, bool* usedDef
                    usedDefault);
 }
 
+std::string ToUtf16LeBytes(std::string_view text, unsigned codePage) {
+  std::string bytes;
+  for (char16_t unit : ToUtf16(text, codePage)) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+std::string FromUtf16LeBytes(std::string_view bytes, unsigned codePage) {
+  std::u16string wide;
+  wide.reserve(bytes.size() / 2);
+  for (size_t at = 0; at + 1 < bytes.size(); at += 2)
+    wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
+                                  static_cast<unsigned char>(bytes[at + 1]) << 8);
+  return FromUtf16(wide, codePage);
+}
+
 std::string ConvertCodePage(std::string_view text, unsigned fromCodePage, unsigned toCodePage) {
   if (fromCodePage == toCodePage) return std::string(text);
   return FromUtf16(ToUtf16(text, fromCodePage), toCodePage);

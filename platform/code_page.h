@@ -26,6 +26,11 @@ std::u16string ToUtf16(std::string_view text, unsigned codePage);
 // whether that happened.
 std::string FromUtf16(std::u16string_view text, unsigned codePage, bool* usedDefault = nullptr);
 
+// Narrow text of `codePage` as UTF-16LE bytes (the form Windows keeps text
+// in files and the registry), and back; an odd last byte is dropped.
+std::string ToUtf16LeBytes(std::string_view text, unsigned codePage);
+std::string FromUtf16LeBytes(std::string_view bytes, unsigned codePage);
+
 // Through UTF-16, from one code page to another.  Equal pages return the text unchanged.
 std::string ConvertCodePage(std::string_view text, unsigned fromCodePage, unsigned toCodePage);
 

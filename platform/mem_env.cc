@@ -1,0 +1,88 @@
+#include "platform/mem_env.h"
+
+namespace platform {
+namespace {
+
+std::string Canonical(const std::string& path) {
+  std::string out = path;
+  while (out.size() > 1 && out.back() == '/') out.pop_back();
+  return out;
+}
+
+// "a/b/" for "a/b": what every path inside the folder starts with.
+std::string Inside(const std::string& folder) { return folder == "/" ? folder : folder + "/"; }
+
+const std::string& KeyOf(const std::string& path) { return path; }
+const std::string& KeyOf(const std::pair<const std::string, std::string>& file) { return file.first; }
+
+// Whether a sorted container of paths holds one starting with `prefix`.
+template <typename Sorted>
+bool HoldsPrefix(const Sorted& sorted, const std::string& prefix) {
+  auto it = sorted.lower_bound(prefix);
+  return it != sorted.end() && KeyOf(*it).compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+void MemEnv::CreateFolder(const std::string& path) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_folders.insert(Canonical(path));
+}
+
+bool MemEnv::IsFolderLocked(const std::string& path) const {
+  if (m_folders.count(path) != 0) return true;
+  const std::string prefix = Inside(path);
+  return HoldsPrefix(m_folders, prefix) || HoldsPrefix(m_files, prefix);
+}
+
+bool MemEnv::ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  entries->clear();
+  const std::string path = Canonical(folder);
+  if (!IsFolderLocked(path)) return false;
+  const std::string prefix = Inside(path);
+  // Files and folders below the folder, each child named once.
+  std::map<std::string, FolderEntry> children;
+  auto add = [&](const std::string& inner, bool isFile, uint64_t size) {
+    if (inner.compare(0, prefix.size(), prefix) != 0 || inner.size() == prefix.size()) return;
+    const std::string rest = inner.substr(prefix.size());
+    const size_t slash = rest.find('/');
+    const std::string name = rest.substr(0, slash);
+    const bool isDirectory = !isFile || slash != std::string::npos;
+    children.emplace(name, FolderEntry{name, isDirectory, isDirectory ? 0 : size});
+  };
+  for (const auto& [name, contents] : m_files) add(name, true, contents.size());
+  for (const auto& name : m_folders) add(name, false, 0);
+  for (auto& [name, entry] : children) entries->push_back(entry);
+  return true;
+}
+
+bool MemEnv::FileExists(const std::string& path) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const std::string canonical = Canonical(path);
+  return m_files.count(canonical) != 0 || IsFolderLocked(canonical);
+}
+
+bool MemEnv::DeleteFile(const std::string& path) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  return m_files.erase(Canonical(path)) != 0;
+}
+
+bool MemEnv::ReadFile(const std::string& path, std::string* contents) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  contents->clear();
+  auto it = m_files.find(Canonical(path));
+  if (it == m_files.end()) return false;
+  *contents = it->second;
+  return true;
+}
+
+bool MemEnv::WriteFileAtomic(const std::string& path, const std::string& contents) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const std::string canonical = Canonical(path);
+  if (IsFolderLocked(canonical)) return false;
+  m_files[canonical] = contents;
+  return true;
+}
+
+}  // namespace platform

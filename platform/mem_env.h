@@ -1,0 +1,38 @@
+// MemEnv: an Env whose files live in memory, for tests of everything that
+// reads and writes files through an Env.  Paths are plain strings with "/"
+// between names; a folder exists when it was made with CreateFolder or holds
+// a file.  Listings come in name order.
+//
+// Thread use: safe from any thread.
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+
+namespace platform {
+
+class MemEnv final : public Env {
+ public:
+  // Makes an empty folder (a file written below a folder makes it anyway).
+  void CreateFolder(const std::string& path);
+
+  bool ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) override;
+  bool FileExists(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+  bool ReadFile(const std::string& path, std::string* contents) override;
+  bool WriteFileAtomic(const std::string& path, const std::string& contents) override;
+
+ private:
+  bool IsFolderLocked(const std::string& path) const;
+
+  std::mutex m_mutex;
+  std::map<std::string, std::string> m_files;
+  std::set<std::string> m_folders;
+};
+
+}  // namespace platform

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "config/initial_file.h"
+#include "config/vx_config.h"
+
+namespace {
+
+CInitialFile Parsed(const std::string& text) {
+  CInitialFile ini;
+  ini.Parse(text);
+  return ini;
+}
+
+TEST(InitialFileTest, LinesKeysAndValues) {
+  const CInitialFile ini = Parsed(
+      "top=level\r\n"
+      "  [SETUP]  \r\n"
+      " \t key = a=b \r\n"
+      "# note = not an entry\n"
+      "; also=a comment\n"
+      "plain line without equals\n"
+      "empty=\n"
+      "dup=first\n"
+      "dup=second\n"
+      "Key=case\n"
+      "[OTHER]\n"
+      "dup=other\n"
+      "[SETUP]\n"
+      "late=reopened");
+  EXPECT_EQ(ini.GetValue("SETUP", "key"), "a=b");
+  EXPECT_EQ(ini.GetValue("SETUP", "dup"), "first");
+  EXPECT_EQ(ini.GetValue("OTHER", "dup"), "other");
+  EXPECT_EQ(ini.GetValue("SETUP", "late"), "reopened");
+  EXPECT_EQ(ini.GetValue("", "top"), "level");
+  EXPECT_EQ(ini.GetValue("SETUP", "Key"), "case");
+  EXPECT_EQ(ini.GetValue("setup", "key"), "");
+  EXPECT_EQ(ini.GetValue("SETUP", "# note"), "");
+  EXPECT_EQ(ini.GetValue("SETUP", "empty"), "");
+  EXPECT_EQ(ini.GetValue("NONE", "key"), "");
+
+  int comments = 0;
+  for (const auto& entry : ini.Entries())
+    if (entry.comment) {
+      ++comments;
+      EXPECT_TRUE(entry.key[0] == '#' || entry.key[0] == ';') << entry.key;
+    }
+  EXPECT_EQ(comments, 2);
+}
+
+TEST(InitialFileTest, UnreadableFileLeavesNothing) {
+  CInitialFile ini;
+  ini.Parse("[SETUP]\nkey=value\n");
+  EXPECT_FALSE(ini.Load("/nonexistent/folder/vx_config.ini"));
+  EXPECT_EQ(ini.GetValue("SETUP", "key"), "");
+  EXPECT_TRUE(ini.Entries().empty());
+}
+
+class VxConfigTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/vx_config_testXXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    m_root = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(m_root); }
+
+  void WriteIni(const std::string& text) {
+    std::ofstream(m_root + "/vx_config.ini", std::ios::binary) << text;
+  }
+  __vx_config Read() { return ReadVxConfig(m_root); }
+
+  std::string m_root;
+};
+
+TEST_F(VxConfigTest, NoFileKeepsDefaults) {
+  const __vx_config config = Read();
+  EXPECT_EQ(config.developerKey, "VEXOIP");
+  EXPECT_EQ(config.failoverKey, "VEXOIP_FAILOVER");
+  EXPECT_EQ(config.resourceFolder, "KTPres");
+  EXPECT_EQ(config.appDataFolder, "VEXO");
+  EXPECT_EQ(config.cardType, 0);
+  EXPECT_EQ(config.windowTitles[0], __vx_config::kDefaultWindowTitles[0]);
+  EXPECT_EQ(config.filePath, m_root + "/vx_config.ini");
+}
+
+TEST_F(VxConfigTest, FileReplacesVendorNamesEvenWhenEmpty) {
+  WriteIni("[SETUP]\nDEVELOPER_TYPE=ACME\nCARD_TYPE=12x\nRESOURCE_TYPE=\n");
+  __vx_config config = Read();
+  EXPECT_EQ(config.developerKey, "ACME");
+  EXPECT_EQ(config.failoverKey, "ACME_FAILOVER");
+  EXPECT_EQ(config.cardType, 12);
+  EXPECT_EQ(config.resourceFolder, "");  // present but empty
+  EXPECT_EQ(config.appDataFolder, "");   // missing
+
+  // A file without the developer key leaves it empty, not the default.
+  WriteIni("[SETUP]\nAPPDATA_TYPE=Acme Data\n");
+  config = Read();
+  EXPECT_EQ(config.developerKey, "");
+  EXPECT_EQ(config.failoverKey, "_FAILOVER");
+  EXPECT_EQ(config.appDataFolder, "Acme Data");
+
+  // Keys outside "SETUP" do not count.
+  WriteIni("[OTHER]\nDEVELOPER_TYPE=ACME\n");
+  EXPECT_EQ(Read().developerKey, "");
+}
+
+TEST_F(VxConfigTest, WindowTitlesOnlyWhenNotEmpty) {
+  WriteIni(std::string("[SETUP]\n") + __vx_config::kWindowTitleKeys[0] + "=Console\n" +
+           __vx_config::kWindowTitleKeys[5] + "=\n");
+  const __vx_config config = Read();
+  EXPECT_EQ(config.windowTitles[0], "Console");
+  EXPECT_EQ(config.windowTitles[5], __vx_config::kDefaultWindowTitles[5]);
+}
+
+TEST_F(VxConfigTest, ReloadReplacesTheInstance) {
+  WriteIni("[SETUP]\nDEVELOPER_TYPE=ACME\n");
+  const __vx_config& config = ReloadVxConfig(m_root);
+  EXPECT_EQ(&config, &GetVxConfig());
+  EXPECT_EQ(GetVxConfig().GetDeveloperType(), "ACME");
+  WriteIni("[SETUP]\nDEVELOPER_TYPE=OTHER\n");
+  EXPECT_EQ(GetVxConfig().GetDeveloperType(), "ACME");  // read once
+  ReloadVxConfig(m_root);
+  EXPECT_EQ(config.GetDeveloperType(), "OTHER");
+}
+
+}  // namespace
