@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "lang/vx_lang.h"
+
 namespace {
 
 // The focus belongs to the process, as on the platform; only the
@@ -12,7 +14,9 @@ CWindowModel* g_focus = nullptr;
 }  // namespace
 
 CWindowModel::CWindowModel(std::string className, std::string text)
-    : m_className(std::move(className)), m_text(std::move(text)) {}
+    : m_className(std::move(className)),
+      m_text(std::move(text)),
+      m_rightToLeft(CVxLang::Instance().DefaultLayoutRightToLeft()) {}
 
 CWindowModel::~CWindowModel() {
   if (g_focus == this) g_focus = nullptr;
@@ -20,14 +24,18 @@ CWindowModel::~CWindowModel() {
   for (CWindowModel* child : m_children) child->m_parent = nullptr;
 }
 
-void CWindowModel::SetText(std::string text) { Update(m_text, text, Property::kText); }
+void CWindowModel::SetWindowText(const std::string& text) { Update(m_text, text, Property::kText); }
 void CWindowModel::Show(bool visible) { Update(m_visible, visible, Property::kVisible); }
 void CWindowModel::Enable(bool enabled) { Update(m_enabled, enabled, Property::kEnabled); }
 void CWindowModel::SetRightToLeft(bool rightToLeft) {
   Update(m_rightToLeft, rightToLeft, Property::kLayout);
 }
-void CWindowModel::SetFont(const CFontSpec& font) { Update(m_font, font, Property::kFont); }
+void CWindowModel::SetFont(const FontSpec& font) { Update(m_font, font, Property::kFont); }
 void CWindowModel::MoveWindow(const CRect& rect) { Update(m_rect, rect, Property::kGeometry); }
+
+std::vector<IVxLangWindow*> CWindowModel::GetChildWindows() {
+  return std::vector<IVxLangWindow*>(m_children.begin(), m_children.end());
+}
 
 CWindowModel* CWindowModel::GetFocus() { return g_focus; }
 

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/lang_fonts.h"
+#include "lang/vx_lang_window.h"
 #include "ui/rect.h"
 #include "ui/signal.h"
 
@@ -31,20 +33,7 @@ inline constexpr const char* kDateTimePickerClass = "SysDateTimePick32";
 inline constexpr const char* kTabControlClass = "SysTabControl32";
 inline constexpr const char* kDialogClass = "#32770";
 
-// A font as the controls are given it.  An empty face name stands for the
-// toolkit's default font.
-struct CFontSpec {
-  static constexpr int kAnsiCharSet = 0;
-  static constexpr int kDefaultCharSet = 1;
-
-  std::string faceName;
-  int pointSize = 0;
-  int charSet = kDefaultCharSet;
-
-  friend bool operator==(const CFontSpec&, const CFontSpec&) = default;
-};
-
-class CWindowModel {
+class CWindowModel : public IVxLangWindow {
  public:
   // What changed; the derived controls report their own state with the
   // entries after kChildren.
@@ -69,24 +58,26 @@ class CWindowModel {
   using ChangeSlot = CSignal<Property>::Slot;
 
   explicit CWindowModel(std::string className, std::string text = {});
-  virtual ~CWindowModel();
+  ~CWindowModel() override;
   CWindowModel(const CWindowModel&) = delete;
   CWindowModel& operator=(const CWindowModel&) = delete;
 
-  const std::string& GetClassName() const { return m_className; }
+  std::string GetClassName() const override { return m_className; }
 
-  const std::string& GetText() const { return m_text; }
-  void SetText(std::string text);
+  std::string GetWindowText() const override { return m_text; }
+  void SetWindowText(const std::string& text) override;
 
-  // Windows start visible and enabled, left-to-right, in the default font.
+  // Windows start visible, enabled and in the toolkit's default font (an
+  // empty face name), laid out left to right unless a language pack has
+  // switched the process's default layout to right to left.
   bool IsVisible() const { return m_visible; }
   void Show(bool visible);
   bool IsEnabled() const { return m_enabled; }
   void Enable(bool enabled);
   bool IsRightToLeft() const { return m_rightToLeft; }
   void SetRightToLeft(bool rightToLeft);
-  const CFontSpec& GetFont() const { return m_font; }
-  void SetFont(const CFontSpec& font);
+  const FontSpec& GetFont() const { return m_font; }
+  void SetFont(const FontSpec& font) override;
 
   // Position in the parent's client area.
   const CRect& GetRect() const { return m_rect; }
@@ -102,6 +93,7 @@ class CWindowModel {
   bool SetParent(CWindowModel* parent);
   CWindowModel* GetParent() const { return m_parent; }
   const std::vector<CWindowModel*>& GetChildren() const { return m_children; }
+  std::vector<IVxLangWindow*> GetChildWindows() override;
 
   // Listens to every change of this window.  Programmatic changes are
   // reported too; only an actual change of a value is reported.
@@ -127,8 +119,8 @@ class CWindowModel {
   std::string m_text;
   bool m_visible = true;
   bool m_enabled = true;
-  bool m_rightToLeft = false;
-  CFontSpec m_font;
+  bool m_rightToLeft;
+  FontSpec m_font;
   CRect m_rect;
   CWindowModel* m_parent = nullptr;
   std::vector<CWindowModel*> m_children;

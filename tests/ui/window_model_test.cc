@@ -13,13 +13,13 @@ TEST(WindowModelTest, ReportsOnlyActualChanges) {
   CWindowModel label(kStaticClass, "Date:");
   std::vector<Property> changes;
   CConnection link = label.OnChanged([&](Property p) { changes.push_back(p); });
-  label.SetText("Date:");
+  label.SetWindowText("Date:");
   label.Show(true);
-  label.SetText("Datum:");
+  label.SetWindowText("Datum:");
   label.Enable(false);
   label.SetRightToLeft(true);
-  label.SetFont(CFontSpec{"Tahoma", 9, CFontSpec::kDefaultCharSet});
-  label.SetFont(CFontSpec{"Tahoma", 9, CFontSpec::kDefaultCharSet});
+  label.SetFont(NativeFont());
+  label.SetFont(NativeFont());
   EXPECT_EQ(changes, (std::vector<Property>{Property::kText, Property::kEnabled, Property::kLayout,
                                             Property::kFont}));
 }
