@@ -3,7 +3,8 @@
 // visibility, enabled state, right-to-left layout, font, position, focus,
 // parent and children) and tells its listeners about every change, so that
 // a widget front end can mirror it and a host or a test can drive a page
-// without a display.
+// without a display.  It is the language layer's window too, so a page made
+// of these models is translated by the class names of its controls.
 //
 // Ownership: a window never owns its children or its parent.  Pages and
 // dialogs own their controls as members and link them with SetParent; a
