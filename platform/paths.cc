@@ -70,6 +70,19 @@ void SetInstallFolder(std::string folder) {
   g_installFolder = NormaliseSeparators(folder);
 }
 
+std::string InstalledDataFolder() { return LOGVIEW_INSTALLED_DATA_DIR; }
+
+std::string LocateDataFile(std::string_view relative) {
+  const std::string name = NormaliseSeparators(relative);
+  if (!name.empty() && name.front() == '/') return name;
+  const std::string inInstallation = JoinPath(InstallFolder(), name);
+  std::error_code ec;
+  if (std::filesystem::exists(inInstallation, ec)) return inInstallation;
+  const std::string inData = JoinPath(InstalledDataFolder(), name);
+  if (std::filesystem::exists(inData, ec)) return inData;
+  return inInstallation;
+}
+
 std::string AppDataFolder() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') return xdg;
   const char* home = std::getenv("HOME");

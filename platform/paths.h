@@ -27,6 +27,18 @@ constexpr const char* kInstallRootMarker = ".logview-install";
 // the viewer up on a folder of their choosing).
 void SetInstallFolder(std::string folder);
 
+// The data folder of the installed build (<prefix>/share/logview): the
+// language table and packs, the manual and the filter files that an
+// installation folder need not hold itself.
+std::string InstalledDataFolder();
+
+// A file the library keeps "below its folder" (such as
+// "lang/LanguageTable.xml"): inside the installation folder when it is
+// there, else inside InstalledDataFolder() when it is there, else the path
+// inside the installation folder, so that the caller reports it missing.
+// An absolute `relative` is returned as it is.
+std::string LocateDataFile(std::string_view relative);
+
 // The per-user application data folder: $XDG_DATA_HOME, else ~/.local/share.
 std::string AppDataFolder();
 

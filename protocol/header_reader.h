@@ -1,0 +1,35 @@
+// Readers of values in a received header block.
+//
+// A name is passed with its colon ("Log-Count:") and found as a plain,
+// case-sensitive substring anywhere in the block: the first occurrence wins,
+// so "Camera-ID:" also matches inside "New-Camera-ID:" when that comes
+// first.  A reader whose name is absent leaves its target unchanged, except
+// the number readers, which set it to 0 first.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vxpp {
+
+// The value after the name, blanks skipped, up to CR, LF or the end.
+bool HeaderText(const std::string& headers, const char* name, std::string* value);
+// The same, searching from *position; *position becomes the index just after
+// the value, so that a repeated header can be read one occurrence after the other.
+bool HeaderText(const std::string& headers, const char* name, std::string* value, size_t* position);
+// As HeaderText, but the value also ends at a blank or ";".
+bool HeaderToken(const std::string& headers, const char* name, std::string* value);
+
+// Numbers read right after the name as scanf reads them ("%u", "%llu", "%d",
+// "%f": leading blanks allowed); true only when a number was read.
+bool HeaderU32(const std::string& headers, const char* name, uint32_t* value);
+bool HeaderU64(const std::string& headers, const char* name, uint64_t* value);
+bool HeaderInt(const std::string& headers, const char* name, int32_t* value);
+bool HeaderDecimal(const std::string& headers, const char* name, float* value);
+
+// The status code after the protocol text `version` ("VXPP/1.0"), or -1 when
+// the text is absent or no number follows it.
+int ResponseStatus(const std::string& headers, const char* version);
+
+}  // namespace vxpp

@@ -1,0 +1,162 @@
+// POSIX sockets behind SocketApi: getaddrinfo (IPv4), a non-blocking connect
+// waited for with poll, MSG_NOSIGNAL on every send so that a peer that went
+// away gives an error instead of killing the host.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstring>
+
+#include "protocol/socket_api.h"
+#include "protocol/socket_errors.h"
+
+namespace vxpp {
+
+int WsaErrorFromErrno(int error) {
+  switch (error) {
+    case EINTR: return kWsaEintr;
+    case EBADF: return kWsaEbadf;
+    case EACCES: return kWsaEacces;
+    case EINVAL: return kWsaEinval;
+    case EMFILE: case ENFILE: return kWsaEmfile;
+    case EAGAIN: return kWsaEwouldblock;
+    case EINPROGRESS: return kWsaEinprogress;
+    case ENOTSOCK: return kWsaEnotsock;
+    case EAFNOSUPPORT: return kWsaEafnosupport;
+    case EADDRINUSE: return kWsaEaddrinuse;
+    case EADDRNOTAVAIL: return kWsaEaddrnotavail;
+    case ENETDOWN: return kWsaEnetdown;
+    case ENETUNREACH: return kWsaEnetunreach;
+    case ECONNABORTED: return kWsaEconnaborted;
+    // Writing to a peer that has gone is a reset on Windows too.
+    case ECONNRESET: case EPIPE: return kWsaEconnreset;
+    case ENOBUFS: case ENOMEM: return kWsaEnobufs;
+    case ENOTCONN: return kWsaEnotconn;
+    case ESHUTDOWN: return kWsaEshutdown;
+    case ETIMEDOUT: return kWsaEtimedout;
+    case ECONNREFUSED: return kWsaEconnrefused;
+    case EHOSTDOWN: return kWsaEhostdown;
+    case EHOSTUNREACH: return kWsaEhostunreach;
+    default: return error;
+  }
+}
+
+namespace {
+
+int PollTimeout(uint32_t timeoutMs) {
+  return timeoutMs > static_cast<uint32_t>(INT_MAX) ? INT_MAX : static_cast<int>(timeoutMs);
+}
+
+// poll() for `events`, resumed after signals with the time that is left.
+int PollFor(int fd, short events, uint32_t timeoutMs, int* error) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  int wait = PollTimeout(timeoutMs);
+  for (;;) {
+    pollfd entry{fd, events, 0};
+    const int n = ::poll(&entry, 1, wait);
+    if (n > 0) return 1;
+    if (n == 0) return 0;
+    if (errno != EINTR) {
+      *error = WsaErrorFromErrno(errno);
+      return -1;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    wait = left.count() > 0 ? PollTimeout(static_cast<uint32_t>(left.count())) : 0;
+  }
+}
+
+class PosixSocketApi final : public SocketApi {
+ public:
+  int ResolveIPv4(const std::string& host, uint32_t* address) override {
+    if (host.empty()) return kWsaHostNotFound;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || found == nullptr)
+      return kWsaHostNotFound;
+    *address = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr.s_addr;
+    ::freeaddrinfo(found);
+    return 0;
+  }
+
+  int Open(SocketHandle* socket) override {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (fd < 0) return WsaErrorFromErrno(errno);
+    *socket = fd;
+    return 0;
+  }
+
+  int Connect(SocketHandle socket, uint32_t address, uint16_t port, uint32_t timeoutMs) override {
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(port);
+    peer.sin_addr.s_addr = address;
+    const auto* target = reinterpret_cast<const sockaddr*>(&peer);
+    if (timeoutMs == 0) {
+      int rc;
+      do rc = ::connect(socket, target, sizeof peer);
+      while (rc != 0 && errno == EINTR);
+      return rc == 0 ? 0 : WsaErrorFromErrno(errno);
+    }
+    const int flags = ::fcntl(socket, F_GETFL);
+    if (flags < 0 || ::fcntl(socket, F_SETFL, flags | O_NONBLOCK) < 0) return WsaErrorFromErrno(errno);
+    if (::connect(socket, target, sizeof peer) != 0 && errno != EINPROGRESS)
+      return WsaErrorFromErrno(errno);
+    int error = 0;
+    const int ready = PollFor(socket, POLLOUT, timeoutMs, &error);
+    if (ready < 0) return error;
+    if (ready == 0) return kWsaEtimedout;
+    // Writable also means "the connect failed": the reason is in SO_ERROR.
+    int soError = 0;
+    socklen_t size = sizeof soError;
+    if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &soError, &size) != 0) return WsaErrorFromErrno(errno);
+    if (soError != 0) return WsaErrorFromErrno(soError);
+    if (::fcntl(socket, F_SETFL, flags) < 0) return WsaErrorFromErrno(errno);
+    return 0;
+  }
+
+  int WaitReadable(SocketHandle socket, uint32_t timeoutMs, int* error) override {
+    return PollFor(socket, POLLIN, timeoutMs, error);
+  }
+
+  long Send(SocketHandle socket, const void* bytes, size_t length, int* error) override {
+    for (;;) {
+      const ssize_t n = ::send(socket, bytes, length, MSG_NOSIGNAL);
+      if (n >= 0) return static_cast<long>(n);
+      if (errno == EINTR) continue;
+      *error = WsaErrorFromErrno(errno);
+      return -1;
+    }
+  }
+
+  long Recv(SocketHandle socket, void* buffer, size_t length, bool peek, int* error) override {
+    for (;;) {
+      const ssize_t n = ::recv(socket, buffer, length, peek ? MSG_PEEK : 0);
+      if (n >= 0) return static_cast<long>(n);
+      if (errno == EINTR) continue;
+      *error = WsaErrorFromErrno(errno);
+      return -1;
+    }
+  }
+
+  void Close(SocketHandle socket) override { ::close(socket); }
+};
+
+}  // namespace
+
+SocketApi* SocketApi::Default() {
+  static PosixSocketApi api;
+  return &api;
+}
+
+}  // namespace vxpp

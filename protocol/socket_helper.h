@@ -1,0 +1,74 @@
+// CSocketHelper / CNetHelper: one TCP socket of a protocol command.
+//
+// A command makes a CNetHelper on its stack, connects, sends its request and
+// reads the answer; the destructor closes an owned socket on every path.
+// Send and receive failures are thrown as an int in the Windows numbering
+// (0 for a time-out or a send that moved no byte, 10054 when the peer
+// closed); the command that owns the helper catches them.  One thread uses a
+// helper at a time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "protocol/socket_api.h"
+
+class CSocketHelper {
+ public:
+  // A time-out of all bits set stands for the default wait of 5000 ms.
+  static constexpr uint32_t kDefaultWait = 0xFFFFFFFFu;
+  static constexpr uint32_t kDefaultWaitMs = 5000;
+
+  // `api` must outlive the helper.
+  explicit CSocketHelper(vxpp::SocketApi* api = vxpp::SocketApi::Default());
+  ~CSocketHelper();
+  CSocketHelper(const CSocketHelper&) = delete;
+  CSocketHelper& operator=(const CSocketHelper&) = delete;
+
+  // Resolves `host`, opens a socket and connects without a time-out.  On
+  // failure the last error is recorded and no socket is kept.
+  bool Connect(const std::string& host, uint32_t port);
+  // The same, giving up after `timeoutMs` with last error 10060; a time-out
+  // of 0 is the blocking connect.
+  bool ConnectTimeout(const std::string& host, uint32_t port, uint32_t timeoutMs);
+
+  // True when data can be read within the time-out.  On a wait error,
+  // *failed is set and *error holds the error.
+  bool WaitReadable(uint32_t timeoutMs, bool* failed = nullptr, int* error = nullptr);
+
+  void SendAll(const void* bytes, size_t length);
+  // SendAll of the whole text; the text is cleared afterwards.
+  void SendText(std::string& text);
+  // Exactly `length` bytes; each wait for more may take `timeoutMs`.
+  void RecvExact(void* buffer, size_t length, uint32_t timeoutMs = kDefaultWait);
+  // Everything up to and including `terminator`; no byte after it is taken
+  // from the socket.  Each byte may take `timeoutMs` to arrive.
+  std::string RecvUntil(const std::string& terminator, uint32_t timeoutMs);
+  // RecvUntil with "\r\n\r\n".
+  std::string RecvHeaders(uint32_t timeoutMs);
+
+  void Close();
+
+  bool IsValid() const { return m_socket != vxpp::kInvalidSocket; }
+  uint32_t LastError() const { return m_lastError; }
+  vxpp::SocketApi* Api() const { return m_api; }
+  vxpp::SocketHandle Handle() const { return m_socket; }
+
+ private:
+  bool Open(const std::string& host, uint32_t* address);
+  void Fail(int error);
+  // Waits for readable data or throws (0 on a time-out).
+  void AwaitData(uint32_t timeoutMs);
+
+  bool m_owned = false;
+  uint32_t m_lastError = 0;
+  vxpp::SocketHandle m_socket = vxpp::kInvalidSocket;
+  vxpp::SocketApi* m_api;
+};
+
+// The socket a command makes on its stack.
+class CNetHelper : public CSocketHelper {
+ public:
+  using CSocketHelper::CSocketHelper;
+};

@@ -1,0 +1,225 @@
+// CVXPPClient: the VXPP protocol client.
+//
+// Each command opens its own TCP connection (CNetHelper on the stack), sends
+// one request whose CSeq is the client's counter (post-incremented by every
+// request, whatever the command), reads and judges one answer and closes the
+// connection on every path.  Socket failures never leave a command: they
+// become its failure result.
+//
+// A client is used by one thread at a time; Abort may be called from
+// another thread.  The socket API must outlive the client.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "protocol/socket_helper.h"
+#include "protocol/vxpp_client_comm.h"
+
+class CVXPPClient : public VXPPClientComm {
+ public:
+  static constexpr uint32_t kDefaultPort = 5160;
+  static constexpr uint32_t kDefaultConnectTimeoutMs = 1000;
+  static constexpr uint32_t kScratchSize = 500000;
+  static constexpr int kTimeSequenceCount = 128;
+  // The wait for the first byte of an answer is made of waits of this
+  // length, at most kAnswerWaitLimit of them (two minutes) before the
+  // command gives up as a transport failure.
+  static constexpr uint32_t kAnswerWaitMs = 5000;
+  static constexpr int kAnswerWaitLimit = 24;
+  // Per-byte time-outs of header blocks.
+  static constexpr uint32_t kHeaderTimeoutMs = 5000;
+  static constexpr uint32_t kHandshakeHeaderTimeoutMs = 60000;
+  static constexpr uint32_t kFunctionsHeaderTimeoutMs = 30000;
+  static constexpr int kSupportChannelCount = 128;
+  // Longest password text (with handshake digits) that can be enciphered.
+  static constexpr size_t kMaxPasswordBytes = 255;
+
+  // Optional time sequences of the backup, record-size and delete commands;
+  // the client's owner fills them directly.
+  struct TimeSequences {
+    uint32_t start[kTimeSequenceCount] = {};
+    uint32_t end[kTimeSequenceCount] = {};
+    uint32_t inUse[kTimeSequenceCount] = {};
+  };
+
+  explicit CVXPPClient(vxpp::SocketApi* api = vxpp::SocketApi::Default());
+  ~CVXPPClient() override;
+
+  void SetPort(uint32_t port) override { m_port = port; }
+  void SetConnectTimeout(uint32_t timeoutMs) override { m_connectTimeout = timeoutMs; }
+  void SetClientGUID(const std::string& guid) override { m_clientGuid = guid; }
+
+  bool GetCamInfo(const std::string& url, uint32_t session, std::vector<std::string>& names,
+                  std::vector<uint32_t>& ids) override;
+  bool GetIVSDeviceInfo(const std::string& url, uint32_t session, std::vector<uint32_t>& ivsDeviceIds,
+                        std::vector<std::string>& deviceNames, std::vector<uint32_t>& deviceIds) override;
+  bool GetCombinedCounterInfo(const std::string& url, uint32_t session,
+                              std::map<uint32_t, std::string>& counters) override;
+  bool GetRecLog(const std::string& url, uint32_t session, const CDateTime& day, const std::vector<int>& channels,
+                 int supportSequenceNum, std::string& body) override;
+  bool GetDayLogs2(const std::string& url, uint32_t session, std::string& body) override;
+  bool QueryPosSetting(const std::string& url, uint32_t session, std::vector<PosSetting>& settings) override;
+  int PosRecord(const std::string& url, uint32_t session, const std::string& keyWord, int usingRE,
+                const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
+                std::vector<PosRecordEntry>& records) override;
+  int MetadataRecord(const std::string& url, uint32_t session, const std::string& keyWord, int usingRE,
+                     const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
+                     std::vector<MetadataRecordEntry>& records) override;
+  bool AddSystemLog(const std::string& url, uint32_t session, int logType,
+                    const std::vector<std::string>& entries) override;
+  bool GetRecLog2(const std::string& url, uint32_t session, const CDateTime& day, std::string& body) override;
+  bool GetDayLogs(const std::string& url, uint32_t session, std::vector<std::string>& days) override;
+
+  int GetLoginHandshakingKey(const std::string& url, const std::string& user, const std::string& password,
+                             const std::string& dualPassword, uint32_t& key) override;
+  int UserLogin(const std::string& url, const std::string& user, const std::string& password,
+                const std::string& dualPassword, bool forBackup, bool hasDualPassword, uint32_t& session,
+                LoginInfo& info, UserPrivileges& privileges) override;
+  bool UserLogout(const std::string& url, uint32_t session) override;
+
+  int EventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
+               const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
+               const uint32_t* channelIndex, int* textFormat) override;
+  int SystemLog(const std::string& url, uint32_t session, const int* systemLogNumber, const CDateTime& start,
+                const CDateTime& end, std::vector<SystemLogRecord>& records) override;
+  int CountingLog(const std::string& url, uint32_t session, const uint32_t* cameraId, const CDateTime& start,
+                  const CDateTime& end, std::vector<CounterLog>& records, const uint32_t* channelIndex,
+                  int* textFormat) override;
+  int IVSCountingLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId,
+                     const CDateTime& start, const CDateTime& end, std::vector<IVSCounterLog>& records,
+                     const uint32_t* channelIndex, int* textFormat) override;
+  int CombinedCountingLog(const std::string& url, uint32_t session, const uint32_t* counterId,
+                          const CDateTime& start, const CDateTime& end,
+                          std::vector<CombinedCounterLog>& records) override;
+  bool PosEventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* posId,
+                   const CDateTime& start, const CDateTime& end, std::vector<PosEventLogBasket>& records) override;
+  int PosEventLog2(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* posId,
+                   const CDateTime& start, const CDateTime& end, std::vector<PosEventLogBasket>& records) override;
+  int IVSEventLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId, const int* ruleType,
+                  const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
+                  int* textFormat) override;
+  int EdgeRecordLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
+                    const CDateTime& start, const CDateTime& end, std::vector<EdgeRecordLogBasket>& records,
+                    int* textFormat) override;
+
+  bool BackupInit(const std::string& url, uint32_t session, const BackupSelection& selection) override;
+  bool BackupInit2(const std::string& url, uint32_t session, const BackupSelection& selection) override;
+  bool BackupBegin(const std::string& url, uint32_t session, const std::string& destination) override;
+  bool BackupUninit(const std::string& url, uint32_t session) override;
+  bool BackupNoop() override { return true; }
+  bool Abort() override;
+  bool ResetAbort() override;
+
+  bool QueryIfAlive(const std::string& url, uint32_t session, bool& alive) override;
+  bool QueryRecSizeSeparate(const std::string& url, uint32_t session, const BackupSelection& selection,
+                            uint64_t& total, std::vector<uint64_t>& sizes) override;
+  bool QueryRecSize(const std::string& url, uint32_t session, const BackupSelection& selection,
+                    uint64_t& total) override;
+  bool DeleteFileRecord(const std::string& url, uint32_t session, const BackupSelection& selection) override;
+
+  bool GetServerInfo(const std::string& url, uint32_t session) override;
+  bool HasVideo(const std::string& url, uint32_t session, const CDateTime& start, const CDateTime& end,
+                uint32_t cameraIndex, int recordIndex, int& count) override;
+  bool MaxDurationDay(const std::string& url, uint32_t session, int& days) override;
+  int QueryFunctions(const std::string& url, uint32_t session, std::string& headers) override;
+  bool IsFunctionSupported(const std::string& headers, const std::string& function, bool& supported) override;
+  bool GetAccessPeriod(const std::string& url, uint32_t session, int& enabled, int& period) override;
+  bool GetFailoverHistory(const std::string& url, uint32_t session, std::vector<std::string>& history) override;
+  bool GetOnGuardServicePort(const std::string& url, uint32_t session, int& port) override;
+  bool GetFailoverToken(const std::string& url, uint32_t session,
+                        std::map<std::string, std::string>& tokens) override;
+
+  bool LangPackGetVersion(const std::string& url, uint32_t session, std::string& version) override;
+  bool LangPackGetFile(const std::string& url, uint32_t session, const std::string& fileName,
+                       const std::string& directory) override;
+  bool GetVideoSpan(const std::string& url, uint32_t session, uint32_t cameraIndex, int recordIndex, int& result,
+                    CDateTime& start, CDateTime& end) override;
+  bool AddBookmark(const std::string& url, uint32_t session, const std::string& body) override;
+  bool ModifyBookmark(const std::string& url, uint32_t session, const std::string& body) override;
+  bool DeleteBookmark(const std::string& url, uint32_t session, const std::string& body) override;
+  bool QueryBookmark(const std::string& url, uint32_t session, std::string& body) override;
+
+  IRPBClient* CreatePlaybackClient() override;
+
+  // Not part of the interface: fetches a device's supported edge event list
+  // into directory/fileName + ".tmp".
+  bool SupportedEdgeEventListOfDP(const std::string& url, uint32_t session, const std::string& directory,
+                                  const std::string& fileName);
+
+  // State the commands leave behind.
+  uint32_t NextCSeq() const { return m_sequence; }
+  const std::string& Host() const { return m_host; }
+  const std::string& Url() const { return m_url; }
+  uint32_t Port() const { return m_port; }
+  uint32_t ConnectTimeout() const { return m_connectTimeout; }
+  const std::string& ClientGUID() const { return m_clientGuid; }
+  const std::string& ServerDescription() const { return m_serverDescription; }
+  int ServerKind() const { return m_serverKind; }
+  uint32_t ServerCodePageCap() const { return m_serverCodePageCap; }
+  uint32_t ClientCodePage() const { return m_clientCodePage; }
+  const CDateTime& ReferenceTime() const { return m_referenceTime; }
+  bool AbortSignalled() const { return m_abortSignalled.load(); }
+  TimeSequences& SelectedTimeSequences() { return m_timeSequences; }
+  // The "Select-Time-Seq_%d: %d-%d\r\n" lines of the sequences in use.
+  std::string TimeSequenceLines() const;
+
+  // The host part of a URL: after the first "://" up to the next "/"; empty
+  // when the URL has no "://".
+  static std::string HostFromUrl(const std::string& url);
+
+ protected:
+  // How one command reads its answer.
+  struct CommandShape {
+    const char* version;           // protocol text the status follows
+    const char* otherVersion;      // tried when `version` is absent, or null
+    uint32_t headerTimeoutMs;      // per byte of the header block
+    bool waitsForAnswer;           // first byte awaited in kAnswerWaitMs waits
+  };
+  enum class Outcome { kNoConnection, kTransportFailure, kNoStatus, kStatus };
+  struct Answer {
+    Outcome outcome = Outcome::kNoConnection;
+    int status = -1;
+    std::string headers;
+    bool Ok() const { return outcome == Outcome::kStatus && status == 200; }
+  };
+  using RequestBuilder = std::function<std::string(int cseq)>;
+  using SocketStep = std::function<void(CNetHelper& net)>;
+  using BodyReader = std::function<void(CNetHelper& net, const std::string& headers)>;
+
+  // One exchange: connect to `url`, send the request that `build` makes
+  // with the next CSeq, run `payload` (binary bytes after the request), read
+  // and judge the answer's header block and, on status 200, run `body`.
+  // Integers thrown by the socket steps become kTransportFailure.
+  Answer Exchange(const std::string& url, const CommandShape& shape, const RequestBuilder& build,
+                  const SocketStep& payload = {}, const BodyReader& body = {});
+  // "%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n\r\n" with the command
+  // word, the URL and the protocol text.
+  Answer SessionCommand(const std::string& url, uint32_t session, const char* word, const CommandShape& shape);
+
+ private:
+  bool ConnectTo(const std::string& url, CNetHelper& net);
+  void AwaitAnswer(CNetHelper& net);
+  void TakeServerIdentity(const std::string& headers);
+
+  uint32_t m_sequence = 0;
+  std::string m_host;
+  std::string m_url;
+  uint32_t m_port = kDefaultPort;
+  uint32_t m_connectTimeout = kDefaultConnectTimeoutMs;
+  std::vector<char> m_scratch;
+  uint32_t m_scratchSize = kScratchSize;
+  CNetHelper m_longOperation;
+  std::atomic<bool> m_abortSignalled{false};
+  std::string m_serverDescription;
+  int m_serverKind = -1;
+  std::string m_clientGuid;
+  CDateTime m_referenceTime;
+  TimeSequences m_timeSequences;
+  uint32_t m_serverCodePageCap = 0;
+  uint32_t m_clientCodePage = 0;
+  vxpp::SocketApi* m_api;
+};

@@ -1,0 +1,71 @@
+#include "tools/vxpp-server/server_connection.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace vxpp_server {
+
+ServerConnection::ServerConnection(int fd, std::string peer) : m_fd(fd), m_peer(std::move(peer)) {
+  // A client that stops reading must not hold a writer for ever.
+  timeval limit{kReadWaitMs / 1000, 0};
+  ::setsockopt(m_fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+}
+
+ServerConnection::~ServerConnection() { ::close(m_fd); }
+
+void ServerConnection::Shutdown() { ::shutdown(m_fd, SHUT_RDWR); }
+
+bool ServerConnection::Fill(int waitMs) {
+  pollfd entry{m_fd, POLLIN, 0};
+  int ready;
+  do ready = ::poll(&entry, 1, waitMs);
+  while (ready < 0 && errno == EINTR);
+  if (ready <= 0) return false;
+  char chunk[4096];
+  ssize_t got;
+  do got = ::recv(m_fd, chunk, sizeof chunk, 0);
+  while (got < 0 && errno == EINTR);
+  if (got <= 0) return false;
+  m_buffer.append(chunk, static_cast<size_t>(got));
+  return true;
+}
+
+bool ServerConnection::ReadHeaderBlock(std::string* block, int idleWaitMs) {
+  const auto deadline = std::chrono::steady_clock::now() + kHeaderDeadline;
+  if (m_buffer.empty() && !Fill(idleWaitMs)) return false;
+  for (;;) {
+    const size_t end = m_buffer.find("\r\n\r\n");
+    if (end != std::string::npos && end + 4 <= kMaxHeaderBytes) {
+      block->assign(m_buffer, 0, end + 4);
+      m_buffer.erase(0, end + 4);
+      return true;
+    }
+    if (m_buffer.size() >= kMaxHeaderBytes || std::chrono::steady_clock::now() > deadline) return false;
+    if (!Fill(kReadWaitMs)) return false;
+  }
+}
+
+bool ServerConnection::ReadExact(size_t length, std::string* bytes) {
+  while (m_buffer.size() < length)
+    if (!Fill(kReadWaitMs)) return false;
+  bytes->assign(m_buffer, 0, length);
+  m_buffer.erase(0, length);
+  return true;
+}
+
+bool ServerConnection::WriteAll(const std::string& bytes) {
+  size_t sent = 0;
+  while (sent < bytes.size()) {
+    const ssize_t n = ::send(m_fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    sent += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace vxpp_server

@@ -1,0 +1,46 @@
+// ServerConnection: one client connection of the server, read through a
+// buffer with bounds: a header block may not exceed kMaxHeaderBytes nor take
+// longer than kHeaderDeadline, and each wait for bytes is limited.  Used by
+// one thread; the server may Shutdown() it from another to end a stop.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+namespace vxpp_server {
+
+class ServerConnection {
+ public:
+  static constexpr size_t kMaxHeaderBytes = 64 * 1024;
+  static constexpr std::chrono::seconds kHeaderDeadline{30};
+  static constexpr int kReadWaitMs = 10000;
+
+  // Takes ownership of the connected socket `fd`.
+  ServerConnection(int fd, std::string peer);
+  ~ServerConnection();
+  ServerConnection(const ServerConnection&) = delete;
+  ServerConnection& operator=(const ServerConnection&) = delete;
+
+  const std::string& Peer() const { return m_peer; }
+
+  // The next header block with its terminator.  False when the peer closed,
+  // stalled, broke a bound or failed.  `idleWaitMs` limits the wait for its
+  // first byte.
+  bool ReadHeaderBlock(std::string* block, int idleWaitMs);
+  // Exactly `length` bytes (after what the header block left in the buffer).
+  bool ReadExact(size_t length, std::string* bytes);
+  bool WriteAll(const std::string& bytes);
+  // Ends every blocked read or write on the connection.
+  void Shutdown();
+
+ private:
+  // Appends what arrives within `waitMs`; false on close, time-out or error.
+  bool Fill(int waitMs);
+
+  int m_fd;
+  std::string m_peer;
+  std::string m_buffer;
+};
+
+}  // namespace vxpp_server

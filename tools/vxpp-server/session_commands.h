@@ -1,0 +1,13 @@
+// The session commands of the server: handshake key, login, logout,
+// session check, server identity, functions, limits and fail-over data.
+#pragma once
+
+#include "tools/vxpp-server/command_table.h"
+#include "tools/vxpp-server/server_context.h"
+
+namespace vxpp_server {
+
+// Adds the commands to `table`; `context` must outlive it.
+void AddSessionCommands(CommandTable& table, ServerContext& context);
+
+}  // namespace vxpp_server

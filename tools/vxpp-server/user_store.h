@@ -1,0 +1,43 @@
+// UserStore: the accounts the server accepts, read from "vxpp-users.ini" in
+// the installation folder.  Every section is one user, named by the section:
+//
+//   [admin]
+//   Password=admin
+//   DualPassword=           ; when set, a login must also carry it
+//   Privilege=18446744073709551615
+//   AllowPOS=1              ; every key beginning with "Allow" is sent at login
+//
+// Read once; afterwards only read, from any thread.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "tools/vxpp-server/server_settings.h"
+
+namespace vxpp_server {
+
+struct UserAccount {
+  std::string password;
+  std::string dualPassword;
+  uint64_t privilege = 0;
+  NamedValues allowances;  // ("AllowPOS", "1") ... in file order
+};
+
+class UserStore {
+ public:
+  static constexpr const char* kFileName = "vxpp-users.ini";
+
+  // False when the file cannot be read (no user is then known).
+  bool Load(const std::string& installFolder);
+  void Add(const std::string& name, UserAccount account) { m_users[name] = std::move(account); }
+  // Null when there is no such user.
+  const UserAccount* Find(const std::string& name) const;
+  size_t Size() const { return m_users.size(); }
+
+ private:
+  std::map<std::string, UserAccount> m_users;
+};
+
+}  // namespace vxpp_server

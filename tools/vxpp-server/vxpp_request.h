@@ -1,0 +1,45 @@
+// VxppRequest and VxppResponse: a request as the server parses it and the
+// answer it writes.  Both are reused by every command of the server.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vxpp_server {
+
+struct VxppRequest {
+  std::string command;  // "USERLOGIN"
+  std::string url;
+  std::string version;  // "VXPP/1.0"
+  std::vector<std::pair<std::string, std::string>> headers;  // in arrival order
+
+  // Parses a header block: request line, then "Name: value" lines (blanks
+  // after the colon skipped).  False when the request line is malformed.
+  bool Parse(const std::string& block);
+  // The value of the first header with exactly this name (no colon).
+  const std::string* Find(const std::string& name) const;
+  std::string Text(const std::string& name) const;
+  // The header as a decimal number; `fallback` when absent or not a number.
+  int64_t Number(const std::string& name, int64_t fallback = 0) const;
+};
+
+struct VxppResponse {
+  int status = 200;
+  std::string reason = "OK";
+  std::vector<std::pair<std::string, std::string>> headers;
+  std::string body;  // bytes written after the header block
+
+  void Add(std::string name, std::string value) { headers.emplace_back(std::move(name), std::move(value)); }
+  void Add(std::string name, int64_t value) { Add(std::move(name), std::to_string(value)); }
+  void Fail(int code, std::string why) {
+    status = code;
+    reason = std::move(why);
+  }
+  // "<version> <status> <reason>\r\nCSeq: <cseq>\r\n" then the headers, an
+  // empty line and the body.
+  std::string Serialize(const std::string& version, const std::string& cseq) const;
+};
+
+}  // namespace vxpp_server
