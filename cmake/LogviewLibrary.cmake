@@ -35,3 +35,11 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersio
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+
+# The language table and packs and the user manual, which the library looks
+# up after the installation folder.
+foreach(_data lang manual)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/data/${_data})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/logview)
+  endif()
+endforeach()

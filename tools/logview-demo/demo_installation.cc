@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "tools/logview-demo/filter_files.h"
 #include "tools/logview-demo/ini_files.h"
+#include "tools/logview-demo/language_files.h"
 #include "tools/logview-demo/log_file_writer.h"
 #include "tools/logview-demo/registry_writer.h"
 
@@ -146,5 +147,6 @@ bool WriteDemoInstallation(const DemoOptions& options, const DemoProgress& progr
          WriteFile(root, "SupportedEdgeEventListOfDP.ini", SupportedEdgeEventIni(world), error) &&
          WriteFile(root, "IVSConfigForBackup.ini", IvsConfigForBackupIni(world), error) &&
          WriteFile(root, "db/filter/CombinedCounterFilter.xml", CombinedCounterFilterXml(world), error) &&
-         WriteFile(root, "db/filter/IVS.xml", IvsFilterXml(world), error);
+         WriteFile(root, "db/filter/IVS.xml", IvsFilterXml(world), error) &&
+         CopyLanguageFiles(DemoDataFolder(), root, error);
 }
