@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config sqlite3 libsqlite3-dev libexpat1-dev
+packages=(build-essential cmake ninja-build pkg-config python3 sqlite3 libsqlite3-dev libexpat1-dev
           libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
