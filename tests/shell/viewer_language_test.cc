@@ -20,7 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kVendor = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\VEXOIP]\r\n";
-constexpr const char* kGerman = "Ungew\xC3\xB6hnliches Ereignis";
 
 class ViewerLanguageTest : public ViewerTest {
  protected:
@@ -44,12 +43,6 @@ class ViewerLanguageTest : public ViewerTest {
   }
 };
 
-TEST_F(ViewerLanguageTest, StartUpLoadsThePackOfTheStoredLanguage) {
-  InstallPacks();
-  StartViewer(std::string(kVendor) + "\"LangID\"=dword:00000407\r\n");
-  EXPECT_EQ(LoadTranslatedString(2), kGerman);
-  EXPECT_EQ(CVxLang::Instance().Path(), m_root + "/lang/GER/LogViewResGER.xml");
-}
 
 TEST_F(ViewerLanguageTest, AbsentLanguageFollowsTheSystemThroughTheTable) {
   InstallPacks();
