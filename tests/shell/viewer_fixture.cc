@@ -44,13 +44,17 @@ void ViewerTest::TearDown() {
 }
 
 void ViewerTest::StartViewer(const std::string& registryBody) {
-  if (!registryBody.empty())
-    std::ofstream(m_registryPath, std::ios::binary)
-        << "Windows Registry Editor Version 5.00\r\n\r\n" << registryBody;
   platform::SetInstallFolder(m_root);
   ReloadVxConfig(m_root);
   platform::Registry::Machine().UseFile(m_registryPath);
+  if (!registryBody.empty()) WriteRegistry(registryBody);
   CreateLogViewerApp();
+}
+
+void ViewerTest::WriteRegistry(const std::string& registryBody) {
+  std::ofstream(m_registryPath, std::ios::binary)
+      << "Windows Registry Editor Version 5.00\r\n\r\n" << registryBody;
+  platform::Registry::Machine().Reload();
 }
 
 std::string ViewerTest::ReadRegistryFile() const {

@@ -48,6 +48,8 @@ class ViewerTest : public ::testing::Test {
   // Writes the installation's registry file (a .reg text without its header
   // line) and makes the application object on the installation.
   void StartViewer(const std::string& registryBody = "");
+  // Replaces the registry file; the registry reads it again.
+  void WriteRegistry(const std::string& registryBody);
   std::string ReadRegistryFile() const;
 
   std::string m_root;
