@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up (packages, release build), writes the demo installation
-# into demo/ (log databases, registry file, configuration, language packs and
-# manual), installs the library into a scratch prefix, builds the example host
-# against that installed copy and runs it on the demo installation.
+# into demo/, then installs the library into a scratch prefix, builds the
+# example host against that installed copy and runs it on the demo
+# installation (the viewer starts on it and writes its language number into
+# the installation's registry file).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -10,12 +11,14 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)"
 build/release/tools/logview-demo/logview-demo demo
 
-work="$PWD/demo/example-host"
+work="$PWD/build/example-host"
 cmake --install build/release --prefix "$work/prefix" >/dev/null
 cmake -S examples/host -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/build"
 
-installation="$PWD/demo"
-echo "demo: example host on $installation" >&2
-LOGVIEW_INSTALL="$installation" LOGVIEW_REGISTRY="$installation/registry.reg" \
-  "$work/build/logview-example-host"
+# The registry file is UTF-16LE; show its language value as text.
+language() { iconv -f UTF-16 -t UTF-8 demo/registry.reg | grep -a '"LangID"' || echo "(none)"; }
+echo "demo: LangID before the viewer starts: $(language)" >&2
+LOGVIEW_INSTALL="$PWD/demo" LOGVIEW_REGISTRY="$PWD/demo/registry.reg" "$work/build/logview-example-host"
+echo "demo: LangID after: $(language)" >&2
+echo "demo: the viewer's pages are not built yet; the demo installation is in demo/" >&2
