@@ -32,6 +32,7 @@ install(TARGETS logview EXPORT logviewTargets
 # paths below include/logview/ so that their own includes ("shell/date_time.h")
 # resolve there.
 set(LOGVIEW_PUBLIC_HEADERS
+  config/supported_edge_event_list.h
   platform/cwnd.h
   shell/cstring_a.h
   shell/date_time.h
