@@ -13,18 +13,40 @@ set(_layer_objects)
 foreach(t IN LISTS _layer_targets)
   list(APPEND _layer_objects $<TARGET_OBJECTS:${t}>)
 endforeach()
-add_library(logview SHARED ${PROJECT_SOURCE_DIR}/shell/library_load.cc ${_layer_objects})
+# library_load.cc comes last: its load-time constructor makes the application
+# object, which must find every other object's static data initialised, and
+# initialisers run in link order.
+add_library(logview SHARED ${_layer_objects} ${PROJECT_SOURCE_DIR}/shell/library_load.cc)
 target_link_libraries(logview PUBLIC SQLite::SQLite3 EXPAT::EXPAT Threads::Threads)
 target_include_directories(logview PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/logview>)
 set_target_properties(logview PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
 install(TARGETS logview EXPORT logviewTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/logview DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The public header and every header it includes, kept at their project-relative
+# paths below include/logview/ so that their own includes ("shell/date_time.h")
+# resolve there.
+set(LOGVIEW_PUBLIC_HEADERS
+  config/supported_edge_event_list.h
+  platform/cwnd.h
+  shell/cstring_a.h
+  shell/date_time.h
+  shell/epos_setting.h
+  shell/log_status.h
+  shell/user_account.h
+  shell/vx_bitset.h)
+install(FILES ${PROJECT_SOURCE_DIR}/include/logview/logview.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview)
+foreach(_header IN LISTS LOGVIEW_PUBLIC_HEADERS)
+  get_filename_component(_folder ${_header} DIRECTORY)
+  install(FILES ${PROJECT_SOURCE_DIR}/${_header}
+          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview/${_folder})
+endforeach()
 install(EXPORT logviewTargets NAMESPACE logview:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
 include(CMakePackageConfigHelpers)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/logviewConfig.cmake.in
@@ -35,3 +57,11 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersio
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+
+# The language table and packs and the user manual, which the library looks
+# up after the installation folder.
+foreach(_data lang manual)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/data/${_data})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/logview)
+  endif()
+endforeach()

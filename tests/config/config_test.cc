@@ -77,53 +77,38 @@ class VxConfigTest : public ::testing::Test {
   std::string m_root;
 };
 
-TEST_F(VxConfigTest, NoFileKeepsDefaults) {
-  const __vx_config config = Read();
+TEST_F(VxConfigTest, DefaultsAndReplaceRules) {
+  __vx_config config = Read();  // no file
   EXPECT_EQ(config.developerKey, "VEXOIP");
   EXPECT_EQ(config.failoverKey, "VEXOIP_FAILOVER");
-  EXPECT_EQ(config.resourceFolder, "KTPres");
   EXPECT_EQ(config.appDataFolder, "VEXO");
-  EXPECT_EQ(config.cardType, 0);
-  EXPECT_EQ(config.windowTitles[0], __vx_config::kDefaultWindowTitles[0]);
   EXPECT_EQ(config.filePath, m_root + "/vx_config.ini");
-}
 
-TEST_F(VxConfigTest, FileReplacesVendorNamesEvenWhenEmpty) {
-  WriteIni("[SETUP]\nDEVELOPER_TYPE=ACME\nCARD_TYPE=12x\nRESOURCE_TYPE=\n");
-  __vx_config config = Read();
+  WriteIni(std::string("[SETUP]\nDEVELOPER_TYPE=ACME\nCARD_TYPE=12x\nRESOURCE_TYPE=\n") +
+           __vx_config::kWindowTitleKeys[0] + "=Console\n" + __vx_config::kWindowTitleKeys[5] +
+           "=\n");
+  config = Read();
   EXPECT_EQ(config.developerKey, "ACME");
   EXPECT_EQ(config.failoverKey, "ACME_FAILOVER");
   EXPECT_EQ(config.cardType, 12);
-  EXPECT_EQ(config.resourceFolder, "");  // present but empty
-  EXPECT_EQ(config.appDataFolder, "");   // missing
-
-  // A file without the developer key leaves it empty, not the default.
-  WriteIni("[SETUP]\nAPPDATA_TYPE=Acme Data\n");
-  config = Read();
-  EXPECT_EQ(config.developerKey, "");
-  EXPECT_EQ(config.failoverKey, "_FAILOVER");
-  EXPECT_EQ(config.appDataFolder, "Acme Data");
-
-  // Keys outside "SETUP" do not count.
-  WriteIni("[OTHER]\nDEVELOPER_TYPE=ACME\n");
-  EXPECT_EQ(Read().developerKey, "");
-}
-
-TEST_F(VxConfigTest, WindowTitlesOnlyWhenNotEmpty) {
-  WriteIni(std::string("[SETUP]\n") + __vx_config::kWindowTitleKeys[0] + "=Console\n" +
-           __vx_config::kWindowTitleKeys[5] + "=\n");
-  const __vx_config config = Read();
+  // Vendor names follow the file even when it leaves them empty or out;
+  // window titles only when it gives one.
+  EXPECT_EQ(config.resourceFolder, "");
+  EXPECT_EQ(config.appDataFolder, "");
   EXPECT_EQ(config.windowTitles[0], "Console");
   EXPECT_EQ(config.windowTitles[5], __vx_config::kDefaultWindowTitles[5]);
+
+  WriteIni("[OTHER]\nDEVELOPER_TYPE=ACME\n");  // not in "SETUP"
+  EXPECT_EQ(Read().developerKey, "");
+  EXPECT_EQ(Read().failoverKey, "_FAILOVER");
 }
 
-TEST_F(VxConfigTest, ReloadReplacesTheInstance) {
+TEST_F(VxConfigTest, ReadOnceUntilReloaded) {
   WriteIni("[SETUP]\nDEVELOPER_TYPE=ACME\n");
   const __vx_config& config = ReloadVxConfig(m_root);
   EXPECT_EQ(&config, &GetVxConfig());
-  EXPECT_EQ(GetVxConfig().GetDeveloperType(), "ACME");
   WriteIni("[SETUP]\nDEVELOPER_TYPE=OTHER\n");
-  EXPECT_EQ(GetVxConfig().GetDeveloperType(), "ACME");  // read once
+  EXPECT_EQ(GetVxConfig().GetDeveloperType(), "ACME");
   ReloadVxConfig(m_root);
   EXPECT_EQ(config.GetDeveloperType(), "OTHER");
 }

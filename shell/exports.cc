@@ -1,0 +1,128 @@
+// The exported functions: thin entries onto the application object and the
+// viewer dialog.  They ignore calls made while no application object exists
+// (before the library's start-up or after its end).
+#include "logview/logview.h"
+
+#include <utility>
+
+#include "lang/log_view_language.h"
+#include "shell/log_viewer_app.h"
+
+namespace {
+
+void ShowModal(CWnd* parent, const ViewerSettings& settings, int showCounting,
+               std::vector<EPOS_Setting> posSettings) {
+  CLogViewerDlg dialog(parent);
+  dialog.Settings() = settings;
+  dialog.Settings().modeless = 0;
+  dialog.LoadCameraList();
+  dialog.SetPosSettings(std::move(posSettings));
+  VxBitset<128> all;
+  dialog.SetCameraSet(all.set());
+  dialog.SetNoTimeWindow();
+  dialog.SetHostWindow(parent);
+  dialog.AddTabs(showCounting != 0);
+  dialog.DoModal();
+}
+
+void ShowModeless(CLogViewerApp& app, CWnd* parent, const ViewerSettings& settings,
+                  int showCountingDiagram, std::vector<EPOS_Setting> posSettings, bool show) {
+  if (app.resetRequested && app.IsCreated()) app.ReplaceDialog();
+  app.resetRequested = false;
+  CLogViewerDlg& dialog = app.Dialog();
+  if (!dialog.HasWindow()) dialog.Create();
+  dialog.Settings() = settings;
+  dialog.Settings().modeless = 1;
+  dialog.RemoveAllTabs();
+  if (show) {
+    dialog.LoadCameraList();
+    dialog.SetPosSettings(std::move(posSettings));
+  }
+  dialog.AddTabs(showCountingDiagram != 0);
+  dialog.SetHostWindow(parent);
+  dialog.ShowWindow(show);
+}
+
+// The modeless dialog, or nullptr while its window does not exist.
+CLogViewerDlg* ModelessWindow() {
+  CLogViewerApp* app = AfxGetLogViewerApp();
+  return app != nullptr && app->IsCreated() ? &app->Dialog() : nullptr;
+}
+
+}  // namespace
+
+void ShowLogViewerDlg(CWnd* parent, int showEventLog, int showSystemLog, int showCounting,
+                      int showCountingDiagram, int showMetadataLog, int showBackupLog,
+                      int showIvsLog, int showEdgeStorage, int remoteCameraList, int serverPort,
+                      CStringA serverAddress, unsigned long userSessionNo,
+                      std::vector<EPOS_Setting> posSettings, CUserAccount* userAccount,
+                      int cameraCount, int modeless, int show, int genericCameraNames,
+                      int nvrMode) {
+  CLogViewerApp* app = AfxGetLogViewerApp();
+  if (app == nullptr) return;
+  ViewerSettings settings;
+  settings.showEventLog = showEventLog;
+  settings.showSystemLog = showSystemLog;
+  settings.showCounting = showCounting;
+  settings.showMetadataLog = showMetadataLog;
+  settings.showBackupLog = showBackupLog;
+  settings.showIvsLog = showIvsLog;
+  settings.showEdgeStorage = showEdgeStorage;
+  settings.remoteCameraList = remoteCameraList;
+  settings.serverPort = serverPort;
+  settings.serverAddress = std::move(serverAddress);
+  settings.userSessionNo = static_cast<uint32_t>(userSessionNo);
+  settings.userAccount = userAccount;
+  settings.cameraCount = cameraCount;
+  settings.genericCameraNames = genericCameraNames;
+  settings.nvrMode = nvrMode;
+  if (modeless == 0)
+    ShowModal(parent, settings, showCounting, std::move(posSettings));
+  else
+    ShowModeless(*app, parent, settings, showCountingDiagram, std::move(posSettings), show != 0);
+}
+
+// The pages take the window and camera set from the dialog; they search with
+// them once they are part of it.
+void SetLogDateTimeAndSearch(CDateTime start, CDateTime end, VxBitset<128> cameras) {
+  if (CLogViewerDlg* dialog = ModelessWindow()) {
+    dialog->SetHostTimeWindow(start, end);
+    dialog->SetCameraSet(cameras);
+  }
+}
+
+void SetLogDateTime(CDateTime start, CDateTime end) {
+  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetHostTimeWindow(start, end);
+}
+
+void SetCameras(VxBitset<128> cameras) {
+  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetCameraSet(cameras);
+}
+
+void EnableEventLog(EventLogStatus status) {
+  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->eventLogStatus = status;
+}
+
+void EnableSystemLog(SystemLogStatus status) {
+  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->systemLogStatus = status;
+}
+
+void SetRemoteMode(bool remote) {
+  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->remoteMode = remote;
+}
+
+void ResetLogViewerInstance() {
+  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->resetRequested = true;
+}
+
+// The language pack of the new number is loaded from `languageFolder` by the
+// language layer once it is part of the viewer; the number is what pages and
+// fonts read.
+void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFolder) {
+  CLogViewerApp* app = AfxGetLogViewerApp();
+  if (app == nullptr) return;
+  app->languageNumber = static_cast<uint32_t>(languageNumber);
+  LoadLogViewLanguage(app->languageNumber, languageFolder);
+}
+
+int FilterDllMsg(MSG* /*msg*/) { return 0; }

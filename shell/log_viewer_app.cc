@@ -1,0 +1,69 @@
+#include "shell/log_viewer_app.h"
+
+#include "config/vx_config.h"
+#include "lang/log_view_language.h"
+#include "platform/registry.h"
+
+namespace {
+
+constexpr const char* kLanguageValue = "LangID";
+
+CLogViewerApp*& Instance() {
+  static CLogViewerApp* instance = nullptr;
+  return instance;
+}
+
+// The vendor key: "SOFTWARE", then the key the configuration names.
+platform::RegistryKey OpenVendorKey() {
+  return platform::Registry::Machine().OpenKey("SOFTWARE").OpenSubKey(
+      GetVxConfig().GetDeveloperType());
+}
+
+}  // namespace
+
+uint32_t SystemLanguageNumber() {
+  // The supported-language table maps the system's language to one the
+  // installation has a pack for; without a table every system language
+  // comes out as English.
+  return SystemLanguageForViewer();
+}
+
+CLogViewerApp::CLogViewerApp() : m_dialog(std::make_unique<CLogViewerDlg>()) {}
+
+CLogViewerApp::~CLogViewerApp() = default;
+
+void CLogViewerApp::InitInstance() {
+  GetVxConfig();
+
+  const platform::RegistryKey vendorKey = OpenVendorKey();
+  uint32_t number = 0;
+  if (!vendorKey.QueryDword(kLanguageValue, &number)) number = 0;
+  if (number == 0) number = SystemLanguageNumber();
+  // Written back so the host and the next start agree on the language; a key
+  // that cannot be opened is left alone.
+  if (vendorKey.IsOpen()) vendorKey.SetDword(kLanguageValue, number);
+  languageNumber = number;
+  LoadLogViewLanguage(languageNumber, nullptr);
+
+  firstFont = {"Tahoma", 9};
+  secondFont = {languageNumber == 17 || languageNumber == 30 ? "Tahoma" : "Arial", 9};
+}
+
+void CLogViewerApp::ReplaceDialog() {
+  m_dialog.reset();
+  m_dialog = std::make_unique<CLogViewerDlg>();
+}
+
+CLogViewerApp* AfxGetLogViewerApp() { return Instance(); }
+
+CLogViewerApp& CreateLogViewerApp() {
+  DestroyLogViewerApp();
+  Instance() = new CLogViewerApp();
+  Instance()->InitInstance();
+  return *Instance();
+}
+
+void DestroyLogViewerApp() {
+  delete Instance();
+  Instance() = nullptr;
+}

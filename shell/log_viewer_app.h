@@ -1,0 +1,68 @@
+// CLogViewerApp: the library's application object.  It holds the viewer's
+// global settings (switches, remote mode, language number, fonts) and owns the
+// one modeless dialog object.
+//
+// One instance per library load: liblogview.so makes and initialises it when it
+// is loaded and deletes it when it is unloaded; programs linking the layer
+// libraries directly call CreateLogViewerApp / DestroyLogViewerApp themselves.
+// Used from the host's UI thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "shell/log_status.h"
+#include "shell/log_viewer_dlg.h"
+
+struct ViewerFont {
+  std::string face;
+  int pointSize = 9;
+};
+
+class CLogViewerApp {
+ public:
+  CLogViewerApp();
+  ~CLogViewerApp();
+  CLogViewerApp(const CLogViewerApp&) = delete;
+  CLogViewerApp& operator=(const CLogViewerApp&) = delete;
+
+  // The start-up steps: the system configuration, the language number (read
+  // from "LangID", chosen from the system language when 0, written back), the
+  // fonts.
+  void InitInstance();
+
+  // The modeless dialog object.
+  CLogViewerDlg& Dialog() { return *m_dialog; }
+  // Deletes the dialog object (and its window) and makes a new one.
+  void ReplaceDialog();
+  // Whether the modeless dialog's window exists.
+  bool IsCreated() const { return m_dialog->HasWindow(); }
+
+  bool resetRequested = false;  // ResetLogViewerInstance was called
+  SystemLogStatus systemLogStatus;
+  EventLogStatus eventLogStatus;
+  bool remoteMode = false;
+  uint32_t languageNumber = 0;
+  ViewerFont firstFont;
+  ViewerFont secondFont;
+
+  // The switches as pages read them: the host's only in remote mode.
+  EventLogStatus EventSwitches() const { return EventSwitchesInEffect(eventLogStatus, remoteMode); }
+  SystemLogStatus SystemSwitches() const {
+    return SystemSwitchesInEffect(systemLogStatus, remoteMode);
+  }
+
+ private:
+  std::unique_ptr<CLogViewerDlg> m_dialog;
+};
+
+// The application object of this library load, or nullptr outside
+// CreateLogViewerApp .. DestroyLogViewerApp.
+CLogViewerApp* AfxGetLogViewerApp();
+// Makes and initialises the application object (replacing an earlier one).
+CLogViewerApp& CreateLogViewerApp();
+void DestroyLogViewerApp();
+
+// The language number for the system's user-interface language.
+uint32_t SystemLanguageNumber();

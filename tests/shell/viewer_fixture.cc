@@ -1,0 +1,65 @@
+#include "shell/viewer_fixture.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "config/vx_config.h"
+#include "platform/paths.h"
+#include "platform/registry.h"
+#include "shell/log_viewer_app.h"
+
+std::vector<platform::MSG> RecordingHostWindow::TakeMessages() {
+  m_queue.DeliverUntilEmpty();
+  return std::exchange(m_received, {});
+}
+
+platform::LRESULT RecordingHostWindow::WindowProc(platform::UINT message, platform::WPARAM wParam,
+                                                  platform::LPARAM lParam) {
+  m_received.push_back({this, message, wParam, lParam});
+  return 0;
+}
+
+void Show(CWnd* parent, const ShowArgs& a) {
+  ShowLogViewerDlg(parent, a.showEventLog, a.showSystemLog, a.showCounting, a.showCountingDiagram,
+                   a.showMetadataLog, a.showBackupLog, a.showIvsLog, a.showEdgeStorage,
+                   a.remoteCameraList, a.serverPort, a.serverAddress, a.userSessionNo, {},
+                   a.userAccount, a.cameraCount, a.modeless, a.show, a.genericCameraNames,
+                   a.nvrMode);
+}
+
+void ViewerTest::SetUp() {
+  char pattern[] = "/tmp/viewer_testXXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  m_root = pattern;
+  m_registryPath = m_root + "/registry.reg";
+}
+
+void ViewerTest::TearDown() {
+  DestroyLogViewerApp();
+  CLogViewerDlg::SetModalLoop(nullptr);
+  std::filesystem::remove_all(m_root);
+}
+
+void ViewerTest::StartViewer(const std::string& registryBody) {
+  platform::SetInstallFolder(m_root);
+  ReloadVxConfig(m_root);
+  platform::Registry::Machine().UseFile(m_registryPath);
+  if (!registryBody.empty()) WriteRegistry(registryBody);
+  CreateLogViewerApp();
+}
+
+void ViewerTest::WriteRegistry(const std::string& registryBody) {
+  std::ofstream(m_registryPath, std::ios::binary)
+      << "Windows Registry Editor Version 5.00\r\n\r\n" << registryBody;
+  platform::Registry::Machine().Reload();
+}
+
+std::string ViewerTest::ReadRegistryFile() const {
+  std::ifstream in(m_registryPath, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
