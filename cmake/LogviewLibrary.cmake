@@ -32,6 +32,7 @@ install(TARGETS logview EXPORT logviewTargets
 # paths below include/logview/ so that their own includes ("shell/date_time.h")
 # resolve there.
 set(LOGVIEW_PUBLIC_HEADERS
+  config/supported_edge_event_list.h
   platform/cwnd.h
   shell/cstring_a.h
   shell/date_time.h
@@ -56,3 +57,11 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersio
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+
+# The language table and packs and the user manual, which the library looks
+# up after the installation folder.
+foreach(_data lang manual)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/data/${_data})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/logview)
+  endif()
+endforeach()

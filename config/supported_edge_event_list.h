@@ -10,6 +10,10 @@
 #include <map>
 #include <string>
 
+namespace platform {
+class Registry;
+}
+
 struct EdgeEvent {
   std::string EdgeEventKey;
   std::string EdgeEventName;
@@ -26,6 +30,8 @@ constexpr const char* kSupportedEdgeEventFile = "SupportedEdgeEventListOfDP.ini"
 // at most 1024 bytes each; an incomplete subkey is skipped, and a later
 // subkey replaces the texts of an earlier one with the same type.
 std::map<int, EdgeEvent> RetrieveSupportedEdgeEventListOfDPFromRegistry();
+// The same from `registry` under SOFTWARE\<vendorKey>.
+std::map<int, EdgeEvent> ReadSupportedEdgeEventList(platform::Registry& registry, const std::string& vendorKey);
 
 // From an ini file: "EdgeEventCount" of section "SupportedEdgeEvent", then
 // sections "EdgeEvent0000" ...; a missing "EventType" gives 30000, missing

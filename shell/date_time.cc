@@ -52,7 +52,13 @@ CDateTime CDateTime::FromFields(int year, int month, int day, int hour, int minu
   if (year < kMinYear || year > kMaxYear || month < 1 || month > 12) return Invalid();
   const int64_t days = DaysFromCivil(year, month, 1) - kEpoch1601 + (static_cast<int64_t>(day) - 1);
   const int64_t ms = (((static_cast<int64_t>(hour) * 60 + minute) * 60 + second) * 1000) + millisecond;
-  return CDateTime(kValid, days * kTicksPerDay + ms * kTicksPerMillisecond);
+  // The earliest years of the calendar range lie before what 64-bit ticks
+  // since 1601 can count; such a moment cannot be held and is not valid.
+  int64_t dayTicks = 0, ticks = 0;
+  if (__builtin_mul_overflow(days, kTicksPerDay, &dayTicks) ||
+      __builtin_add_overflow(dayTicks, ms * kTicksPerMillisecond, &ticks))
+    return Invalid();
+  return CDateTime(kValid, ticks);
 }
 
 CDateTime::Fields CDateTime::Split() const {

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "lang/log_view_language.h"
 #include "shell/log_viewer_app.h"
 
 namespace {
@@ -117,9 +118,11 @@ void ResetLogViewerInstance() {
 // The language pack of the new number is loaded from `languageFolder` by the
 // language layer once it is part of the viewer; the number is what pages and
 // fonts read.
-void ResetLogViewerLanguage(unsigned long languageNumber, const char* /*languageFolder*/) {
-  if (CLogViewerApp* app = AfxGetLogViewerApp())
-    app->languageNumber = static_cast<uint32_t>(languageNumber);
+void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFolder) {
+  CLogViewerApp* app = AfxGetLogViewerApp();
+  if (app == nullptr) return;
+  app->languageNumber = static_cast<uint32_t>(languageNumber);
+  LoadLogViewLanguage(app->languageNumber, languageFolder);
 }
 
 int FilterDllMsg(MSG* /*msg*/) { return 0; }

@@ -1,6 +1,7 @@
 #include "shell/log_viewer_app.h"
 
 #include "config/vx_config.h"
+#include "lang/log_view_language.h"
 #include "platform/registry.h"
 
 namespace {
@@ -24,7 +25,7 @@ uint32_t SystemLanguageNumber() {
   // The supported-language table maps the system's language to one the
   // installation has a pack for; without a table every system language
   // comes out as English.
-  return 9;
+  return SystemLanguageForViewer();
 }
 
 CLogViewerApp::CLogViewerApp() : m_dialog(std::make_unique<CLogViewerDlg>()) {}
@@ -42,6 +43,7 @@ void CLogViewerApp::InitInstance() {
   // that cannot be opened is left alone.
   if (vendorKey.IsOpen()) vendorKey.SetDword(kLanguageValue, number);
   languageNumber = number;
+  LoadLogViewLanguage(languageNumber, nullptr);
 
   firstFont = {"Tahoma", 9};
   secondFont = {languageNumber == 17 || languageNumber == 30 ? "Tahoma" : "Arial", 9};

@@ -18,6 +18,7 @@
 
 #include <vector>
 
+#include "config/supported_edge_event_list.h"
 #include "platform/cwnd.h"
 #include "shell/cstring_a.h"
 #include "shell/date_time.h"
@@ -71,7 +72,8 @@ void SetRemoteMode(bool remote);
 // The next modeless ShowLogViewerDlg replaces the viewer's window.
 void ResetLogViewerInstance();
 // Switches the viewer to another language number (as "LangID" holds it);
-// `languageFolder` is where its language pack lies.
+// `languageFolder` (ending in a separator) is where its language pack and
+// "LanguageTable.xml" lie; null or "" takes the installation's "lang/".
 void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFolder);
 
 // The viewer's pre-translation of a message the host's loop took from its
@@ -79,3 +81,8 @@ void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFo
 // it.  The viewer draws no native dialog that needs keyboard translation by
 // the host, so every message is left to the host (0).
 int FilterDllMsg(MSG* msg);
+
+// RetrieveSupportedEdgeEventListOfDPFromRegistry() and
+// RetrieveSupportedEdgeEventListOfDPFromIni(path), the supported edge event
+// list of the recording device, are declared in
+// config/supported_edge_event_list.h (included above).

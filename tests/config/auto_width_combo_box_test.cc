@@ -18,20 +18,5 @@ TEST(AutoWidthComboBoxTest, DropDownGrowsToTheWidestEntry) {
   EXPECT_EQ(estimated.OnDropDown(), 5 * CAutoWidthComboBox::kAverageCharWidth + CAutoWidthComboBox::kDropDownMargin);
 }
 
-TEST(AutoWidthComboBoxTest, SelectionAndEntries) {
-  CAutoWidthComboBox combo;
-  EXPECT_EQ(combo.SetCurSel(0), CAutoWidthComboBox::kCbErr);
-  combo.AddString("One");
-  combo.AddString("Two");
-  EXPECT_EQ(combo.SetCurSel(1), 1);
-  EXPECT_EQ(combo.GetLBText(combo.GetCurSel()), "Two");
-  EXPECT_EQ(combo.GetLBText(2), "");
-  EXPECT_EQ(combo.SetCurSel(2), CAutoWidthComboBox::kCbErr);
-  EXPECT_EQ(combo.GetCurSel(), CAutoWidthComboBox::kCbErr);
-  combo.SetCurSel(0);
-  combo.ResetContent();
-  EXPECT_EQ(combo.GetCount(), 0);
-  EXPECT_EQ(combo.GetCurSel(), CAutoWidthComboBox::kCbErr);
-}
 
 }  // namespace

@@ -22,4 +22,8 @@ inline constexpr ExportedSymbol kExportedSymbols[] = {
     {"ResetLogViewerInstance", "_Z22ResetLogViewerInstancev"},
     {"ResetLogViewerLanguage", "_Z22ResetLogViewerLanguagemPKc"},
     {"FilterDllMsg", "_Z12FilterDllMsgPN8platform3MSGE"},
+    {"RetrieveSupportedEdgeEventListOfDPFromRegistry",
+     "_Z46RetrieveSupportedEdgeEventListOfDPFromRegistryv"},
+    {"RetrieveSupportedEdgeEventListOfDPFromIni",
+     "_Z41RetrieveSupportedEdgeEventListOfDPFromIniNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"},
 };

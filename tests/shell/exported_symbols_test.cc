@@ -26,7 +26,9 @@ TEST(ExportedSymbolsTest, HeaderDeclarationsMatchTheLookUpNames) {
       Address(&ShowLogViewerDlg), Address(&SetLogDateTimeAndSearch), Address(&SetLogDateTime),
       Address(&SetCameras),       Address(&EnableEventLog),          Address(&EnableSystemLog),
       Address(&SetRemoteMode),    Address(&ResetLogViewerInstance),  Address(&ResetLogViewerLanguage),
-      Address(&FilterDllMsg)};
+      Address(&FilterDllMsg),
+      Address(&RetrieveSupportedEdgeEventListOfDPFromRegistry),
+      Address(&RetrieveSupportedEdgeEventListOfDPFromIni)};
   ASSERT_EQ(std::size(declared), std::size(kExportedSymbols));
   for (size_t i = 0; i < std::size(declared); ++i) {
     EXPECT_EQ(SymbolAt(declared[i]), kExportedSymbols[i].symbol) << kExportedSymbols[i].function;

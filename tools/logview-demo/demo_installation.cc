@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "tools/logview-demo/filter_files.h"
 #include "tools/logview-demo/ini_files.h"
+#include "tools/logview-demo/language_files.h"
 #include "tools/logview-demo/log_file_writer.h"
 #include "tools/logview-demo/registry_writer.h"
 #include "tools/logview-demo/vxpp_service_files.h"
@@ -149,5 +150,6 @@ bool WriteDemoInstallation(const DemoOptions& options, const DemoProgress& progr
          WriteFile(root, "db/filter/CombinedCounterFilter.xml", CombinedCounterFilterXml(world), error) &&
          WriteFile(root, "db/filter/IVS.xml", IvsFilterXml(world), error) &&
          WriteFile(root, "vxpp-users.ini", VxppUsersIni(world), error) &&
-         WriteFile(root, "vxpp-server.ini", VxppServerIni(world), error);
+         WriteFile(root, "vxpp-server.ini", VxppServerIni(world), error) &&
+         CopyLanguageFiles(DemoDataFolder(), root, error);
 }

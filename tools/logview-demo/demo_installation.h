@@ -1,7 +1,8 @@
 // WriteDemoInstallation: writes a whole demo installation into a folder —
 // the event and system log databases (daily files and archives, or the
-// legacy single files), the registry file, the ini and filter files and the
-// marker that makes the folder an installation root.
+// legacy single files), the registry file, the ini and filter files, the
+// language packs and the manual, and the marker that makes the folder an
+// installation root.
 //
 // It never touches a folder that holds anything but an earlier demo
 // installation: a non-empty folder must carry the root marker with the demo
