@@ -7,8 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
 
 namespace {
 
@@ -25,22 +23,9 @@ class HostWindow : public CWnd {
 
 void Step(const char* what) { std::printf("host: %s\n", what); }
 
-// The "LangID" lines of the registry file the viewer uses, if the host can
-// read it as UTF-8 text.
-void PrintLanguageValue() {
-  const char* registry = std::getenv("LOGVIEW_REGISTRY");
-  if (registry == nullptr) return;
-  std::ifstream in(registry);
-  for (std::string line; std::getline(in, line);)
-    if (line.find("\"LangID\"") != std::string::npos)
-      std::printf("host: registry %s holds %s\n", registry, line.c_str());
-}
-
 }  // namespace
 
 int main() {
-  PrintLanguageValue();
-
   HostWindow host;
   CUserAccount user("chief");
   Step("ShowLogViewerDlg: modeless, hidden, every page, 4 generic cameras");
