@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/paths.h"
 #include "store/event_log_query_ctrl.h"
 #include "store/log_root_folder.h"
@@ -9,10 +7,10 @@
 
 namespace {
 
-using store_test::Day;
+using namespace store_test;
 using Names = std::vector<std::string>;
 
-// Lists nothing, as for a folder the viewer may not read.
+// The real files, but a folder listing that fails, as for a folder the viewer may not read.
 class UnreadableFolderEnv : public platform::Env {
  public:
   bool ListFolder(const std::string&, std::vector<platform::FolderEntry>*) override { return false; }
@@ -32,14 +30,12 @@ class FileChoiceTest : public ::testing::Test {
   }
   void TearDown() override { ResetRecordFileMarker(); }
 
-  // A database file whose one event's description is the file's name.
+  // A database whose one event is described by the file's own name.
   void Add(const std::string& relative) {
-    const std::string name = std::filesystem::path(relative).filename().string();
-    store_test::WriteDatabase(root / relative, store_test::EventLogSql({{20240101000000, 0, 1, 2, name}}));
+    WriteDatabase(root / relative, EventLogSql({{20240101000000, 0, 1, 2, fs::path(relative).filename()}}));
   }
-  void AddDaily(const std::string& name) { Add("db/EventLog/" + name); }
 
-  // Searches and returns the files opened; `read` gets the descriptions of the records.
+  // The files a search opens; `read` gets the descriptions of its records.
   Names Search(const TimeBound& start, const TimeBound& end, bool* ok = nullptr,
                platform::Env* env = platform::Env::Default()) {
     CVxEventLogQueryCtrl<EventLogBasket> ctrl(env);
@@ -53,71 +49,63 @@ class FileChoiceTest : public ::testing::Test {
     return ctrl.Files().FilesOpened();
   }
 
-  store_test::TempFolder root;
+  TempFolder root;
   Names read;
 };
 
 TEST_F(FileChoiceTest, RangeChoosesArchiveThenDailyFiles) {
-  for (const char* name : {"EventLog_20240101.db", "EventLog_20240103.db", "EventLog_20240105.db",
-                           "EventLogOld.db"}) {
-    AddDaily(name);
-  }
-  EXPECT_EQ(Search(Day(2024, 1, 2), Day(2024, 1, 3, 23, 59, 59)),
-            (Names{"EventLogOld.db", "EventLog_20240103.db"}));
+  for (const char* name : {"EventLog_20240101.db", "EventLog_20240103.db", "EventLog_20240105.db", "EventLogOld.db"})
+    Add(std::string("db/EventLog/") + name);
+  const Names all = {"EventLogOld.db", "EventLog_20240101.db", "EventLog_20240103.db", "EventLog_20240105.db"};
+  EXPECT_EQ(Search(Day(2024, 1, 2), Day(2024, 1, 3, 23)), (Names{all[0], all[2]}));
   // No file for the end date: the walk runs to the last file.
-  EXPECT_EQ(Search(Day(2024, 1, 2), Day(2024, 1, 2, 23, 59, 59)),
-            (Names{"EventLogOld.db", "EventLog_20240103.db", "EventLog_20240105.db"}));
-  EXPECT_EQ(Search({}, {}).size(), 4u);
-  EXPECT_EQ(read, (Names{"EventLogOld.db", "EventLog_20240101.db", "EventLog_20240103.db",
-                         "EventLog_20240105.db"}));
-  EXPECT_EQ(Search(CDateTime::Invalid(), Day(2024, 1, 1)),
-            (Names{"EventLogOld.db", "EventLog_20240101.db"}));
-  EXPECT_EQ(Search(Day(2024, 1, 4), Day(2024, 1, 3)), (Names{"EventLogOld.db"}));
-  EXPECT_EQ(Search(Day(2024, 2, 1), {}), (Names{"EventLogOld.db"}));
+  EXPECT_EQ(Search(Day(2024, 1, 2), Day(2024, 1, 2, 23)), (Names{all[0], all[2], all[3]}));
+  EXPECT_EQ(Search({}, {}), all);
+  EXPECT_EQ(read, all);
+  EXPECT_EQ(Search(CDateTime::Invalid(), Day(2024, 1, 1)), (Names{all[0], all[1]}));
+  EXPECT_EQ(Search(Day(2024, 1, 4), Day(2024, 1, 3)), Names{all[0]});
+  EXPECT_EQ(Search(Day(2024, 2, 1), {}), Names{all[0]});
 
   // A backup copy is read whole, whatever the range.
-  store_test::WriteFile(root / "FileRecord.ini", "[Record]##Backup##\r\nsecond line\r\n");
+  WriteFile(root / "FileRecord.ini", "[Record]##Backup##\r\nsecond line\r\n");
   ResetRecordFileMarker();
-  EXPECT_EQ(Search(Day(2024, 1, 3), Day(2024, 1, 3)).size(), 4u);
+  EXPECT_EQ(Search(Day(2024, 1, 3), Day(2024, 1, 3)), all);
 }
 
 TEST_F(FileChoiceTest, EmptyFilesAreDeletedButNotSqliteCompanions) {
-  AddDaily("EventLog_20240101.db");
-  store_test::WriteFile(root / "db/EventLog/EventLog_20240102.db", "");
-  store_test::WriteFile(root / "db/EventLog/EventLog_20240101.db-journal", "");
-  std::filesystem::create_directories(root / "db/EventLog/EventLog_20240103.db");
-  EXPECT_EQ(Search({}, {}), (Names{"EventLog_20240101.db"}));
-  EXPECT_EQ(read, (Names{"EventLog_20240101.db"}));
-  EXPECT_FALSE(std::filesystem::exists(root / "db/EventLog/EventLog_20240102.db"));
-  EXPECT_TRUE(std::filesystem::exists(root / "db/EventLog/EventLog_20240101.db-journal"));
+  Add("db/EventLog/EventLog_20240101.db");
+  WriteFile(root / "db/EventLog/EventLog_20240102.db", "");
+  WriteFile(root / "db/EventLog/EventLog_20240101.db-journal", "");
+  fs::create_directories(root / "db/EventLog/EventLog_20240103.db");
+  EXPECT_EQ(Search({}, {}), Names{"EventLog_20240101.db"});
+  EXPECT_FALSE(fs::exists(root / "db/EventLog/EventLog_20240102.db"));
+  EXPECT_TRUE(fs::exists(root / "db/EventLog/EventLog_20240101.db-journal"));
 }
 
 TEST_F(FileChoiceTest, SingleFileOfOlderInstallations) {
   Add("EventLog.db");
-  std::filesystem::create_directories(root / "db/EventLog/sub");
+  fs::create_directories(root / "db/EventLog/sub");
   CVxEventLogQueryCtrl<EventLogBasket> ctrl;
   ctrl.Initialise(root.Path());
   int count = 0;
-  // The file stays open from one search to the next.
-  for (int search = 0; search < 2; ++search) {
-    EXPECT_TRUE(ctrl.Search(EventLogFilter{}, search == 0 ? TimeBound() : Day(2030, 1, 1), {}, &count));
-    EXPECT_EQ(count, search == 0 ? 1 : 0);
-    EXPECT_EQ(ctrl.Files().FilesOpened(), (Names{"EventLog.db"}));
+  // The dates do not matter, and the file stays open from one search to the next.
+  for (const TimeBound& start : {TimeBound(), TimeBound(Day(2030, 1, 1))}) {
+    EXPECT_TRUE(ctrl.Search(EventLogFilter{}, start, {}, &count));
+    EXPECT_EQ(count, start ? 0 : 1);
+    EXPECT_EQ(ctrl.Files().FilesOpened(), Names{"EventLog.db"});
   }
-  // Once the folder holds a file, the single file is no longer read.
-  AddDaily("EventLogOld.db");
-  EXPECT_EQ(Search({}, {}), (Names{"EventLogOld.db"}));
-
-  // An unreadable folder lists nothing: the single file, when there is one, and the archive.
+  // Once the folder holds a file the single file is no longer read...
+  Add("db/EventLog/EventLogOld.db");
+  EXPECT_EQ(Search({}, {}), Names{"EventLogOld.db"});
+  // ...unless the folder cannot be listed.
   UnreadableFolderEnv unreadable;
-  EXPECT_EQ(Search({}, {}, nullptr, &unreadable), (Names{"EventLog.db"}));
-  std::filesystem::remove(root / "EventLog.db");
-  EXPECT_EQ(Search({}, {}, nullptr, &unreadable), (Names{"EventLogOld.db"}));
+  EXPECT_EQ(Search({}, {}, nullptr, &unreadable), Names{"EventLog.db"});
+  fs::remove(root / "EventLog.db");
+  EXPECT_EQ(Search({}, {}, nullptr, &unreadable), Names{"EventLogOld.db"});
 }
 
 TEST_F(FileChoiceTest, BadFiles) {
   bool ok = false;
-  // A root that does not exist holds nothing and is no error.
   CVxEventLogQueryCtrl<EventLogBasket> missing;
   missing.Initialise(root.Path() + "/gone");
   int count = -1;
@@ -125,35 +113,31 @@ TEST_F(FileChoiceTest, BadFiles) {
   EXPECT_EQ(count, 0);
 
   // An empty single file is an empty database: no table, no records, left in place.
-  store_test::WriteFile(root / "EventLog.db", "");
+  WriteFile(root / "EventLog.db", "");
   EXPECT_EQ(Search({}, {}, &ok), Names{"EventLog.db"});
-  EXPECT_TRUE(read.empty());
-  EXPECT_TRUE(ok);
-  EXPECT_TRUE(std::filesystem::exists(root / "EventLog.db"));
+  EXPECT_TRUE(ok && read.empty() && fs::exists(root / "EventLog.db"));
 
   // A daily file of another log kind adds nothing; a file that is no
   // database ends the search, keeping what was read before it.
-  AddDaily("EventLog_20240101.db");
-  store_test::WriteDatabase(root / "db/EventLog/EventLog_20240102.db", "CREATE TABLE SysLog(Id);");
-  store_test::WriteFile(root / "db/EventLog/EventLog_20240103.db", std::string(4096, 'x'));
-  AddDaily("EventLog_20240104.db");
-  EXPECT_EQ(Search({}, Day(2024, 1, 2), &ok), (Names{"EventLog_20240101.db", "EventLog_20240102.db"}));
+  Add("db/EventLog/EventLog_20240101.db");
+  WriteDatabase(root / "db/EventLog/EventLog_20240102.db", "CREATE TABLE SysLog(Id);");
+  WriteFile(root / "db/EventLog/EventLog_20240103.db", std::string(4096, 'x'));
+  Add("db/EventLog/EventLog_20240104.db");
+  EXPECT_EQ(Search({}, Day(2024, 1, 2), &ok).size(), 2u);
   EXPECT_TRUE(ok);
-  EXPECT_EQ(Search({}, {}, &ok), (Names{"EventLog_20240101.db", "EventLog_20240102.db",
-                                        "EventLog_20240103.db"}));
-  EXPECT_EQ(read, (Names{"EventLog_20240101.db"}));
+  EXPECT_EQ(Search({}, {}, &ok).back(), "EventLog_20240103.db");
   EXPECT_FALSE(ok);
+  EXPECT_EQ(read, Names{"EventLog_20240101.db"});
 }
 
 TEST_F(FileChoiceTest, RootFolderFromTheServerAddress) {
   EXPECT_EQ(LogRootFolder(""), root.Path() + "/");
   EXPECT_EQ(LogRootFolder("localhost"), root.Path() + "/");
-  EXPECT_EQ(LogRootFolder("/media/backup/Date/Cam/Video"), "/media/backup/Date/Cam/Video/");
-  store_test::WriteFile(root / "FileRecord.ini", "##AutoBackup##\n");
-  EXPECT_EQ(LogRootFolder("/media/backup/Date/Cam/Video"), "/media/backup/Date/Cam/Video/")
-      << "the marker is read once";
+  EXPECT_EQ(LogRootFolder("/b/Date/Cam/Video"), "/b/Date/Cam/Video/");
+  WriteFile(root / "FileRecord.ini", "##AutoBackup##\n");
+  EXPECT_EQ(LogRootFolder("/b/Date/Cam/Video"), "/b/Date/Cam/Video/") << "the marker is read once";
   ResetRecordFileMarker();
-  EXPECT_EQ(LogRootFolder("/media/backup/Date/Cam/Video"), "/media/backup/");
+  EXPECT_EQ(LogRootFolder("/b/Date/Cam/Video"), "/b/");
   EXPECT_EQ(LogRootFolder("D:\\Backup\\Date\\Cam\\Video"), "D:\\Backup/");
   EXPECT_EQ(LogRootFolder("/m/Date/Cam/Videos/Date\\Cam/Video/x"), "/ms/x/");
   EXPECT_FALSE(GetRecordFileMarker().backup);
