@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)"
-echo "demo: the viewer's pages are not built yet; the build and its libraries are ready in build/release" >&2
+build/release/tools/logview-demo/logview-demo demo
+echo "demo: demo installation written to demo/; the viewer's pages are not built yet (build in build/release)" >&2

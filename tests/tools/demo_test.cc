@@ -1,0 +1,562 @@
+// Writes small demo installations into temporary folders and reads them back
+// the way the viewer does: SQLite queries over the daily files, the event
+// strings taken apart field by field, the registry file decoded from UTF-16.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "platform/code_page.h"
+#include "tools/logview-demo/demo_installation.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+// The system's decimal conversion of a column into an unsigned field.
+uint32_t AsUnsigned(const std::string& text) { return static_cast<uint32_t>(std::atoi(text.c_str())); }
+
+class DemoTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/demo_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    m_temp = pattern;
+    m_root = m_temp / "site";
+  }
+  void TearDown() override { fs::remove_all(m_temp); }
+
+  // Three days across a month's end, small enough to read whole.
+  DemoOptions Small(const fs::path& folder) const {
+    DemoOptions o;
+    o.days = 3;
+    o.eventsPerDay = 120;
+    o.endDate = CDateTime::FromFields(2024, 2, 1);
+    o.folder = folder.string();
+    return o;
+  }
+
+  bool Write(const DemoOptions& options, std::string* error = nullptr) {
+    std::string message;
+    const bool ok = WriteDemoInstallation(options, [](const std::string&) {}, &message);
+    if (error != nullptr) *error = message;
+    return ok;
+  }
+
+  static Rows Query(const fs::path& db, const std::string& sql) {
+    sqlite3* handle = nullptr;
+    Rows rows;
+    EXPECT_EQ(sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK) << db;
+    char* message = nullptr;
+    const int rc = sqlite3_exec(
+        handle, sql.c_str(),
+        [](void* context, int n, char** values, char**) {
+          auto* out = static_cast<Rows*>(context);
+          out->emplace_back();
+          for (int i = 0; i < n; ++i) out->back().push_back(values[i] != nullptr ? values[i] : "<null>");
+          return 0;
+        },
+        &rows, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << db << ": " << (message != nullptr ? message : "") << " in " << sql;
+    sqlite3_free(message);
+    sqlite3_close(handle);
+    return rows;
+  }
+
+  // The rows of `sql` over every daily event (or system) log file.
+  Rows QueryDays(const char* log, const std::string& sql) const {
+    Rows all;
+    for (const char* day : {"20240130", "20240131", "20240201"}) {
+      const Rows rows = Query(m_root / "db" / log / (std::string(log) + "_" + day + ".db"), sql);
+      all.insert(all.end(), rows.begin(), rows.end());
+    }
+    return all;
+  }
+
+  static std::set<std::string> Column(const Rows& rows, size_t column = 0) {
+    std::set<std::string> values;
+    for (const auto& row : rows) values.insert(row[column]);
+    return values;
+  }
+
+  // Camera ids of the registry's camera list: "DeviceID" of the sub-keys of
+  // "Video" whose names begin with "Ch" or "IP".
+  std::set<uint32_t> RegistryCameraIds() const {
+    const std::string bytes = ReadAll(m_root / "registry.reg");
+    const std::u16string wide(reinterpret_cast<const char16_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+    std::istringstream text(platform::FromUtf16(wide, platform::kCodePageUtf8));
+    std::set<uint32_t> ids;
+    bool camera = false;
+    for (std::string line; std::getline(text, line);) {
+      if (line.rfind("[", 0) == 0) camera = std::regex_search(line, std::regex(R"(\\Video\\(Ch|IP)[^\\]*\]\r$)"));
+      if (camera && line.rfind("\"DeviceID\"=dword:", 0) == 0) ids.insert(std::stoul(line.substr(17), nullptr, 16));
+    }
+    return ids;
+  }
+
+  fs::path m_temp, m_root;
+};
+
+// The fields of an export or backup event string as the export and backup
+// page reads them: "," separated, bracketed fields whole, n[path] by length.
+// Returns false when the string does not follow that layout.
+bool SplitEventString(const std::string& s, int bracketedAt, int pathAt, int fieldsBeforeRest,
+                      std::vector<std::string>* fields, std::string* rest) {
+  size_t pos = 0;
+  for (int i = 0; i < fieldsBeforeRest; ++i) {
+    if (i == pathAt) {
+      const size_t open = s.find('[', pos);
+      if (open == std::string::npos) return false;
+      const size_t n = std::stoul(s.substr(pos, open - pos));
+      if (open + 1 + n >= s.size() || s[open + 1 + n] != ']') return false;
+      fields->push_back(s.substr(open + 1, n));
+      pos = open + 2 + n;
+    } else if (i == bracketedAt) {
+      if (s[pos] != '[') return false;
+      const size_t close = s.find(']', pos);
+      if (close == std::string::npos) return false;
+      fields->push_back(s.substr(pos + 1, close - pos - 1));
+      pos = close + 1;
+    } else {
+      const size_t comma = s.find(',', pos);
+      fields->push_back(s.substr(pos, comma - pos));
+      pos = comma;
+      if (comma == std::string::npos) return i + 1 == fieldsBeforeRest && (rest->clear(), true);
+    }
+    if (pos >= s.size()) return i + 1 == fieldsBeforeRest && (rest->clear(), true);
+    if (s[pos] != ',') return false;
+    ++pos;
+  }
+  *rest = s.substr(pos);
+  return true;
+}
+
+bool IsListTime(const std::string& text) {
+  return std::regex_match(text, std::regex(R"(\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2})"));
+}
+
+TEST_F(DemoTest, WritesDailyFilesForEachDayAndArchivesBeforeThem) {
+  ASSERT_TRUE(Write(Small(m_root)));
+  for (const std::string log : {"EventLog", "SystemLog"}) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_root / "db" / log)) names.insert(entry.path().filename());
+    EXPECT_EQ(names, (std::set<std::string>{log + "Old.db", log + "_20240130.db", log + "_20240131.db",
+                                            log + "_20240201.db"}));
+  }
+  EXPECT_FALSE(fs::exists(m_root / "EventLog.db"));
+
+  // Every LogTime of a daily file lies in its day and has 14 digits; rows come
+  // in ascending time, as the recorder appends them.
+  const std::map<std::string, std::string> tables = {
+      {"EventLog", "EventLog"},          {"CounterLog", "EventLog"},  {"IVSCounterLog", "EventLog"},
+      {"CombinedCounterLog", "EventLog"}, {"PosEventLog", "EventLog"}, {"EdgeRecordLog", "EventLog"},
+      {"SysLog", "SystemLog"}};
+  for (const auto& [table, log] : tables) {
+    for (const char* day : {"20240130", "20240131", "20240201"}) {
+      const fs::path file = m_root / "db" / log / (log + "_" + day + ".db");
+      const Rows r = Query(file, "SELECT count(*), min(LogTime), max(LogTime), typeof(LogTime), "
+                                 "sum(length(LogTime) != 14) FROM " + table);
+      EXPECT_GT(std::stoi(r[0][0]), 0) << file << " " << table;
+      EXPECT_EQ(r[0][1].substr(0, 8), day) << table;
+      EXPECT_EQ(r[0][2].substr(0, 8), day) << table;
+      EXPECT_EQ(r[0][3], "integer") << table;
+      EXPECT_EQ(r[0][4], "0") << table;
+    }
+    const std::string archive = m_root / "db" / log / (log + "Old.db");
+    const Rows a = Query(archive, "SELECT min(LogTime), max(LogTime) FROM " + table);
+    EXPECT_EQ(a[0][0].substr(0, 8), "20240123") << table;
+    EXPECT_EQ(a[0][1].substr(0, 8), "20240129") << table;
+  }
+  EXPECT_EQ(QueryDays("EventLog", "SELECT a.Id FROM EventLog a JOIN EventLog b ON b.Id = a.Id + 1 "
+                                  "WHERE b.LogTime < a.LogTime").size(), 0u);
+  EXPECT_EQ(QueryDays("EventLog", "SELECT count(*) FROM EventLog")[2][0], "120");
+}
+
+TEST_F(DemoTest, EventLogHoldsEveryKindOfEvent) {
+  ASSERT_TRUE(Write(Small(m_root)));
+  const std::set<uint32_t> cameras = RegistryCameraIds();
+  EXPECT_EQ(cameras.size(), 18u);
+
+  const Rows events = QueryDays("EventLog", "SELECT EventNumber, CameraId, ChannelIndex, Description FROM EventLog");
+  std::set<int> numbers;
+  for (const auto& e : events) numbers.insert(std::stoi(e[0]));
+  for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 50, 100, 101, 102, 103, 112, 113, 200})
+    EXPECT_TRUE(numbers.count(n)) << "event number " << n;
+
+  const std::string ini = ReadAll(m_root / "SupportedEdgeEventListOfDP.ini");
+  bool supportedEdge = false, unsupportedEdge = false, compound = false, noneInput = false, deleted = false;
+  int ivs = 0;
+  for (const auto& e : events) {
+    const int number = std::stoi(e[0]);
+    const uint32_t camera = AsUnsigned(e[1]);
+    if (number >= 30000 && number <= 40000) {
+      const bool listed = ini.find("EventType=" + e[0] + "\r\n") != std::string::npos;
+      (listed ? supportedEdge : unsupportedEdge) = true;
+    }
+    compound |= number >= 40001 && number <= 40128;
+    if (number >= 100 && number <= 113) {
+      EXPECT_FALSE(cameras.count(camera)) << e[3];
+    }
+    if (number == 200 && camera == 4294967294u) noneInput = true;
+    if (number < 60 && !cameras.count(camera)) deleted = true;
+    if (number >= 10000 && number <= 19999) {
+      ++ivs;
+      EXPECT_LE(camera, 16u) << "rule type";
+      const size_t at = e[3].rfind("Associated Camera ID: ");
+      if (at != std::string::npos) {
+        EXPECT_TRUE(cameras.count(AsUnsigned(e[3].substr(at + 22)))) << e[3];
+      }
+    }
+  }
+  EXPECT_TRUE(supportedEdge);
+  EXPECT_TRUE(unsupportedEdge);
+  EXPECT_TRUE(compound);
+  EXPECT_TRUE(noneInput);
+  EXPECT_TRUE(deleted);
+  EXPECT_GT(ivs, 0);
+  // Motion is the most common kind of event.
+  const Rows top = QueryDays("EventLog", "SELECT EventNumber FROM EventLog GROUP BY 1 ORDER BY count(*) DESC LIMIT 1");
+  EXPECT_EQ(top[0][0], "0");
+
+  // The IVS page queries channel-indexed events by analytics device; most
+  // devices are in IVS.xml, one is not any more.
+  const std::string ivsXml = ReadAll(m_root / "db/filter/IVS.xml");
+  const std::set<std::string> devices =
+      Column(QueryDays("EventLog", "SELECT DISTINCT ChannelIndex FROM EventLog WHERE EventNumber BETWEEN 10000 AND 20000"));
+  int known = 0;
+  for (const std::string& d : devices) known += ivsXml.find("<DeviceID>" + d + "</DeviceID>") != std::string::npos;
+  EXPECT_GT(known, 1);
+  EXPECT_LT(known, static_cast<int>(devices.size()));
+}
+
+TEST_F(DemoTest, CountingPosAndEdgeRecordsAreRealistic) {
+  ASSERT_TRUE(Write(Small(m_root)));
+  const Rows counts = QueryDays("EventLog", "SELECT LogTime, CountIn, CountOut FROM CounterLog");
+  int busiest = 0;
+  for (const auto& c : counts) {
+    EXPECT_GE(std::stoi(c[1]), 0);
+    EXPECT_GE(std::stoi(c[2]), 0);
+    EXPECT_EQ(c[0].substr(10, 2), "00") << "hourly results";
+    busiest = std::max(busiest, std::stoi(c[1]));
+  }
+  EXPECT_GT(busiest, 20);
+
+  EXPECT_EQ(Column(QueryDays("EventLog", "SELECT DISTINCT CounterType FROM IVSCounterLog")),
+            (std::set<std::string>{"0", "1", "2"}));
+  EXPECT_EQ(Column(QueryDays("EventLog", "SELECT DISTINCT Reset FROM IVSCounterLog")), (std::set<std::string>{"0", "1"}));
+  // Up-counters never fall between two readings of a day unless reset.
+  EXPECT_EQ(QueryDays("EventLog", "SELECT a.Id FROM IVSCounterLog a JOIN IVSCounterLog b ON b.IVSDeviceId = "
+                                  "a.IVSDeviceId AND b.CounterId = a.CounterId AND b.LogTime = a.LogTime + 10000 "
+                                  "WHERE a.CounterType = 1 AND a.Reset = 0 AND b.CounterResult < a.CounterResult")
+                .size(), 0u);
+  const std::string filter = ReadAll(m_root / "db/filter/CombinedCounterFilter.xml");
+  int unlisted = 0;
+  for (const std::string& id : Column(QueryDays("EventLog", "SELECT DISTINCT CounterID FROM CombinedCounterLog")))
+    unlisted += filter.find("<CounterID>" + id + "</CounterID>") == std::string::npos;
+  EXPECT_EQ(unlisted, 1);
+
+  std::set<int> rules;
+  bool lineBreaks = false, twoCameras = false;
+  for (const auto& p : QueryDays("EventLog", "SELECT EventRuleId, Description, CameraId FROM PosEventLog")) {
+    rules.insert(std::stoi(p[0]));
+    lineBreaks |= p[1].find("\r\n") != std::string::npos;
+    // Pairs "x:index" separated by ", ": every index is a camera of the list.
+    std::istringstream tokens(std::regex_replace(p[2], std::regex("[:, ]+"), " "));
+    int pairs = 0;
+    for (std::string first, index; tokens >> first >> index; ++pairs) EXPECT_LT(std::stoi(index), 18) << p[2];
+    twoCameras |= pairs == 2;
+  }
+  std::set<int> expectedRules;
+  for (int rule = 300; rule <= 314; ++rule)
+    if (rule != 303) expectedRules.insert(rule);
+  EXPECT_EQ(rules, expectedRules);
+  EXPECT_TRUE(lineBreaks);
+  EXPECT_TRUE(twoCameras);
+
+  EXPECT_EQ(Column(QueryDays("EventLog", "SELECT DISTINCT LogType FROM EdgeRecordLog")),
+            (std::set<std::string>{"0", "1", "2", "3", "4", "5", "6"}));
+  const std::set<uint32_t> cameras = RegistryCameraIds();
+  int deleted = 0;
+  for (const std::string& id : Column(QueryDays("EventLog", "SELECT DISTINCT CameraId FROM EdgeRecordLog")))
+    deleted += !cameras.count(AsUnsigned(id));
+  EXPECT_EQ(deleted, 1);
+}
+
+TEST_F(DemoTest, SystemLogHasEveryTypeAndExactBackupStrings) {
+  ASSERT_TRUE(Write(Small(m_root)));
+  const Rows records = QueryDays("SystemLog", "SELECT EventNumber, EventString, Param1, Param2, Param5 FROM SysLog");
+  std::set<int> types;
+  int exports = 0, backups = 0, deletions = 0, autoBackups = 0;
+  bool allIndex = false, commaInPath = false, noIndex = false, failureReason = false, commaInIndex = false;
+  for (const auto& r : records) {
+    const int type = std::stoi(r[0]);
+    types.insert(type);
+    const int param1 = std::stoi(r[2]);
+    EXPECT_TRUE(param1 == -1 || (param1 >= 0 && param1 < 18)) << r[1];
+    EXPECT_EQ(r[3], "-1");
+    EXPECT_EQ(r[4], "-1");
+    if (type == 16) {
+      EXPECT_EQ(r[1].rfind("Modify ", 0), 0u) << r[1];
+    }
+
+    std::vector<std::string> f;
+    std::string rest;
+    if (type == 34) {
+      ++exports;
+      ASSERT_TRUE(SplitEventString(r[1], -1, 5, 10, &f, &rest)) << r[1];
+      EXPECT_TRUE(f[0] == "0" || f[0] == "1");
+      EXPECT_TRUE(f[6] == "0" || f[6] == "1") << "audio flag";
+      EXPECT_FALSE(f[9].empty()) << "post-processing tool";
+      noIndex |= rest.empty();
+      commaInIndex |= rest.find(',') != std::string::npos;
+    } else if (type == 35) {
+      ++backups;
+      ASSERT_TRUE(SplitEventString(r[1], 4, 5, 7, &f, &rest)) << r[1];
+      EXPECT_TRUE(f[6] == "Yes" || f[6] == "No") << "DB";
+    } else if (type == 38) {
+      ++deletions;
+      ASSERT_TRUE(SplitEventString(r[1], 4, -1, 5, &f, &rest)) << r[1];
+      EXPECT_FALSE(rest.empty());
+    } else if (type == 41) {
+      ++autoBackups;
+      ASSERT_TRUE(SplitEventString(r[1], 3, 4, 7, &f, &rest)) << r[1];
+      failureReason |= f[0] == "0" && !f[5].empty();
+      EXPECT_EQ(f[0] == "1", f[5].empty()) << "a failure, and only a failure, has a reason";
+    } else {
+      continue;
+    }
+    const int startAt = type == 41 ? 1 : 2;
+    EXPECT_TRUE(IsListTime(f[startAt]) && IsListTime(f[startAt + 1])) << r[1];
+    EXPECT_LT(f[startAt], f[startAt + 1]);
+    if (type != 41) {
+      EXPECT_FALSE(f[1].empty()) << "user";
+    }
+    if (type != 34) {
+      EXPECT_NE(f[type == 41 ? 3 : 4].find(','), std::string::npos) << "camera list";
+    }
+    if (type != 38) commaInPath |= f[type == 41 ? 4 : 5].find(',') != std::string::npos;
+    allIndex |= rest == "\x04";
+  }
+  for (int type = 1; type <= 54; ++type) EXPECT_TRUE(types.count(type)) << "type " << type;
+  EXPECT_GT(exports, 3);
+  EXPECT_GT(backups, 1);
+  EXPECT_GT(deletions, 0);
+  EXPECT_GT(autoBackups, 1);
+  EXPECT_TRUE(allIndex);
+  EXPECT_TRUE(commaInPath);
+  EXPECT_TRUE(noIndex);
+  EXPECT_TRUE(failureReason);
+  EXPECT_TRUE(commaInIndex);
+}
+
+TEST_F(DemoTest, RegistryIsARegistryEditorExport) {
+  DemoOptions options = Small(m_root);
+  ASSERT_TRUE(Write(options));
+  const std::string bytes = ReadAll(m_root / "registry.reg");
+  ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  ASSERT_EQ(bytes.size() % 2, 0u);
+  const std::u16string wide(reinterpret_cast<const char16_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  const std::string text = platform::FromUtf16(wide, platform::kCodePageUtf8);
+  EXPECT_EQ(text.rfind("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\VEXOIP]\r\n"
+                       "\"LangID\"=dword:00000409\r\n", 0), 0u);
+  EXPECT_EQ(std::regex_search(text, std::regex("[^\r]\n")), false) << "CRLF line ends only";
+  const std::string video = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\VEXOIP\\Vantor\\Video\\";
+  EXPECT_NE(text.find(video + "Ch01]\r\n\"Name\"=\"Front Entrance\"\r\n\"DeviceID\"=dword:00000001\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"Name\"=\"Caf\xC3\xA9 Terrace\""), std::string::npos);
+  // Sub-keys in the editor's alphabetical order, with a key that is no camera.
+  EXPECT_LT(text.find(video + "Ch16]"), text.find(video + "Global]"));
+  EXPECT_LT(text.find(video + "Global]"), text.find(video + "IP01]"));
+  EXPECT_EQ(RegistryCameraIds().size(), 18u);
+  EXPECT_NE(text.find("\\Vantor\\EventAction\\EdgeEvent]\r\n\"EdgeEventCount\"=dword:00000006"), std::string::npos);
+  EXPECT_NE(text.find("\\Vantor\\IVS\\IVS0001\\Device0001]\r\n\"IVSDeviceID\"=dword:00000005\r\n"
+                      "\"DeviceID\"=dword:00000010\r\n\"Name\"=\"Roof Analytics\""), std::string::npos);
+
+  // The expandable string: UTF-16LE bytes with terminator, wrapped at the
+  // editor's width with "\" and two blanks.
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(text, m, std::regex(R"("InstallFolder"=hex\(2\):((?:[0-9a-f]{2},(?:\\\r\n  )?)*[0-9a-f]{2})\r\n)")));
+  std::string decoded, line;
+  std::istringstream hex(std::regex_replace(m[1].str(), std::regex(R"([,\\\r\n ]+)"), " "));
+  for (std::string pair; hex >> pair;) decoded += static_cast<char>(std::stoi(pair, nullptr, 16));
+  EXPECT_EQ(decoded, std::string("%\0P\0r\0o\0g\0r\0a\0m\0F\0i\0l\0e\0s\0(\0x\0" "8\0" "6\0)\0%\0\\\0V\0E\0X\0O\0I\0P\0\\\0"
+                                 "V\0a\0n\0t\0o\0r\0\0\0", 68));
+  std::istringstream lines(text);
+  while (std::getline(lines, line))
+    if (line.find("hex(2)") != std::string::npos || line.rfind("  ", 0) == 0) {
+      EXPECT_LE(line.size(), 79u) << line;
+    }
+
+  options.registryEncoding = RegFile::Encoding::kUtf8;
+  ASSERT_TRUE(Write(options));
+  const std::string narrow = ReadAll(m_root / "registry.reg");
+  EXPECT_EQ(narrow.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\VEXOIP]\r\n", 0), 0u);
+  EXPECT_NE(narrow.find("\"Name\"=\"Caf\xC3\xA9 Terrace\""), std::string::npos);
+  EXPECT_NE(narrow.find("\"InstallFolder\"=hex(2):25,50,72,6f,67"), std::string::npos);
+}
+
+TEST_F(DemoTest, ConfigurationFilesAgreeWithTheRegistry) {
+  ASSERT_TRUE(Write(Small(m_root)));
+  const std::string config = ReadAll(m_root / "vx_config.ini");
+  EXPECT_EQ(config.rfind("[SETUP]\r\n", 0), 0u);
+  EXPECT_NE(config.find("\r\nDEVELOPER_TYPE=VEXOIP\r\n"), std::string::npos);
+  EXPECT_NE(config.find("\r\nRESOURCE_TYPE="), std::string::npos);
+  EXPECT_NE(config.find("\r\nAPPDATA_TYPE="), std::string::npos);
+  int titles = 0;
+  for (size_t at = 0; (at = config.find("_WINDOW_TEXT=", at)) != std::string::npos; ++at) ++titles;
+  EXPECT_EQ(titles, 6);
+
+  const std::string edge = ReadAll(m_root / "SupportedEdgeEventListOfDP.ini");
+  EXPECT_EQ(edge.rfind("[SupportedEdgeEvent]\r\nEdgeEventCount=6\r\n", 0), 0u);
+  EXPECT_NE(edge.find("[EdgeEvent0005]\r\nEventType=30005\r\n"), std::string::npos);
+  EXPECT_EQ(edge.find("[EdgeEvent0006]"), std::string::npos);
+
+  const std::string backup = ReadAll(m_root / "IVSConfigForBackup.ini");
+  EXPECT_EQ(backup.rfind("[IVSConfigForBackup]\r\nIVSCount=2\r\n", 0), 0u);
+  EXPECT_NE(backup.find("[IVS0001Device0001]\r\nIVSDeviceID=5\r\n"), std::string::npos);
+
+  const std::string ivs = ReadAll(m_root / "db/filter/IVS.xml");
+  EXPECT_NE(ivs.find("<ServerName>IVS Server 2</ServerName>"), std::string::npos);
+  EXPECT_NE(ivs.find("<DeviceID>5</DeviceID>\r\n            <DeviceName>Roof Analytics</DeviceName>\r\n"
+                     "            <CameraID>16</CameraID>\r\n            <Index>4</Index>"), std::string::npos);
+  EXPECT_NE(ReadAll(m_root / "db/filter/CombinedCounterFilter.xml")
+                .find("<CounterID>3</CounterID>\r\n      <CounterName>Entr\xC3\xA9" "e Nord</CounterName>"),
+            std::string::npos);
+  EXPECT_EQ(ReadAll(m_root / ".logview-install"), kDemoMarkerText);
+}
+
+TEST_F(DemoTest, SameSeedGivesSameFilesAndADayDoesNotDependOnTheRange) {
+  DemoOptions a = Small(m_temp / "a"), b = Small(m_temp / "b"), c = Small(m_temp / "c");
+  b.days = 1;
+  c.seed = 2;
+  ASSERT_TRUE(Write(a));
+  ASSERT_TRUE(Write(b));
+  ASSERT_TRUE(Write(c));
+  ASSERT_TRUE(Write(Small(m_root)));
+  for (const auto& entry : fs::recursive_directory_iterator(m_temp / "a")) {
+    if (entry.is_directory()) continue;
+    const fs::path relative = fs::relative(entry.path(), m_temp / "a");
+    EXPECT_EQ(ReadAll(entry.path()), ReadAll(m_root / relative)) << relative;
+  }
+  const fs::path lastDay = fs::path("db/EventLog/EventLog_20240201.db");
+  EXPECT_EQ(ReadAll(m_temp / "a" / lastDay), ReadAll(m_temp / "b" / lastDay));
+  EXPECT_NE(ReadAll(m_temp / "a" / lastDay), ReadAll(m_temp / "c" / lastDay));
+  EXPECT_FALSE(fs::exists(m_temp / "b/db/EventLog/EventLog_20240131.db"));
+}
+
+TEST_F(DemoTest, RefusesForeignFoldersAndReplacesAnEarlierDemo) {
+  std::string error;
+  fs::create_directories(m_root);
+  std::ofstream(m_root / "notes.txt") << "mine";
+  EXPECT_FALSE(Write(Small(m_root), &error));
+  EXPECT_NE(error.find(m_root.string()), std::string::npos) << error;
+  EXPECT_NE(error.find("not a demo installation"), std::string::npos) << error;
+  EXPECT_EQ(ReadAll(m_root / "notes.txt"), "mine");
+  EXPECT_FALSE(fs::exists(m_root / "db"));
+
+  // A real installation carries the root marker too, but not the demo's text.
+  std::ofstream(m_root / ".logview-install") << "";
+  EXPECT_FALSE(Write(Small(m_root), &error));
+  EXPECT_FALSE(fs::exists(m_root / "db"));
+
+  std::ofstream(m_temp / "file") << "x";
+  EXPECT_FALSE(Write(Small(m_temp / "file"), &error));
+  EXPECT_NE(error.find("not a folder"), std::string::npos) << error;
+
+  // An earlier demo with a longer range leaves no day of it behind.
+  const fs::path demo = m_temp / "demo";
+  DemoOptions longer = Small(demo);
+  longer.days = 5;
+  ASSERT_TRUE(Write(longer));
+  ASSERT_TRUE(fs::exists(demo / "db/SystemLog/SystemLog_20240128.db"));
+  ASSERT_TRUE(Write(Small(demo), &error)) << error;
+  EXPECT_FALSE(fs::exists(demo / "db/SystemLog/SystemLog_20240128.db"));
+  EXPECT_TRUE(fs::exists(demo / "db/SystemLog/SystemLog_20240130.db"));
+}
+
+TEST_F(DemoTest, LegacyFilesAndRecordFileMarkers) {
+  DemoOptions options = Small(m_root);
+  options.legacy = true;
+  options.backupMarker = BackupMarker::kBackup;
+  ASSERT_TRUE(Write(options));
+  EXPECT_FALSE(fs::exists(m_root / "db/EventLog"));
+  EXPECT_FALSE(fs::exists(m_root / "db/SystemLog"));
+  const Rows events = Query(m_root / "EventLog.db", "SELECT count(*), min(LogTime), max(LogTime) FROM EventLog");
+  EXPECT_EQ(events[0][0], std::to_string(7 * 30 + 3 * 120));  // archive days at a quarter of the size
+  EXPECT_EQ(events[0][1].substr(0, 8), "20240123");
+  EXPECT_EQ(events[0][2].substr(0, 8), "20240201");
+  EXPECT_EQ(Query(m_root / "SystemLog.db", "SELECT count(DISTINCT EventNumber) FROM SysLog")[0][0], "54");
+  EXPECT_EQ(ReadAll(m_root / "FileRecord.ini").rfind("##Backup##\r\n", 0), 0u);
+
+  options.legacy = false;
+  options.backupMarker = BackupMarker::kAutoBackup;
+  ASSERT_TRUE(Write(options));
+  EXPECT_FALSE(fs::exists(m_root / "EventLog.db"));
+  EXPECT_EQ(ReadAll(m_root / "FileRecord.ini").rfind("##AutoBackup##\r\n", 0), 0u);
+  options.backupMarker = BackupMarker::kNone;
+  ASSERT_TRUE(Write(options));
+  const std::string record = ReadAll(m_root / "FileRecord.ini");
+  EXPECT_EQ(record.substr(0, record.find('\n')).find("##"), std::string::npos);
+}
+
+TEST(DemoOptionsTest, ParseOptionsAndNameWhatIsWrong) {
+  auto parse = [](std::vector<const char*> args, DemoOptions* options, std::string* error) {
+    args.insert(args.begin(), "logview-demo");
+    return ParseDemoOptions(static_cast<int>(args.size()), args.data(), options, error);
+  };
+  DemoOptions o;
+  std::string error;
+  ASSERT_EQ(parse({"--days", "30", "--events-per-day", "100000", "--end-date", "2024-02-29", "--seed", "7",
+                   "--legacy", "--backup-marker", "autobackup", "--registry-encoding", "utf8", "out"},
+                  &o, &error),
+            ParseResult::kRun);
+  EXPECT_EQ(o.days, 30);
+  EXPECT_EQ(o.eventsPerDay, 100000);
+  EXPECT_EQ(o.endDate.FormatDate(), "2024/02/29");
+  EXPECT_EQ(o.seed, 7u);
+  EXPECT_TRUE(o.legacy);
+  EXPECT_EQ(o.backupMarker, BackupMarker::kAutoBackup);
+  EXPECT_EQ(o.registryEncoding, RegFile::Encoding::kUtf8);
+  EXPECT_EQ(o.folder, "out");
+
+  DemoOptions defaults;
+  EXPECT_EQ(parse({"dir"}, &defaults, &error), ParseResult::kRun);
+  EXPECT_EQ(defaults.days, 21);
+  EXPECT_EQ(defaults.eventsPerDay, 400);
+  EXPECT_FALSE(defaults.endDate.IsValid()) << "today";
+  EXPECT_EQ(parse({"--help", "dir"}, &defaults, &error), ParseResult::kHelp);
+
+  const std::vector<std::pair<std::vector<const char*>, std::string>> wrong = {
+      {{"--days", "0", "d"}, "--days"},
+      {{"--events-per-day", "12x", "d"}, "--events-per-day"},
+      {{"--end-date", "2023-02-29", "d"}, "--end-date"},
+      {{"--end-date", "31.01.2024", "d"}, "--end-date"},
+      {{"--backup-marker", "yes", "d"}, "none, backup or autobackup"},
+      {{"--registry-encoding", "latin1", "d"}, "utf16 or utf8"},
+      {{"--colour", "d"}, "unknown option '--colour'"},
+      {{"d", "--seed"}, "--seed needs a value"},
+      {{"a", "b"}, "more than one folder"},
+      {{"--legacy"}, "no folder"}};
+  for (const auto& [args, expected] : wrong) {
+    DemoOptions bad;
+    EXPECT_EQ(parse(args, &bad, &error), ParseResult::kError) << expected;
+    EXPECT_NE(error.find(expected), std::string::npos) << error;
+  }
+}
+
+}  // namespace
