@@ -51,6 +51,11 @@ class CTabPageEx : public CWindowModel, public platform::CWnd {
   // ShowLogViewerDlg does.
   virtual void ClearList() = 0;
 
+  // The dialog loaded its camera list: a camera-aware page rebuilds its
+  // camera selector from Owner()->CameraNames() and CameraIds().  The base
+  // has no selector.
+  virtual void OnCameraListLoaded() {}
+
   // The controls a host drives the page with.
   virtual CPageControls Controls() { return {}; }
 
