@@ -135,6 +135,32 @@ std::string CSocketHelper::RecvUntil(const std::string& terminator, uint32_t tim
   return received;
 }
 
+void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeoutMs) {
+  // Grows in steps so that a hostile length is paid for only by bytes that came.
+  constexpr size_t kStep = 1 << 20;
+  while (length > 0) {
+    const size_t piece = std::min(length, kStep);
+    const size_t at = out->size();
+    out->resize(at + piece);
+    try {
+      RecvExact(out->data() + at, piece, timeoutMs);
+    } catch (int) {
+      out->resize(at);
+      throw;
+    }
+    length -= piece;
+  }
+}
+
+size_t CSocketHelper::Peek(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  AwaitData(timeoutMs);
+  int error = 0;
+  const long seen = m_api->Recv(m_socket, buffer, capacity, true, &error);
+  if (seen < 0) throw error;
+  if (seen == 0) throw vxpp::kWsaEconnreset;
+  return static_cast<size_t>(seen);
+}
+
 std::string CSocketHelper::RecvHeaders(uint32_t timeoutMs) { return RecvUntil("\r\n\r\n", timeoutMs); }
 
 void CSocketHelper::Close() {
