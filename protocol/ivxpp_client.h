@@ -17,17 +17,14 @@
 #include "protocol/vxpp_bodies.h"
 #include "shell/date_time.h"
 #include "shell/epos_setting.h"
+#include "store/counter_log.h"
+#include "store/edge_record_log_basket.h"
+#include "store/event_log_basket.h"
+#include "store/pos_event_log_basket.h"
+#include "store/system_log_record.h"
 
 class IRPBClient;
-// Records of the remote log queries and the backup selection; they are the
-// records of the local log store and of the backup commands.
-struct EventLogBasket;
-struct SystemLogRecord;
-struct CounterLog;
-struct IVSCounterLog;
-struct CombinedCounterLog;
-struct PosEventLogBasket;
-struct EdgeRecordLogBasket;
+// The selection of the backup commands.
 struct BackupSelection;
 
 // Key of a registered playback client; compared field by field in this order.

@@ -97,13 +97,9 @@ void CSocketHelper::SendText(std::string& text) {
 void CSocketHelper::RecvExact(void* buffer, size_t length, uint32_t timeoutMs) {
   auto* next = static_cast<char*>(buffer);
   while (length > 0) {
-    AwaitData(timeoutMs);
-    int error = 0;
-    const long got = m_api->Recv(m_socket, next, length, false, &error);
-    if (got < 0) throw error;
-    if (got == 0) throw vxpp::kWsaEconnreset;
+    const size_t got = Receive(next, length, timeoutMs, false);
     next += got;
-    length -= static_cast<size_t>(got);
+    length -= got;
   }
 }
 
@@ -153,12 +149,20 @@ void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeout
 }
 
 size_t CSocketHelper::Peek(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  return Receive(buffer, capacity, timeoutMs, true);
+}
+
+size_t CSocketHelper::RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  return Receive(buffer, capacity, timeoutMs, false);
+}
+
+size_t CSocketHelper::Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek) {
   AwaitData(timeoutMs);
   int error = 0;
-  const long seen = m_api->Recv(m_socket, buffer, capacity, true, &error);
-  if (seen < 0) throw error;
-  if (seen == 0) throw vxpp::kWsaEconnreset;
-  return static_cast<size_t>(seen);
+  const long got = m_api->Recv(m_socket, buffer, capacity, peek, &error);
+  if (got < 0) throw error;
+  if (got == 0) throw vxpp::kWsaEconnreset;
+  return static_cast<size_t>(got);
 }
 
 std::string CSocketHelper::RecvHeaders(uint32_t timeoutMs) { return RecvUntil("\r\n\r\n", timeoutMs); }

@@ -224,6 +224,24 @@ class CVXPPClient : public VXPPClientComm {
   std::string CameraNameFromServer(const std::string& name) const;
   bool SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body);
 
+  // The steps a log answer takes after its status: "Error:" (when the
+  // command knows it), "Log-Count:" ("%u" or "%d"; negative fails),
+  // "Content-Length:" (read where the command reads it; negative fails).
+  struct LogSteps {
+    bool knowsError;
+    bool unsignedCount;
+    bool readsContentLength;
+  };
+  using RecordsReader = std::function<void(CNetHelper& net, const std::string& headers, uint64_t count)>;
+  // 1, -1, or -2 for an "Error:" answer.
+  int LogExchange(const std::string& url, const char* answerVersion, const RequestBuilder& build,
+                  const LogSteps& steps, const RecordsReader& readRecords);
+  static std::string PosRequest(const char* word, const std::string& url, int cseq, uint32_t session,
+                                const int* eventNumber, const uint32_t* posId, const CDateTime& start,
+                                const CDateTime& end);
+  // One record block of a POSEVENTLOG2 answer.
+  static std::string ReceivePosBlock(CNetHelper& net);
+
   uint32_t m_sequence = 0;
   std::string m_host;
   std::string m_url;
