@@ -71,8 +71,11 @@ bool CVXPPClient::GetDayLogs(const std::string& url, uint32_t session, std::vect
 
 bool CVXPPClient::GetDayLogs2(const std::string& url, uint32_t session, std::string& body) {
   return ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    return SessionRequest("GETDAYLOGS", url, kVersion2, cseq, session,
-                          vxpp::FormatText("Support-Record2: 1\r\nSupport-Channel-Count: %d\r\n", kSupportChannelCount));
+    // The session line comes last here.
+    return vxpp::FormatText(
+        "GETDAYLOGS %s VXPP/2.0\r\nCSeq: %d\r\nSupport-Record2: 1\r\nSupport-Channel-Count: %d\r\n"
+        "User-Session-No: %u\r\n\r\n",
+        url.c_str(), cseq, kSupportChannelCount, session);
   }, body);
 }
 
@@ -81,8 +84,7 @@ bool CVXPPClient::GetRecLog(const std::string& url, uint32_t session, const CDat
   std::string list;
   for (int channel : channels) list += (list.empty() ? "" : ", ") + std::to_string(channel);
   return ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    // The session line comes before the support lines here, so the request
-    // is written whole.
+    // The date and channel lines follow the support lines here.
     return vxpp::FormatText(
         "GETRECLOG %s VXPP/2.0\r\nCSeq: %d\r\nUser-Session-No: %u\r\nSupport-Record2: 1\r\n"
         "Support-Channel-Count: %d\r\nSupport-SequenceNum: %d\r\nSupport-RecordIndex: 1\r\n%sChannel-List: %s\r\n\r\n",
