@@ -7,6 +7,7 @@
 #include "pages/common/fake_viewer_context.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
+#include "platform/code_page.h"
 #include "platform/message_queue.h"
 #include "protocol/loopback_peer.h"
 #include "temp_folder.h"
@@ -221,6 +222,7 @@ class NVRSysLogPageTest : public SysLogPageTest {
     viewer.settings.serverAddress = "127.0.0.1";
     viewer.eventHost = &host;
   }
+  ~NVRSysLogPageTest() override { platform::SetSystemCodePage(0); }
   // Serves one answer and runs a search against it; the request is kept.
   void SearchAgainst(const CPageControls& c, const std::string& answer) {
     LoopbackPeer peer;
@@ -259,6 +261,19 @@ TEST_F(NVRSysLogPageTest, RemoteSearchSplitsLevelAndMessage) {
   EXPECT_EQ(viewer.dialog.received, (std::vector<platform::UINT>{platform::kMsgSearchFailed}));
   EXPECT_EQ(c.list->GetItemCount(), 2);
   EXPECT_TRUE(host.received.empty());
+}
+
+TEST_F(NVRSysLogPageTest, NvrModeReadsTheServersTextsAsUtf8) {
+  platform::SetSystemCodePage(1252);
+  CNVRSysLogPage page;
+  const CPageControls c = Build(page);
+  const std::string answer = "VXPP/1.0 200 OK\r\nCSeq: 0\r\nLog-Count: 1\r\n\r\n" +
+                             WireRecord(Jan31(8), 2, "Fehler|K\xC3\xBChlung");
+  SearchAgainst(c, answer);
+  EXPECT_EQ(c.list->GetItemText(0, 4), "K\xFChlung");
+  viewer.settings.nvrMode = 0;
+  SearchAgainst(c, answer);
+  EXPECT_EQ(c.list->GetItemText(0, 4), "K\xC3\xBChlung");
 }
 
 TEST_F(NVRSysLogPageTest, UnreachableServerIsReportedToTheHost) {
