@@ -157,7 +157,9 @@ HeaderIndex::HeaderIndex(std::string_view headers, std::initializer_list<const c
        colon = headers.find(':', colon + 1)) {
     for (size_t i = 0; i < count; ++i) {
       if (m_valueStart[i] != std::string_view::npos || lengths[i] > colon + 1) continue;
-      if (std::memcmp(headers.data() + colon + 1 - lengths[i], name[i], lengths[i]) != 0) continue;
+      // Most colons end no name: their first letters already differ.
+      const char* start = headers.data() + colon + 1 - lengths[i];
+      if (*start != *name[i] || std::memcmp(start, name[i], lengths[i]) != 0) continue;
       m_valueStart[i] = colon + 1;
       --missing;
     }
