@@ -67,7 +67,11 @@ CDateTime CDateTime::FromFields(int year, int month, int day, int hour, int minu
   if (year < kMinYear || year > kMaxYear || month < 1 || month > 12) return Invalid();
   const int64_t days = DaysFromCivil(year, month, 1) - kEpoch1601 + (static_cast<int64_t>(day) - 1);
   const int64_t ms = (((static_cast<int64_t>(hour) * 60 + minute) * 60 + second) * 1000) + millisecond;
-  return CDateTime(kValid, days * kTicksPerDay + ms * kTicksPerMillisecond);
+  // The earliest years accepted lie beyond what 64-bit ticks reach; they wrap
+  // around as unsigned arithmetic does, instead of overflowing.
+  const uint64_t ticks = static_cast<uint64_t>(days) * static_cast<uint64_t>(kTicksPerDay) +
+                         static_cast<uint64_t>(ms) * static_cast<uint64_t>(kTicksPerMillisecond);
+  return CDateTime(kValid, static_cast<int64_t>(ticks));
 }
 
 CDateTime::Fields CDateTime::Split() const {
