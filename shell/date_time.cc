@@ -39,6 +39,19 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
 const int64_t kEpoch1601 = DaysFromCivil(1601, 1, 1);  // days from 1970
 const int64_t kEpoch1899 = DaysFromCivil(1899, 12, 30);
 
+bool AllDigits(const char* text, size_t length) {
+  for (size_t i = 0; i < length; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+int Digits(const char* text, int count) {
+  int value = 0;
+  for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
+  return value;
+}
+
 std::string Printf(const char* format, int a, int b, int c) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, format, a, b, c);
@@ -157,8 +170,16 @@ std::string CDateTime::DailyFileName(const char* logName, const char* extension)
 
 CDateTime CDateTime::ParseLogTime(const char* text) {
   if (text == nullptr) return Invalid();
+  // Every row of a search passes here: the stored forms (14 or 17 digits)
+  // are read directly, with the same result as the scanf forms below.
+  const size_t length = std::strlen(text);
+  if ((length == 14 || length == 17) && AllDigits(text, length)) {
+    return FromFields(Digits(text, 4), Digits(text + 4, 2), Digits(text + 6, 2),
+                      Digits(text + 8, 2), Digits(text + 10, 2), Digits(text + 12, 2),
+                      length == 17 ? Digits(text + 14, 3) : 0);
+  }
   int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
-  if (std::strlen(text) == 17) {
+  if (length == 17) {
     if (std::sscanf(text, "%4d%2d%2d%2d%2d%2d%3d", &y, &mo, &d, &h, &mi, &s, &ms) != 7)
       return Invalid();
   } else if (std::sscanf(text, "%4d%2d%2d%2d%2d%2d", &y, &mo, &d, &h, &mi, &s) != 6) {

@@ -1,0 +1,104 @@
+#include "store/log_database.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Read-only with the full-mutex threading mode, plus URI names so that the
+// wal-index can be opened read-only ("readonly_shm").
+constexpr int kOpenFlags = SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_URI;
+
+// A fresh connection would grow a page cache of 2 MB while it scans a daily
+// file once; a search never revisits a page, so a few pages do as well and
+// spare the allocations.
+constexpr const char* kTuning = "PRAGMA cache_size=16;";
+
+// "file:" URI of a path: the characters a URI gives a meaning are escaped.
+std::string FileUri(const std::string& path) {
+  std::string uri = path.starts_with('/') ? "file://" : "file:";
+  for (char c : path) {
+    if (c == '%' || c == '?' || c == '#') {
+      static const char kHex[] = "0123456789ABCDEF";
+      uri += '%';
+      uri += kHex[static_cast<unsigned char>(c) >> 4];
+      uri += kHex[static_cast<unsigned char>(c) & 15];
+    } else {
+      uri += c;
+    }
+  }
+  return uri + "?readonly_shm=1";
+}
+
+bool IsWorthRetrying(int rc) {
+  switch (rc & 0xff) {
+    case SQLITE_ERROR:   // bad SQL or a missing table: the same on every try
+    case SQLITE_NOTADB:  // not a database file
+    case SQLITE_ABORT:   // the row callback stopped the statement
+    case SQLITE_MISUSE:
+      return false;
+    default:  // busy or locked by the writer, I/O, a journal being rolled back ...
+      return true;
+  }
+}
+
+// Counts the rows a try has handed on, so that a failed try is repeated
+// only while the caller has seen none of its rows.
+struct Try {
+  CLogDatabase::RowCallback callback;
+  void* context;
+  bool deliveredRows;
+};
+
+int CountingCallback(void* data, int columnCount, char** values, char** names) {
+  Try* t = static_cast<Try*>(data);
+  t->deliveredRows = true;
+  return t->callback(t->context, columnCount, values, names);
+}
+
+}  // namespace
+
+bool CLogDatabase::Open(const std::string& utf8Path) {
+  Close();
+  if (sqlite3_open_v2(FileUri(utf8Path).c_str(), &m_db, kOpenFlags, nullptr) != SQLITE_OK) {
+    Close();
+    return false;
+  }
+  // Tuning only: a file that cannot be read fails in the query itself.
+  sqlite3_exec(m_db, kTuning, nullptr, nullptr, nullptr);
+  return true;
+}
+
+void CLogDatabase::Close() {
+  if (m_db != nullptr) sqlite3_close(m_db);
+  m_db = nullptr;
+}
+
+int CLogDatabase::Execute(const std::string& sql, RowCallback callback, void* context,
+                          std::string* message) {
+  message->clear();
+  m_lastTries = 0;
+  if (m_db == nullptr) {
+    *message = "no database file is open";
+    return SQLITE_MISUSE;
+  }
+  int rc = SQLITE_OK;
+  while (m_lastTries < kTries) {
+    if (m_lastTries > 0) std::this_thread::sleep_for(std::chrono::milliseconds(kRetryPauseMs));
+    ++m_lastTries;
+    Try t{callback, context, false};
+    char* error = nullptr;
+    rc = sqlite3_exec(m_db, sql.c_str(), callback ? CountingCallback : nullptr, &t, &error);
+    if (rc == SQLITE_OK) break;
+    *message = error != nullptr ? error : sqlite3_errstr(rc);
+    sqlite3_free(error);
+    if (t.deliveredRows || !IsWorthRetrying(rc)) break;
+  }
+  return rc;
+}
+
+bool CLogDatabase::IsNoSuchTable(const std::string& message) {
+  return message.find("no such table") != std::string::npos;
+}
