@@ -25,11 +25,13 @@ class CCSVFile {
   bool Open(const std::string& path);
   bool IsOpen() const { return m_file != nullptr; }
 
-  // Buffers a copy of the row; nothing is written yet.
-  void AddRow(const std::vector<std::string>& row);
+  // Buffers the row (a copy, or the row itself when moved in); nothing is
+  // written yet.
+  void AddRow(std::vector<std::string> row);
 
-  // With the file open, writes the buffered rows in order and empties the
-  // buffer; without it, keeps them.  Write errors are not reported.
+  // With the file open, writes the buffered rows in order, empties the
+  // buffer and flushes the stream once; without it, keeps them.  Write
+  // errors are not reported.
   void Flush();
 
  private:

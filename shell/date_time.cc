@@ -8,14 +8,14 @@
 namespace {
 
 // Floor division, so that negative fields carry downwards like positive ones carry up.
-int64_t FloorDiv(int64_t a, int64_t b) {
+constexpr int64_t FloorDiv(int64_t a, int64_t b) {
   int64_t q = a / b;
   if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
   return q;
 }
 
 // Days from 1970-01-01 of a proleptic Gregorian date (month 1..12).
-int64_t DaysFromCivil(int64_t y, int m, int d) {
+constexpr int64_t DaysFromCivil(int64_t y, int m, int d) {
   y -= m <= 2;
   const int64_t era = FloorDiv(y, 400);
   const int64_t yoe = y - era * 400;
@@ -36,8 +36,10 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
   year = static_cast<int>(yoe + era * 400 + (month <= 2));
 }
 
-const int64_t kEpoch1601 = DaysFromCivil(1601, 1, 1);  // days from 1970
-const int64_t kEpoch1899 = DaysFromCivil(1899, 12, 30);
+// Constant-initialised, so that values made during other files' static
+// initialisation already see them.
+constexpr int64_t kEpoch1601 = DaysFromCivil(1601, 1, 1);  // days from 1970
+constexpr int64_t kEpoch1899 = DaysFromCivil(1899, 12, 30);
 
 bool AllDigits(const char* text, size_t length) {
   for (size_t i = 0; i < length; ++i) {

@@ -1,0 +1,33 @@
+// Page export: every page's "Export to..." and the file it writes.
+//
+// The command asks the save dialog for a path (CExportFileDialog, with the
+// page's filter); the operation writes the rows of the page's list, in the
+// list's current order, with the list's column titles:
+//   ".csv" (any case) -- appended through CCSVFile; the title row only when
+//     the file did not exist, so a second export adds its rows below the first;
+//   ".txt" (any case) -- the file emptied, then the title line and one line per
+//     row, fields joined by ", ", every line ending in CR LF;
+//   any other extension, or none -- nothing is written.
+// Fields are written as the list shows them, without quoting.
+// Threads: the user-interface thread only.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CLogListCtrl;
+
+enum class ExportForm { kNone, kCsv, kText };
+
+// The form a path asks for: the text from its last "." compared without
+// regard to case.
+ExportForm ExportFormOf(std::string_view path);
+
+// The path the user chose in the save dialog with `filter`, nothing when
+// the dialog was cancelled.
+std::optional<std::string> ChooseExportPath(const std::string& filter);
+
+// Writes the list to `path`.  False when nothing could be written (another
+// extension, or a file that cannot be opened or created).
+bool ExportList(const CLogListCtrl& list, const std::string& path);

@@ -1,0 +1,124 @@
+#include "pages/common/page_export.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/export_file_dialog.h"
+#include "pages/common/camera_selector.h"
+#include "pages/common/page_rows.h"
+#include "platform/env.h"
+#include "temp_folder.h"
+#include "ui/log_list_ctrl.h"
+
+namespace {
+
+struct Row {
+  std::string time;
+  int number;
+};
+
+// A page's list: rows it sorts and serves to the list by position.
+class RowsPage : public IListItemProvider {
+ public:
+  RowsPage() {
+    m_list.InsertColumn(0, "Event Time", CListColumn::Align::kCentre, 150);
+    m_list.InsertColumn(1, "Event Type", CListColumn::Align::kLeft, 190);
+    m_list.SetProvider(this);
+  }
+  void Add(std::string time, int number) {
+    m_rows.push_back(std::make_shared<Row>(Row{std::move(time), number}));
+    m_list.SetItemCount(static_cast<int>(m_rows.size()));
+  }
+  void SortByNumber(int direction) {
+    StableSortRows(m_rows, [](const Row& row) { return row.number; }, direction);
+    m_list.Invalidate();
+  }
+  std::string GetItemText(int row, int column) override {
+    return column == 0 ? m_rows[row]->time : std::to_string(m_rows[row]->number);
+  }
+  int GetItemImage(int) override { return -1; }
+  const CLogListCtrl& List() const { return m_list; }
+
+ private:
+  PageRows<Row> m_rows;
+  CLogListCtrl m_list;
+};
+
+class PageExportTest : public ::testing::Test {
+ protected:
+  std::string Export(const std::string& name) {
+    EXPECT_TRUE(ExportList(m_page.List(), m_folder.File(name))) << name;
+    return ReadWholeFile(m_folder.File(name));
+  }
+  TempFolder m_folder;
+  RowsPage m_page;
+};
+
+TEST_F(PageExportTest, CsvAppendsBelowOneTitleRow) {
+  m_page.Add("2024/01/31 10:00:00", 5);
+  EXPECT_EQ(Export("a.csv"), "Event Time,Event Type,\r\n2024/01/31 10:00:00,5,\r\n");
+  m_page.Add("2024/01/31 09:00:00", 1);
+  EXPECT_EQ(Export("a.csv"),
+            "Event Time,Event Type,\r\n2024/01/31 10:00:00,5,\r\n"
+            "2024/01/31 10:00:00,5,\r\n2024/01/31 09:00:00,1,\r\n");
+  // The extension in capitals is the same form.
+  EXPECT_EQ(ExportFormOf("/x/LIST.CSV"), ExportForm::kCsv);
+  EXPECT_EQ(Export("b.CSV").substr(0, 23), "Event Time,Event Type,\r");
+}
+
+TEST_F(PageExportTest, TextReplacesTheFileAndKeepsTheListOrder) {
+  m_page.Add("2024/01/31 10:00:00", 5);
+  m_page.Add("2024/01/31 09:00:00", 1);
+  m_page.Add("2024/01/31 08:00:00", 5);
+  EXPECT_EQ(Export("a.txt").size(), 96u);
+  m_page.SortByNumber(1);  // larger first; equal numbers keep their order
+  EXPECT_EQ(Export("a.txt"),
+            "Event Time, Event Type\r\n2024/01/31 10:00:00, 5\r\n"
+            "2024/01/31 08:00:00, 5\r\n2024/01/31 09:00:00, 1\r\n");
+  m_page.SortByNumber(0);
+  EXPECT_EQ(Export("a.txt").substr(24, 24), "2024/01/31 09:00:00, 1\r\n");
+}
+
+TEST_F(PageExportTest, EmptyListsAndUnknownExtensions) {
+  EXPECT_EQ(Export("empty.csv"), "Event Time,Event Type,\r\n");
+  EXPECT_EQ(Export("empty.txt"), "Event Time, Event Type\r\n");
+  m_page.Add("2024/01/31 10:00:00", 5);
+  for (const char* name : {"list.xls", "list", "list.csv.bak"}) {
+    EXPECT_FALSE(ExportList(m_page.List(), m_folder.File(name)));
+    EXPECT_FALSE(platform::Env::Default()->FileExists(m_folder.File(name))) << name;
+  }
+  EXPECT_FALSE(ExportList(m_page.List(), m_folder.File("missing/list.txt")));
+}
+
+TEST_F(PageExportTest, ChooseExportPath) {
+  CExportFileDialog::SetChooser(nullptr);
+  EXPECT_FALSE(ChooseExportPath(CExportFileDialog::kDefaultFilter));
+  std::string filterSeen;
+  CExportFileDialog::SetChooser([&](const CExportFileDialog& dialog) {
+    filterSeen = dialog.GetFilters().at(0).description;
+    return std::optional<std::string>(m_folder.File("chosen"));
+  });
+  EXPECT_EQ(ChooseExportPath("Excel Files (*.csv)|*.csv|Text Files (*.txt)|*.txt||"),
+            m_folder.File("chosen.csv"));
+  EXPECT_EQ(filterSeen, "Excel Files (*.csv)");
+  CExportFileDialog::SetChooser(nullptr);
+}
+
+TEST(CameraSelector, AllThenNumberedCameras) {
+  CComboBoxModel selector;
+  selector.AddString("stale");
+  FillCameraSelector(selector, {"Lobby", ""}, {7, 0});
+  ASSERT_EQ(selector.GetCount(), 3);
+  EXPECT_EQ(selector.GetLBText(0), "All");
+  EXPECT_EQ(selector.GetItemData(0), kAllCamerasItem);
+  EXPECT_EQ(selector.GetLBText(1), "[01] Lobby");
+  EXPECT_EQ(selector.GetItemData(1), 7u);
+  EXPECT_EQ(selector.GetLBText(2), "[02] ");
+  EXPECT_EQ(selector.GetCurSel(), 0);
+  FillCameraSelector(selector, {}, {});
+  EXPECT_EQ(selector.GetCount(), 1);
+}
+
+}  // namespace
