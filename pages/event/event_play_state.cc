@@ -3,23 +3,22 @@
 #include <cstdio>
 #include <string>
 
-bool CameraSetHolds(const CameraSet& cameras, uint32_t index) {
-  return index < CameraSet::size() && cameras.test(index);
+bool CameraSetHolds(const VxBitset<128>& cameras, uint32_t index) {
+  return index < VxBitset<128>::size() && cameras.test(index);
 }
 
-int32_t RemoteSearchPlayState(const EventListItem& row, const HostView& host, const CanPlay& canPlay) {
+int32_t RemoteSearchPlayState(const EventListItem& row, const CHostLink& host) {
   if (row.cameraIndex == EventListItem::kNoCamera) return EventListItem::kNotPlayable;
-  if (!host.noTimeWindow && !host.Holds(row.time)) return EventListItem::kNotPlayable;
-  return canPlay(row.cameraIndex, row.time) && CameraSetHolds(host.cameras, row.cameraIndex)
+  if (!host.noTimeWindow && !host.InTimeWindow(row.time)) return EventListItem::kNotPlayable;
+  return host.CanPlay(row.cameraIndex, row.time) && CameraSetHolds(host.cameras, row.cameraIndex)
              ? EventListItem::kPlayable
              : EventListItem::kNotPlayable;
 }
 
-int32_t LocalSearchPlayState(const EventListItem& row, const HostView& host, bool modeless, bool remotePage,
-                             const CanPlay& canPlay) {
-  const bool inWindow = host.Holds(row.time);
+int32_t LocalSearchPlayState(const EventListItem& row, const CHostLink& host, bool modeless, bool remotePage) {
+  const bool inWindow = host.InTimeWindow(row.time);
   if (remotePage && !inWindow) return EventListItem::kNotPlayable;
-  const bool hostCanPlay = canPlay(row.cameraIndex, row.time);
+  const bool hostCanPlay = host.CanPlay(row.cameraIndex, row.time);
   const bool known = row.cameraIndex != EventListItem::kNoCamera;
   const bool playable = modeless ? inWindow && hostCanPlay && known && CameraSetHolds(host.cameras, row.cameraIndex)
                                  : hostCanPlay && known;
@@ -27,7 +26,7 @@ int32_t LocalSearchPlayState(const EventListItem& row, const HostView& host, boo
 }
 
 std::optional<OpenedRow> ReadOpenedRow(std::string_view cameraText, std::string_view momentText) {
-  // The texts are read as the list shows them, as the user sees the row.
+  // Read back as the list shows them, as the user sees the row.
   const std::string camera(cameraText);
   const std::string moment(momentText);
   OpenedRow opened{};

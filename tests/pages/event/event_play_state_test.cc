@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "fake_host.h"
 
 namespace {
 
@@ -11,67 +11,65 @@ CDateTime At(int hour, int minute = 0) { return CDateTime::FromFields(2024, 1, 3
 class EventPlayStateTest : public ::testing::Test {
  protected:
   EventPlayStateTest() {
-    host.start = At(8);
-    host.end = At(9);
-    host.cameras.set(2);
+    link.window = &host;
+    link.start = At(8);
+    link.end = At(9);
+    link.cameras.set(2);
     row.cameraIndex = 2;
     row.SetTime(At(8, 30));
   }
-  int32_t Remote() { return RemoteSearchPlayState(row, host, Ask()); }
+  int32_t Remote() { return RemoteSearchPlayState(row, link); }
   int32_t Local(bool modeless, bool remotePage = false) {
-    return LocalSearchPlayState(row, host, modeless, remotePage, Ask());
+    return LocalSearchPlayState(row, link, modeless, remotePage);
   }
-  CanPlay Ask() {
-    return [this](uint32_t camera, const CDateTime& time) {
-      asked.push_back(camera);
-      EXPECT_EQ(time, row.time);
-      return hostCanPlay;
-    };
-  }
+  size_t Asked() { return host.Messages().size(); }
 
-  HostView host;
+  FakeHost host;
+  CHostLink link;
   EventListItem row;
-  bool hostCanPlay = true;
-  std::vector<uint32_t> asked;
 };
 
 TEST_F(EventPlayStateTest, RemoteSearchRows) {
   EXPECT_EQ(Remote(), EventListItem::kPlayable);
-  host.cameras.reset(2);
+  ASSERT_EQ(Asked(), 1u);
+  EXPECT_EQ(host.messages[0].wParam, 2u);
+  EXPECT_EQ(*reinterpret_cast<const CDateTime*>(host.messages[0].lParam), At(8, 30));
+  link.cameras.reset(2);
   EXPECT_EQ(Remote(), EventListItem::kNotPlayable);
-  EXPECT_EQ(asked.size(), 2u);
   row.SetTime(At(10));  // outside the window: the host is not asked
   EXPECT_EQ(Remote(), EventListItem::kNotPlayable);
-  EXPECT_EQ(asked.size(), 2u);
-  host.noTimeWindow = true;
-  host.cameras.set(2);
+  EXPECT_EQ(Asked(), 2u);
+  link.noTimeWindow = true;
+  link.cameras.set(2);
   EXPECT_EQ(Remote(), EventListItem::kPlayable);
   row.cameraIndex = EventListItem::kNoCamera;
   EXPECT_EQ(Remote(), EventListItem::kNotPlayable);
-  EXPECT_EQ(asked.size(), 3u);
+  EXPECT_EQ(Asked(), 3u);
 }
 
 TEST_F(EventPlayStateTest, LocalSearchRows) {
   EXPECT_EQ(Local(true), EventListItem::kPlayable);
-  hostCanPlay = false;
+  host.canPlay = false;
   EXPECT_EQ(Local(true), EventListItem::kNotPlayable);
-  hostCanPlay = true;
+  host.canPlay = true;
   row.SetTime(At(10));
   EXPECT_EQ(Local(true), EventListItem::kNotPlayable);
   EXPECT_EQ(Local(false), EventListItem::kPlayable);  // the modal viewer has no window
-  EXPECT_EQ(asked.size(), 4u);
+  EXPECT_EQ(Asked(), 4u);
   EXPECT_EQ(Local(false, true), EventListItem::kNotPlayable);  // the remote page asks inside only
-  EXPECT_EQ(asked.size(), 4u);
+  EXPECT_EQ(Asked(), 4u);
   row.cameraIndex = EventListItem::kNoCamera;
   EXPECT_EQ(Local(false), EventListItem::kNotPlayable);
-  EXPECT_EQ(asked.back(), EventListItem::kNoCamera);
+  EXPECT_EQ(host.messages.back().wParam, EventListItem::kNoCamera);
   // A camera beyond the set's 128 places is listed but never in the set.
   row.SetTime(At(8, 30));
   row.cameraIndex = 150;
-  host.cameras.set();
+  link.cameras.set();
   EXPECT_EQ(Local(true), EventListItem::kNotPlayable);
-  EXPECT_FALSE(CameraSetHolds(host.cameras, 128));
-  EXPECT_TRUE(CameraSetHolds(host.cameras, 127));
+  EXPECT_FALSE(CameraSetHolds(link.cameras, 128));
+  EXPECT_TRUE(CameraSetHolds(link.cameras, 127));
+  link.window = nullptr;  // no host: nothing can be played
+  EXPECT_EQ(Local(false), EventListItem::kNotPlayable);
 }
 
 TEST(ReadOpenedRow, ReadsWhatTheListShows) {

@@ -1,0 +1,241 @@
+#include "pages/event/event_log_page.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_host.h"
+#include "pages/common/fake_viewer_context.h"
+#include "pages/event/nvr_event_log_page.h"
+#include "pages/event/vantor_event_log_page.h"
+#include "platform/paths.h"
+#include "shell/user_account.h"
+#include "store/store_fixture.h"
+#include "temp_folder.h"
+#include "ui/message_box.h"
+
+namespace {
+
+using store_test::EventRow;
+
+constexpr int64_t kDay = 20240131000000;  // the test installation's one day
+
+// A page of either variant over a temporary installation whose one daily
+// file holds the rows a test writes; cameras 11, 12, 13.
+template <class Page>
+class PageTest : public ::testing::Test {
+ protected:
+  PageTest() {
+    platform::SetInstallFolder(m_folder.Path());
+    m_folder.Write("SupportedEdgeEventListOfDP.ini",
+                   "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\nEventType=30001\n"
+                   "EdgeEventName=Edge Tripwire\n");
+    context.settings.serverAddress = m_folder.Path();
+    context.settings.modeless = 1;
+    context.cameraNames = {"Gate", "Hall", "Yard"};
+    context.cameraIds = {11, 12, 13};
+  }
+  // Builds the page (after the test set the context up) and links the host.
+  void Create() {
+    page.SetOwner(&context);
+    page.Create();
+    page.HostLink().window = &host;
+    Controls().dayPicker->SetTime(CDateTime::FromFields(2024, 1, 31));
+  }
+  void Write(const std::vector<EventRow>& rows) {
+    const std::string path = m_folder.Write("db/EventLog/EventLog_20240131.db", "");
+    store_test::WriteDatabase(path, store_test::EventLogSql(rows));
+  }
+  CPageControls Controls() { return page.Controls(); }
+  void PickType(int32_t value) {
+    CComboBoxModel& types = *Controls().typeSelector;
+    for (int i = 0; i < types.GetCount(); ++i)
+      if (types.GetItemData(i) == static_cast<uint32_t>(value)) {
+        ASSERT_TRUE(types.UserSelect(i));
+      }
+  }
+  // Searches and returns the list as drawn: one line per row, cells joined by "|".
+  std::vector<std::string> Search() {
+    Controls().searchButton->Click();
+    return Drawn();
+  }
+  std::vector<std::string> Drawn() {
+    std::vector<std::string> lines;
+    for (const CListRowView& row : Controls().list->DrawRows(0, Controls().list->GetItemCount())) {
+      std::string line;
+      for (const std::string& cell : row.texts) line += (line.empty() ? "" : "|") + cell;
+      lines.push_back(line);
+    }
+    return lines;
+  }
+
+  TempFolder m_folder;
+  FakeViewerContext context;
+  FakeHost host;
+  Page page;
+};
+
+using VantorPageTest = PageTest<CVantorEventLogPage>;
+using NVRPageTest = PageTest<CNVREventLogPage>;
+
+TEST_F(VantorPageTest, GeneralMotionListsItsVariants) {
+  Create();
+  Write({{kDay + 1, 0, 11, 0, "a"}, {kDay + 2, 0, 11, 5, "b"}, {kDay + 3, 0, 11, 6, "c"},
+         {kDay + 4, 0, 11, 7, "d"}, {kDay + 5, 0, 11, 8, "e"}, {kDay + 6, 0, 11, 1, "f"}});
+  PickType(0);
+  EXPECT_EQ(Search(), (std::vector<std::string>{
+                          "2024/01/31 00:00:01|General Motion|01|a", "2024/01/31 00:00:02|General Motion|01|b",
+                          "2024/01/31 00:00:03|General Motion|01|c", "2024/01/31 00:00:04|General Motion|01|d",
+                          "2024/01/31 00:00:05|General Motion|01|e"}));
+  CComboBoxModel& types = *Controls().typeSelector;
+  EXPECT_EQ(types.GetLBText(0), "All");
+  EXPECT_EQ(types.FindStringExact(1, "General Motion"), 1);  // listed once
+  EXPECT_EQ(types.GetLBText(types.GetCount() - 1), "Edge Tripwire");
+}
+
+TEST_F(VantorPageTest, CameraColumnAndEdgeEvents) {
+  Create();
+  Write({{kDay, 0, 99, 0, "gone"}, {kDay, 0, 12, 100, "disk"}, {kDay, 0, -2, 200, "input"},
+         {kDay, 0, 13, 30001, "tripwire"}, {kDay, 0, 13, 30002, "unknown"}, {kDay, 0, 13, 9, "edge motion"}});
+  EXPECT_EQ(Search(), (std::vector<std::string>{
+                          "2024/01/31 00:00:00|General Motion|[Deleted]|gone",
+                          "2024/01/31 00:00:00|Disk Space Exhausted||disk",
+                          "2024/01/31 00:00:00|Digital Input Triggered||input",
+                          "2024/01/31 00:00:00|Edge Tripwire|03|tripwire",
+                          "2024/01/31 00:00:00|Edge Motion (Any Zone)|03|Edge Motion (Any Zone)"}));
+  // Kinds without a camera leave the camera selector at "All", unusable.
+  Controls().secondSelector->SetCurSel(2);
+  PickType(100);
+  EXPECT_EQ(Controls().secondSelector->GetCurSel(), 0);
+  EXPECT_FALSE(Controls().secondSelector->IsEnabled());
+  PickType(30001);
+  EXPECT_TRUE(Controls().secondSelector->IsEnabled());
+}
+
+TEST_F(VantorPageTest, PickedRangeBoundsTheSearch) {
+  Create();
+  Write({{20240130235959, 0, 11, 1, "before"}, {kDay, 0, 11, 1, "first"}, {kDay + 235959, 0, 11, 1, "last"},
+         {20240201000000, 0, 11, 1, "after"}});
+  // The day picker wins over whatever the range pickers hold.
+  Controls().startPicker->SetTime(CDateTime::FromFields(2024, 1, 1));
+  EXPECT_EQ(Search().size(), 2u);
+  Controls().startPicker->UserSetTime(CDateTime::FromFields(2024, 1, 31, 12));
+  EXPECT_FALSE(Controls().dayPicker->IsChecked());
+  EXPECT_EQ(Search().size(), 2u);  // no end: "last" and "after" 
+  Controls().endPicker->UserSetTime(CDateTime::FromFields(2024, 1, 31, 11));
+  EXPECT_TRUE(Search().empty());  // start after end: no search, no message
+  EXPECT_TRUE(context.dialog.received.empty());
+  // A daily file that is no database fails the search.
+  m_folder.Write("db/EventLog/EventLog_20240131.db", "not a database, but long enough to be read as one...");
+  Controls().dayPicker->UserSetCheck(true);
+  EXPECT_TRUE(Search().empty());
+  EXPECT_EQ(context.dialog.received, std::vector<platform::UINT>{platform::kMsgSearchFailed});
+}
+
+TEST_F(VantorPageTest, SwitchesRightsAndGenericCameras) {
+  context.eventSwitches.generalMotion = 0;
+  Create();
+  EXPECT_EQ(Controls().typeSelector->FindStringExact(-1, "General Motion"), CComboBoxModel::kError);
+  Write({{kDay, 0, 11, 0, "motion"}, {kDay, 2, 12, 1, "object 12"}, {kDay, 1, 13, 1, "object 13"}});
+  CUserAccount user("operator", {{12, 1}, {13, 0}});
+  context.settings.userAccount = &user;
+  EXPECT_EQ(Search(), (std::vector<std::string>{"2024/01/31 00:00:00|Foreign Object|02|object 12"}));
+  // Generic names: cameras by channel, with neither the camera id filter,
+  // the switches nor the rights.
+  context.settings.genericCameraNames = 1;
+  Controls().secondSelector->SetCurSel(2);  // "[02] Hall" (id 12): position 1
+  EXPECT_EQ(Search(), (std::vector<std::string>{"2024/01/31 00:00:00|Foreign Object|2|object 13"}));
+}
+
+TEST_F(VantorPageTest, SortAndExport) {
+  Create();
+  Write({{kDay + 2, 0, 12, 50, "b"}, {kDay + 1, 0, 11, 1, "c"}, {kDay + 3, 0, 11, 50, "a"}});
+  Search();
+  CLogListCtrl& list = *Controls().list;
+  list.ClickHeader(1);  // smaller first; equal numbers keep their order
+  EXPECT_EQ(Drawn()[1], "2024/01/31 00:00:02|Signal Lost|02|b");
+  list.ClickHeader(1);
+  EXPECT_EQ(Drawn()[0], "2024/01/31 00:00:02|Signal Lost|02|b");
+  list.ClickHeader(3);
+  EXPECT_EQ(Drawn()[0], "2024/01/31 00:00:03|Signal Lost|01|a");
+  ASSERT_TRUE(page.Export(m_folder.File("list.csv")));
+  EXPECT_EQ(ReadWholeFile(m_folder.File("list.csv")),
+            "Event Time,Event Type,Camera,Description,\r\n2024/01/31 00:00:03,Signal Lost,01,a,\r\n"
+            "2024/01/31 00:00:02,Signal Lost,02,b,\r\n2024/01/31 00:00:01,Foreign Object,01,c,\r\n");
+}
+
+TEST_F(VantorPageTest, PlayStateAskedWhenDrawn) {
+  Create();
+  Write({{kDay + 83000, 0, 12, 1, "in"}, {kDay + 100000, 0, 12, 1, "out"}});
+  page.SetLogDateTime(CDateTime::FromFields(2024, 1, 31, 8), CDateTime::FromFields(2024, 1, 31, 9));
+  page.HostLink().cameras.set(1);
+  Controls().dayPicker->UserSetCheck(true);
+  Controls().searchButton->Click();
+  EXPECT_TRUE(host.Messages().empty());  // nothing is asked before a row is drawn
+  EXPECT_EQ(Controls().list->GetItemImage(0), EventListItem::kPlayable);
+  EXPECT_EQ(Controls().list->GetItemImage(0), EventListItem::kPlayable);  // asked once
+  EXPECT_EQ(Controls().list->GetItemImage(1), EventListItem::kNotPlayable);
+  EXPECT_EQ(host.Numbers(), (std::vector<platform::UINT>{platform::kMsgCanPlay, platform::kMsgCanPlay}));
+}
+
+TEST_F(VantorPageTest, OpenAction) {
+  Create();
+  Write({{kDay + 100000, 0, 12, 1, "ten"}});
+  const CDateTime ten = CDateTime::FromFields(2024, 1, 31, 10);
+  page.SetLogDateTime(ten, ten);
+  page.HostLink().cameras.set(1);
+  Controls().dayPicker->UserSetCheck(true);
+  Search();
+  Controls().list->DrawRows(0, 1);  // playable while the host shows 10:00
+  host.messages.clear();
+  Controls().list->DoubleClickRow(0);
+  EXPECT_EQ(host.Numbers(), std::vector<platform::UINT>{platform::kMsgSeekPlayback});
+  EXPECT_EQ(*reinterpret_cast<const CDateTime*>(host.messages[0].wParam), ten);
+
+  // The host moved on: the viewer asks for a channel, then moves every page
+  // to ten seconds around the event and asks the host to play them.
+  page.SetLogDateTime(CDateTime::FromFields(2024, 1, 31, 8), CDateTime::FromFields(2024, 1, 31, 9));
+  host.messages.clear();
+  host.channelsFull = true;
+  std::vector<CMessageBoxRequest> boxes;
+  CMessageBoxHandlerScope scope([&](const CMessageBoxRequest& box) {
+    boxes.push_back(box);
+    return CMessageBox::kIdOk;
+  });
+  page.OpenRow(0);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Exceed the playback maximun channels.");
+  EXPECT_EQ(boxes[0].caption, "Error");
+  EXPECT_EQ(boxes[0].style, CMessageBox::kIconStop);
+  EXPECT_TRUE(context.searches.empty());
+  host.channelsFull = false;
+  page.OpenRow(0);
+  ASSERT_EQ(context.searches.size(), 1u);
+  EXPECT_EQ(context.searches[0].start, CDateTime::FromFields(2024, 1, 31, 9, 59, 55));
+  EXPECT_EQ(context.searches[0].end, CDateTime::FromFields(2024, 1, 31, 10, 0, 5));
+  const auto& messages = host.Messages();
+  EXPECT_EQ(host.Numbers(), (std::vector<platform::UINT>{platform::kMsgPlaybackChannelsFull,
+                                                         platform::kMsgPlaybackChannelsFull,
+                                                         platform::kMsgStartPlayback}));
+  const auto& request = *reinterpret_cast<const PlaybackRequest*>(messages.back().wParam);
+  EXPECT_EQ(request.selectedTime, ten);
+  EXPECT_EQ(request.end, context.searches[0].end);
+  EXPECT_TRUE(request.cameras.test(1));
+
+  context.settings.modeless = 0;  // the modal viewer asks the host to play at once
+  host.messages.clear();
+  page.OpenRow(0);
+  EXPECT_EQ(host.Numbers(), std::vector<platform::UINT>{platform::kMsgPlayModal});
+  EXPECT_EQ(host.messages[0].wParam, 1u);
+}
+
+TEST_F(NVRPageTest, RemoteVariantCells) {
+  Create();
+  Write({{kDay + 123456, 0, 11, 50, "lost"}, {kDay, 0, 12, 400, "motion"}, {kDay, 0, 12, 30001, "edge"}});
+  EXPECT_EQ(Search(), (std::vector<std::string>{"2024/01/31|12:34:56|Connection Lost|01|lost"}));
+  context.settings.nvrMode = 1;
+  EXPECT_EQ(Search().size(), 2u);
+  EXPECT_EQ(Controls().typeSelector->GetCount(), 5);
+  ASSERT_TRUE(page.Export(m_folder.File("list.txt")));
+  EXPECT_EQ(ReadWholeFile(m_folder.File("list.txt")).substr(0, 42), "Date, Time, Log Type, Channel, Description");
+}
+
+}  // namespace
