@@ -74,14 +74,14 @@ std::string CComboBoxModel::GetLBText(int index) const {
   return IsIndex(index) ? m_entries[index].text : std::string();
 }
 
-int CComboBoxModel::SetItemData(int index, uint32_t value) {
+int CComboBoxModel::SetItemData(int index, int64_t value) {
   if (!IsIndex(index)) return kError;
   m_entries[index].value = value;
   return 0;
 }
 
-uint32_t CComboBoxModel::GetItemData(int index) const {
-  return IsIndex(index) ? m_entries[index].value : static_cast<uint32_t>(kError);
+int64_t CComboBoxModel::GetItemData(int index) const {
+  return IsIndex(index) ? m_entries[index].value : kError;
 }
 
 int CComboBoxModel::SetCurSel(int index) {

@@ -1,6 +1,7 @@
-// CComboBoxModel: a drop-down list of entries, each a text and a 32-bit item
-// value (the pages keep event numbers, camera ids and 4294967295 for "All"
-// there), with at most one selected entry.
+// CComboBoxModel: a drop-down list of entries, each a text and an item value
+// of the platform's pointer size (the pages keep event numbers, camera ids
+// and -1 for "All" there), with at most one selected entry.  The value is
+// signed, so that -1 reads back as -1 and a stored 4294967295 as itself.
 //
 // A sorted combo box keeps its entries in alphabetical order as AddString
 // adds them: texts are compared byte by byte with ASCII letters folded to
@@ -45,9 +46,9 @@ class CComboBoxModel : public CWindowModel {
   // Empty for an index outside the entries.
   std::string GetLBText(int index) const;
 
-  int SetItemData(int index, uint32_t value);
-  // 4294967295 (kError as unsigned) for an index outside the entries.
-  uint32_t GetItemData(int index) const;
+  int SetItemData(int index, int64_t value);
+  // kError for an index outside the entries.
+  int64_t GetItemData(int index) const;
 
   // -1 when nothing is selected.
   int GetCurSel() const { return m_curSel; }
@@ -69,7 +70,7 @@ class CComboBoxModel : public CWindowModel {
  private:
   struct Entry {
     std::string text;
-    uint32_t value = 0;
+    int64_t value = 0;
   };
 
   bool IsIndex(int index) const { return index >= 0 && index < GetCount(); }

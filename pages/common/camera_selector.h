@@ -9,7 +9,7 @@
 #include "ui/combo_box_model.h"
 
 // Item value of the "All" entry.
-constexpr uint32_t kAllCamerasItem = 0xFFFFFFFF;
+constexpr int64_t kAllCamerasItem = -1;
 
 // Empties `selector`, then lists the translated text 49 ("All") with item
 // value kAllCamerasItem and, for each camera at position i (from 1),

@@ -59,6 +59,10 @@ class CTabPageEx : public CWindowModel, public platform::CWnd {
   // The controls a host drives the page with.
   virtual CPageControls Controls() { return {}; }
 
+  // Whether the user may leave the page: false keeps it current (a page
+  // whose input does not validate).  The base accepts.
+  virtual bool AcceptsInput() { return true; }
+
   // Called by the tab control when the page becomes the current one and
   // before it stops being it; the base does nothing.
   virtual void OnActivate() {}

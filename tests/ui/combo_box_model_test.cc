@@ -22,8 +22,8 @@ TEST(ComboBoxModelTest, SortedComboKeepsAlphabeticalOrderAndValues) {
   }
   EXPECT_EQ(Texts(combo),
             (std::vector<std::string>{"Alarm", "cash drawer", "Cash Drawer", "Transaction Start"}));
-  EXPECT_EQ(combo.GetItemData(0), 4u);
-  EXPECT_EQ(combo.GetItemData(2), 3u);
+  EXPECT_EQ(combo.GetItemData(0), 4);
+  EXPECT_EQ(combo.GetItemData(2), 3);
   // An insertion at a position ignores the order, as the pages' "All" first.
   EXPECT_EQ(combo.InsertString(0, "All"), 0);
   EXPECT_EQ(combo.InsertString(9, "x"), CComboBoxModel::kError);
@@ -44,7 +44,7 @@ TEST(ComboBoxModelTest, SelectionFollowsItsEntryAndOnlyUserChoicesAreReported) {
   CConnection link = combo.OnUserSelected([&](int index) { picked.push_back(index); });
   combo.SetCurSel(1);
   combo.InsertString(0, "All");
-  EXPECT_EQ(combo.GetItemData(combo.GetCurSel()), 9u);
+  EXPECT_EQ(combo.GetItemData(combo.GetCurSel()), 9);
   combo.DeleteString(2);
   EXPECT_EQ(combo.GetCurSel(), -1);
   EXPECT_EQ(combo.SetCurSel(5), CComboBoxModel::kError);
@@ -57,7 +57,12 @@ TEST(ComboBoxModelTest, SelectionFollowsItsEntryAndOnlyUserChoicesAreReported) {
   EXPECT_EQ(picked, (std::vector<int>{1, 1}));
   combo.ResetContent();
   EXPECT_EQ(combo.GetCurSel(), -1);
-  EXPECT_EQ(combo.GetItemData(0), 4294967295u);
+  EXPECT_EQ(combo.GetItemData(0), CComboBoxModel::kError);
+  // Values keep their sign: -1 and 4294967295 are different values.
+  combo.SetItemData(combo.AddString("All"), -1);
+  combo.SetItemData(combo.AddString("None"), 4294967295u);
+  EXPECT_EQ(combo.GetItemData(0), -1);
+  EXPECT_EQ(combo.GetItemData(1), 4294967295);
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ TEST(CameraSelector, AllThenNumberedCameras) {
   EXPECT_EQ(selector.GetLBText(0), "All");
   EXPECT_EQ(selector.GetItemData(0), kAllCamerasItem);
   EXPECT_EQ(selector.GetLBText(1), "[01] Lobby");
-  EXPECT_EQ(selector.GetItemData(1), 7u);
+  EXPECT_EQ(selector.GetItemData(1), 7);
   EXPECT_EQ(selector.GetLBText(2), "[02] ");
   EXPECT_EQ(selector.GetCurSel(), 0);
   FillCameraSelector(selector, {}, {});
