@@ -10,26 +10,29 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vxpp {
 
 // The value after the name, blanks skipped, up to CR, LF or the end.
-bool HeaderText(const std::string& headers, const char* name, std::string* value);
+bool HeaderText(std::string_view headers, const char* name, std::string* value);
 // The same, searching from *position; *position becomes the index just after
 // the value, so that a repeated header can be read one occurrence after the other.
-bool HeaderText(const std::string& headers, const char* name, std::string* value, size_t* position);
+bool HeaderText(std::string_view headers, const char* name, std::string* value, size_t* position);
 // As HeaderText, but the value also ends at a blank or ";".
-bool HeaderToken(const std::string& headers, const char* name, std::string* value);
+bool HeaderToken(std::string_view headers, const char* name, std::string* value);
 
 // Numbers read right after the name as scanf reads them ("%u", "%llu", "%d",
-// "%f": leading blanks allowed); true only when a number was read.
-bool HeaderU32(const std::string& headers, const char* name, uint32_t* value);
-bool HeaderU64(const std::string& headers, const char* name, uint64_t* value);
-bool HeaderInt(const std::string& headers, const char* name, int32_t* value);
-bool HeaderDecimal(const std::string& headers, const char* name, float* value);
+// "%f": white space, line ends included, skipped first; an optional sign;
+// out-of-range values as the C library's conversions give them); true only
+// when a number was read.
+bool HeaderU32(std::string_view headers, const char* name, uint32_t* value);
+bool HeaderU64(std::string_view headers, const char* name, uint64_t* value);
+bool HeaderInt(std::string_view headers, const char* name, int32_t* value);
+bool HeaderDecimal(std::string_view headers, const char* name, float* value);
 
 // The status code after the protocol text `version` ("VXPP/1.0"), or -1 when
 // the text is absent or no number follows it.
-int ResponseStatus(const std::string& headers, const char* version);
+int ResponseStatus(std::string_view headers, const char* version);
 
 }  // namespace vxpp

@@ -14,21 +14,17 @@
 #include <vector>
 
 #include "protocol/login_info.h"
+#include "protocol/vxpp_bodies.h"
 #include "shell/date_time.h"
+#include "shell/epos_setting.h"
+#include "store/counter_log.h"
+#include "store/edge_record_log_basket.h"
+#include "store/event_log_basket.h"
+#include "store/pos_event_log_basket.h"
+#include "store/system_log_record.h"
 
 class IRPBClient;
-// Records of the remote log queries and the backup selection; they are the
-// records of the local log store and of the backup commands.
-struct EventLogBasket;
-struct SystemLogRecord;
-struct CounterLog;
-struct IVSCounterLog;
-struct CombinedCounterLog;
-struct PosEventLogBasket;
-struct EdgeRecordLogBasket;
-struct PosSetting;
-struct PosRecordEntry;
-struct MetadataRecordEntry;
+// The selection of the backup commands.
 struct BackupSelection;
 
 // Key of a registered playback client; compared field by field in this order.
@@ -68,10 +64,12 @@ class IVXPPClient {
   virtual bool GetRecLog(const std::string& url, uint32_t session, const CDateTime& day,
                          const std::vector<int>& channels, int supportSequenceNum, std::string& body) = 0;
   virtual bool GetDayLogs2(const std::string& url, uint32_t session, std::string& body) = 0;
-  virtual bool QueryPosSetting(const std::string& url, uint32_t session, std::vector<PosSetting>& settings) = 0;
+  // Appends one setting per source of the server.
+  virtual bool QueryPosSetting(const std::string& url, uint32_t session, std::vector<EPOS_Setting>& settings) = 0;
+  // `queryTooMuch`: the server held back records beyond its limit.
   virtual int PosRecord(const std::string& url, uint32_t session, const std::string& keyWord, int usingRE,
                         const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
-                        std::vector<PosRecordEntry>& records) = 0;
+                        std::vector<PosRecordEntry>& records, bool& queryTooMuch) = 0;
   virtual int MetadataRecord(const std::string& url, uint32_t session, const std::string& keyWord, int usingRE,
                              const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
                              std::vector<MetadataRecordEntry>& records) = 0;

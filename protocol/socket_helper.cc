@@ -97,13 +97,9 @@ void CSocketHelper::SendText(std::string& text) {
 void CSocketHelper::RecvExact(void* buffer, size_t length, uint32_t timeoutMs) {
   auto* next = static_cast<char*>(buffer);
   while (length > 0) {
-    AwaitData(timeoutMs);
-    int error = 0;
-    const long got = m_api->Recv(m_socket, next, length, false, &error);
-    if (got < 0) throw error;
-    if (got == 0) throw vxpp::kWsaEconnreset;
+    const size_t got = Receive(next, length, timeoutMs, false);
     next += got;
-    length -= static_cast<size_t>(got);
+    length -= got;
   }
 }
 
@@ -133,6 +129,40 @@ std::string CSocketHelper::RecvUntil(const std::string& terminator, uint32_t tim
     received.append(chunk, static_cast<size_t>(got));
   }
   return received;
+}
+
+void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeoutMs) {
+  // Grows in steps so that a hostile length is paid for only by bytes that came.
+  constexpr size_t kStep = 1 << 20;
+  while (length > 0) {
+    const size_t piece = std::min(length, kStep);
+    const size_t at = out->size();
+    out->resize(at + piece);
+    try {
+      RecvExact(out->data() + at, piece, timeoutMs);
+    } catch (int) {
+      out->resize(at);
+      throw;
+    }
+    length -= piece;
+  }
+}
+
+size_t CSocketHelper::Peek(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  return Receive(buffer, capacity, timeoutMs, true);
+}
+
+size_t CSocketHelper::RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  return Receive(buffer, capacity, timeoutMs, false);
+}
+
+size_t CSocketHelper::Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek) {
+  AwaitData(timeoutMs);
+  int error = 0;
+  const long got = m_api->Recv(m_socket, buffer, capacity, peek, &error);
+  if (got < 0) throw error;
+  if (got == 0) throw vxpp::kWsaEconnreset;
+  return static_cast<size_t>(got);
 }
 
 std::string CSocketHelper::RecvHeaders(uint32_t timeoutMs) { return RecvUntil("\r\n\r\n", timeoutMs); }

@@ -47,6 +47,18 @@ class CSocketHelper {
   std::string RecvUntil(const std::string& terminator, uint32_t timeoutMs);
   // RecvUntil with "\r\n\r\n".
   std::string RecvHeaders(uint32_t timeoutMs);
+  // Appends exactly `length` bytes to *out.  The text grows as the bytes
+  // arrive, so a length the peer never sends costs no memory up front.
+  void RecvAppend(std::string* out, size_t length, uint32_t timeoutMs = kDefaultWait);
+  // Copies up to `capacity` bytes that have arrived into `buffer` without
+  // taking them off the socket, waiting `timeoutMs` for the first one.
+  // Returns how many; throws like the receives (10054 when the peer closed).
+  size_t Peek(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
+  // Receives what has arrived, at most `capacity` bytes, waiting
+  // `timeoutMs` for the first one; returns how many (never 0).
+  size_t RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
+  // Takes off the socket exactly `length` bytes that Peek has shown.
+  void Take(void* buffer, size_t length) { RecvExact(buffer, length, kDefaultWait); }
 
   void Close();
 
@@ -60,6 +72,8 @@ class CSocketHelper {
   void Fail(int error);
   // Waits for readable data or throws (0 on a time-out).
   void AwaitData(uint32_t timeoutMs);
+  // One wait and one receive (or peek) of up to `capacity` bytes.
+  size_t Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek);
 
   bool m_owned = false;
   uint32_t m_lastError = 0;

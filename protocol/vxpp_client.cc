@@ -85,8 +85,10 @@ CVXPPClient::Answer CVXPPClient::Exchange(const std::string& url, const CommandS
 
 CVXPPClient::Answer CVXPPClient::SessionCommand(const std::string& url, uint32_t session, const char* word,
                                                 const CommandShape& shape) {
-  return Exchange(url, shape, [&](int cseq) {
-    return vxpp::FormatText("%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n\r\n", word, url.c_str(), shape.version,
-                            cseq, session);
-  });
+  return Exchange(url, shape, [&](int cseq) { return SessionRequest(word, url, shape.version, cseq, session, ""); });
+}
+
+bool CVXPPClient::HasServerError(const std::string& headers) {
+  std::string error;
+  return vxpp::HeaderToken(headers, "Error:", &error) && !error.empty();
 }

@@ -62,10 +62,10 @@ class CVXPPClient : public VXPPClientComm {
   bool GetRecLog(const std::string& url, uint32_t session, const CDateTime& day, const std::vector<int>& channels,
                  int supportSequenceNum, std::string& body) override;
   bool GetDayLogs2(const std::string& url, uint32_t session, std::string& body) override;
-  bool QueryPosSetting(const std::string& url, uint32_t session, std::vector<PosSetting>& settings) override;
+  bool QueryPosSetting(const std::string& url, uint32_t session, std::vector<EPOS_Setting>& settings) override;
   int PosRecord(const std::string& url, uint32_t session, const std::string& keyWord, int usingRE,
                 const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
-                std::vector<PosRecordEntry>& records) override;
+                std::vector<PosRecordEntry>& records, bool& queryTooMuch) override;
   int MetadataRecord(const std::string& url, uint32_t session, const std::string& keyWord, int usingRE,
                      const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
                      std::vector<MetadataRecordEntry>& records) override;
@@ -199,11 +199,48 @@ class CVXPPClient : public VXPPClientComm {
   // "%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n\r\n" with the command
   // word, the URL and the protocol text.
   Answer SessionCommand(const std::string& url, uint32_t session, const char* word, const CommandShape& shape);
+  // The request line, "CSeq" and "User-Session-No", then the header lines
+  // `more` (each ending in CR LF) and the empty line.
+  static std::string SessionRequest(const char* word, const std::string& url, const char* version, int cseq,
+                                    uint32_t session, const std::string& more);
+
+  // Thrown by a body reader whose answer cannot be read on (a negative
+  // length, for one); the command then fails like a transport failure.
+  static constexpr int kMalformedAnswer = -1;
+  // Receives the number of bytes that the header `lengthName` ("%d") of
+  // `headers` gives (0 when absent) and appends them to *body.
+  static void ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengthName, std::string* body);
+  // True when the answer carries a non-empty "Error:" token.
+  static bool HasServerError(const std::string& headers);
+  // An exchange whose answer is "Content-Length:" bytes; *body gets them
+  // only when the whole answer came.
+  bool ContentAnswer(const std::string& url, const CommandShape& shape, const RequestBuilder& build,
+                     std::string& body);
 
  private:
   bool ConnectTo(const std::string& url, CNetHelper& net);
   void AwaitAnswer(CNetHelper& net);
-  void TakeServerIdentity(const std::string& headers);
+  // A camera name as the server sent it, in the client's code page.
+  std::string CameraNameFromServer(const std::string& name) const;
+  bool SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body);
+
+  // The steps a log answer takes after its status: "Error:" (when the
+  // command knows it), "Log-Count:" ("%u" or "%d"; negative fails),
+  // "Content-Length:" (read where the command reads it; negative fails).
+  struct LogSteps {
+    bool knowsError;
+    bool unsignedCount;
+    bool readsContentLength;
+  };
+  using RecordsReader = std::function<void(CNetHelper& net, const std::string& headers, uint64_t count)>;
+  // 1, -1, or -2 for an "Error:" answer.
+  int LogExchange(const std::string& url, const char* answerVersion, const RequestBuilder& build,
+                  const LogSteps& steps, const RecordsReader& readRecords);
+  static std::string PosRequest(const char* word, const std::string& url, int cseq, uint32_t session,
+                                const int* eventNumber, const uint32_t* posId, const CDateTime& start,
+                                const CDateTime& end);
+  // One record block of a POSEVENTLOG2 answer.
+  static std::string ReceivePosBlock(CNetHelper& net);
 
   uint32_t m_sequence = 0;
   std::string m_host;

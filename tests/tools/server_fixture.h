@@ -50,12 +50,15 @@ class ServerFixture : public ::testing::Test {
 
   // Loads the installation (after `adjust` changed its settings) and runs it.
   void StartServer(const std::function<void(vxpp_server::ServerSettings&)>& adjust = {}) {
+    StartServerOn(m_folder, adjust);
+  }
+  void StartServerOn(const std::string& folder, const std::function<void(vxpp_server::ServerSettings&)>& adjust = {}) {
     vxpp_server::ServerSettings settings;
-    ASSERT_TRUE(settings.Load(m_folder));
+    ASSERT_TRUE(settings.Load(folder));
     if (adjust) adjust(settings);
     vxpp_server::UserStore users;
-    ASSERT_TRUE(users.Load(m_folder));
-    Run(std::make_unique<vxpp_server::Service>(m_folder, settings, users));
+    ASSERT_TRUE(users.Load(folder));
+    Run(std::make_unique<vxpp_server::Service>(folder, settings, users));
   }
   void Run(std::unique_ptr<vxpp_server::Service> service) {
     m_service = std::move(service);

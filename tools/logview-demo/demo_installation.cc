@@ -151,5 +151,6 @@ bool WriteDemoInstallation(const DemoOptions& options, const DemoProgress& progr
          WriteFile(root, "db/filter/IVS.xml", IvsFilterXml(world), error) &&
          WriteFile(root, "vxpp-users.ini", VxppUsersIni(world), error) &&
          WriteFile(root, "vxpp-server.ini", VxppServerIni(world), error) &&
+         WriteFile(root, "vxpp-pos.ini", VxppPosIni(world), error) &&
          CopyLanguageFiles(DemoDataFolder(), root, error);
 }

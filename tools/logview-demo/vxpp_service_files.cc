@@ -1,5 +1,7 @@
 #include "tools/logview-demo/vxpp_service_files.h"
 
+#include <cstdlib>
+
 namespace {
 
 struct DemoAccount {
@@ -54,4 +56,22 @@ std::string VxppServerIni(const DemoWorld& world) {
          "[Functions]\r\nSupportPOS=1\r\nSupportIVS=1\r\nSupportEdgeRecord=1\r\n"
          "[Cameras]\r\nChannel-Numbers=" + Joined(numbers) + "\r\nCamera-Names=" + Joined(names) +
          "\r\nCamera-ID=" + Joined(ids) + "\r\n";
+}
+
+std::string VxppPosIni(const DemoWorld& world) {
+  std::string text = "; POS sources of vxpp-server: one section per source.\r\n";
+  for (const DemoPosSource& source : world.posSources) {
+    text += "[" + source.name + "]\r\nPosId=" + std::to_string(source.posId) + "\r\nName=" + source.name +
+            "\r\nIP=192.168.1." + std::to_string(70 + source.posId) + "\r\nbActive=1\r\nSourceName=Shop\r\n";
+    // The camera text holds pairs whose second part is a camera index.
+    int association = 0;
+    for (size_t at = source.cameraIdText.find(':'); at != std::string::npos;
+         at = source.cameraIdText.find(':', at + 1)) {
+      const size_t index = std::strtoul(source.cameraIdText.c_str() + at + 1, nullptr, 10);
+      if (index >= world.cameras.size()) continue;
+      text += "Association" + std::to_string(association++) + "=" + std::to_string(world.cameras[index].deviceId) +
+              ",1,0,0,320,40\r\n";
+    }
+  }
+  return text;
 }

@@ -19,7 +19,8 @@ namespace vxpp_server {
 using CommandHandler = std::function<bool(const VxppRequest&, ServerConnection&, VxppResponse&)>;
 
 struct CommandEntry {
-  std::string answerVersion;  // "VXPP/1.0" or "VXPP/2.0"
+  // "VXPP/1.0" or "VXPP/2.0"; empty: the protocol text of the request.
+  std::string answerVersion;
   CommandHandler handler;
 };
 

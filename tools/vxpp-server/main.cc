@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/paths.h"
 #include "tools/vxpp-server/service.h"
 
 namespace {
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
     }
   }
   if (install.empty()) return Usage("--install DIR is required");
+  // The log store reads the installation's record-file marker from there.
+  platform::SetInstallFolder(install);
 
   // Signals are taken by one thread with sigwait, so the server threads never see them.
   sigset_t stopSignals;

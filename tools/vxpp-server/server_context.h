@@ -1,11 +1,12 @@
 // ServerContext: what every command handler of the server shares: the
-// installation folder, its settings and users, and the live sessions.  The
-// settings and users are read-only after start-up; the session table locks
-// itself.
+// installation folder, its settings and users, the live sessions and the
+// bookmarks.  The settings and users are read-only after start-up; the
+// session table and the bookmarks lock themselves.
 #pragma once
 
 #include <string>
 
+#include "tools/vxpp-server/bookmark_store.h"
 #include "tools/vxpp-server/server_settings.h"
 #include "tools/vxpp-server/session_table.h"
 #include "tools/vxpp-server/user_store.h"
@@ -17,12 +18,14 @@ struct ServerContext {
       : installFolder(std::move(folder)),
         settings(std::move(serverSettings)),
         users(std::move(userStore)),
-        sessions(settings.sessionIdle) {}
+        sessions(settings.sessionIdle),
+        bookmarks(installFolder) {}
 
   const std::string installFolder;
   const ServerSettings settings;
   const UserStore users;
   SessionTable sessions;
+  BookmarkStore bookmarks;
 };
 
 }  // namespace vxpp_server

@@ -44,6 +44,8 @@ bool ServerSettings::Load(const std::string& installFolder) {
   ReadNumber(file, "Server", "MaxDurationDay", &maxDurationDay);
   ReadText(file, "Server", "RemoteLoginTimeout", &remoteLoginTimeout);
   ReadNumber(file, "Server", "SupportMetadataMultipart", &supportMetadataMultipart);
+  ReadText(file, "Server", "LangPackVersion", &langPackVersion);
+  ReadNumber(file, "Server", "MaxPosRecords", &maxPosRecords);
   ReadNumber(file, "Access", "Enabled", &accessEnabled);
   ReadNumber(file, "Access", "Period", &accessPeriod);
   ReadNumber(file, "Failover", "OnGuardServicePort", &onGuardServicePort);
@@ -54,5 +56,7 @@ bool ServerSettings::Load(const std::string& installFolder) {
   failoverTokens = SectionEntries(file, "FailoverTokens");
   return true;
 }
+
+bool ServerSettings::SendsTextBlocks() const { return std::strtod(vxppVersion.c_str(), nullptr) >= 2.0; }
 
 }  // namespace vxpp_server

@@ -3,7 +3,7 @@
 //
 //   [Server]   Type, Version, CodePageCap, VxppVersion, SessionIdleSeconds,
 //              Handshake (1/0), MaxDurationDay, RemoteLoginTimeout,
-//              SupportMetadataMultipart
+//              SupportMetadataMultipart, LangPackVersion, MaxPosRecords
 //   [Access]   Enabled, Period
 //   [Functions]         every entry answers QUERYFUNCTIONS as "Name: value"
 //   [Cameras]           entries named after the login's camera headers
@@ -38,6 +38,9 @@ struct ServerSettings {
   int maxDurationDay = 31;
   std::string remoteLoginTimeout = "0";
   int supportMetadataMultipart = 1;
+  std::string langPackVersion = "1";
+  // POSRECORD and METADATARECORD answer at most this many records.
+  int maxPosRecords = 10000;
   int accessEnabled = 0;
   int accessPeriod = 0;
   int onGuardServicePort = 0;
@@ -49,6 +52,10 @@ struct ServerSettings {
   // Reads `installFolder`/vxpp-server.ini over the defaults.  False (and
   // the defaults) when the file cannot be read.
   bool Load(const std::string& installFolder);
+
+  // Log answers are text blocks from protocol version 2.0 on, binary
+  // records below it.
+  bool SendsTextBlocks() const;
 };
 
 }  // namespace vxpp_server

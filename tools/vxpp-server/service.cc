@@ -1,6 +1,9 @@
 #include "tools/vxpp-server/service.h"
 
 #include "platform/paths.h"
+#include "tools/vxpp-server/device_commands.h"
+#include "tools/vxpp-server/log_commands.h"
+#include "tools/vxpp-server/record_commands.h"
 #include "tools/vxpp-server/session_commands.h"
 
 namespace vxpp_server {
@@ -18,6 +21,9 @@ std::unique_ptr<Service> Service::Load(const std::string& installFolder, std::st
 Service::Service(const std::string& installFolder, ServerSettings settings, UserStore users)
     : m_context(installFolder, std::move(settings), std::move(users)) {
   AddSessionCommands(m_table, m_context);
+  AddDeviceCommands(m_table, m_context);
+  AddLogCommands(m_table, m_context);
+  AddRecordCommands(m_table, m_context);
 }
 
 bool Service::Start(ServerOptions options, std::string* error) {

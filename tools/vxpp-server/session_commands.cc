@@ -51,14 +51,6 @@ bool DualPasswordMatches(const VxppRequest& request, const std::string& expected
   return PasswordMatches(sent, expected, keyDigits);
 }
 
-bool SessionAlive(ServerContext& context, const VxppRequest& request, VxppResponse& response) {
-  const int64_t session = request.Number("User-Session-No", 0);
-  if (session > 0 && session <= 0xFFFFFFFFll && context.sessions.Touch(static_cast<uint32_t>(session)))
-    return true;
-  response.Fail(702, "Session Expired");
-  return false;
-}
-
 void AddNamedValues(VxppResponse& response, const NamedValues& values) {
   for (const auto& [name, value] : values) response.Add(name, value);
 }
@@ -148,6 +140,14 @@ NamedValues TokenHeaders(const ServerSettings& settings) {
 }
 
 }  // namespace
+
+bool SessionAlive(ServerContext& context, const VxppRequest& request, VxppResponse& response) {
+  const int64_t session = request.Number("User-Session-No", 0);
+  if (session > 0 && session <= 0xFFFFFFFFll && context.sessions.Touch(static_cast<uint32_t>(session)))
+    return true;
+  response.Fail(702, "Session Expired");
+  return false;
+}
 
 void AddSessionCommands(CommandTable& table, ServerContext& context) {
   auto bind = [&context](bool (*handler)(ServerContext&, const VxppRequest&, ServerConnection&, VxppResponse&)) {

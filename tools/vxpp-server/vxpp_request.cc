@@ -49,11 +49,10 @@ int64_t VxppRequest::Number(const std::string& name, int64_t fallback) const {
   return number;
 }
 
-std::string VxppResponse::Serialize(const std::string& version, const std::string& cseq) const {
+std::string VxppResponse::Head(const std::string& version, const std::string& cseq) const {
   std::string text = version + " " + std::to_string(status) + " " + reason + "\r\nCSeq: " + cseq + "\r\n";
   for (const auto& [name, value] : headers) text += name + ": " + value + "\r\n";
   text += "\r\n";
-  text += body;
   return text;
 }
 

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace vxpp_server {
+
+class ServerConnection;
 
 struct VxppRequest {
   std::string command;  // "USERLOGIN"
@@ -30,6 +33,10 @@ struct VxppResponse {
   std::string reason = "OK";
   std::vector<std::pair<std::string, std::string>> headers;
   std::string body;  // bytes written after the header block
+  // Run after the answer is written, when it has status 200, for an
+  // exchange that goes on (the client acknowledges, the server sends
+  // more).  Returns whether the connection can carry another request.
+  std::function<bool(ServerConnection&)> followUp;
 
   void Add(std::string name, std::string value) { headers.emplace_back(std::move(name), std::move(value)); }
   void Add(std::string name, int64_t value) { Add(std::move(name), std::to_string(value)); }
@@ -37,9 +44,9 @@ struct VxppResponse {
     status = code;
     reason = std::move(why);
   }
-  // "<version> <status> <reason>\r\nCSeq: <cseq>\r\n" then the headers, an
-  // empty line and the body.
-  std::string Serialize(const std::string& version, const std::string& cseq) const;
+  // "<version> <status> <reason>\r\nCSeq: <cseq>\r\n" then the headers and
+  // an empty line; the body follows it on the wire.
+  std::string Head(const std::string& version, const std::string& cseq) const;
 };
 
 }  // namespace vxpp_server

@@ -138,14 +138,15 @@ bool VxppServer::Answer(const std::string& block, ServerConnection& connection) 
     response.Fail(400, "Bad Request");
     keep = false;
   } else if (const CommandEntry* entry = m_table.Find(request.command)) {
-    version = entry->answerVersion;
+    version = entry->answerVersion.empty() ? request.version : entry->answerVersion;
     keep = entry->handler(request, connection, response);
   } else {
     response.Fail(501, "Not Implemented");
     version = request.version;
   }
   response.Add("VXPP-Version", m_context.settings.vxppVersion);
-  const bool written = connection.WriteAll(response.Serialize(version, request.Text("CSeq")));
+  bool written = connection.WriteAll(response.Head(version, request.Text("CSeq"))) && connection.WriteAll(response.body);
+  if (written && response.status == 200 && response.followUp) written = response.followUp(connection);
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   Log(connection.Peer() + " " + (request.command.empty() ? "-" : request.command) + " " +
       std::to_string(response.status) + " " + std::to_string(ms.count()) + "ms");

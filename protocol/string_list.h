@@ -1,0 +1,27 @@
+// The length-prefixed string list that several VXPP bodies carry: a count
+// (u32, little-endian), then that many strings, each an i32 byte length
+// followed by its bytes (no terminator).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vxpp {
+
+std::string WriteStringList(const std::vector<std::string>& strings);
+
+// Walks `block` with a cursor.  A string whose length prefix or bytes run
+// past the end of the block (or whose length is negative) reads as empty
+// text and leaves the cursor where it was; the entry is still appended, so
+// the list has as many entries as the count says.  A count larger than the
+// block has bytes is taken as the block's size: every entry beyond that
+// could only be empty.
+std::vector<std::string> ReadStringList(std::string_view block);
+
+// The decimal numbers of a string list, each read as "%u" reads it (0 when
+// an entry is not a number).
+std::vector<uint32_t> ReadNumberList(std::string_view block);
+
+}  // namespace vxpp

@@ -1,0 +1,316 @@
+// The device and settings commands of CVXPPClient: cameras, analytics
+// devices, combined counters, the supported edge event list, POS settings,
+// language packs, video availability and bookmarks.
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/code_page.h"
+#include "platform/paths.h"
+#include "protocol/format_text.h"
+#include "protocol/header_reader.h"
+#include "protocol/string_list.h"
+#include "protocol/vxpp_client.h"
+
+namespace {
+
+constexpr const char* kVersion1 = "VXPP/1.0";
+constexpr const char* kVersion2 = "VXPP/2.0";
+// The longest folder a downloaded file may be written to.
+constexpr size_t kMaxFolderChars = 259;
+
+// "VXPP-Version:" of an answer is 2.0 or later.
+bool IsVersion2(const std::string& headers) {
+  float version = 0;
+  vxpp::HeaderDecimal(headers, "VXPP-Version:", &version);
+  return version >= 2.0f;
+}
+
+// Writes `bytes` to `path` as a new file, replacing an old one.
+bool WriteNewFile(const std::string& path, const std::string& bytes) {
+  std::remove(path.c_str());
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+int32_t TokenNumber(const std::string& block, const char* name, int32_t fallback) {
+  std::string token;
+  if (!vxpp::HeaderToken(block, name, &token)) return fallback;
+  return static_cast<int32_t>(std::strtoll(token.c_str(), nullptr, 10));
+}
+
+void TokenText(const std::string& block, const char* name, std::string* value) {
+  vxpp::HeaderToken(block, name, value);
+}
+
+void ReadPosSetting(const std::string& block, EPOS_Setting& s) {
+  s.PosId = static_cast<uint32_t>(TokenNumber(block, "PosId:", static_cast<int32_t>(s.PosId)));
+  TokenText(block, "Status:", &s.Status);
+  TokenText(block, "Name:", &s.Name);
+  TokenText(block, "IP:", &s.IP);
+  s.Port = TokenNumber(block, "Port:", s.Port);
+  s.bActive = TokenNumber(block, "bActive:", s.bActive);
+  s.bShowOSD = TokenNumber(block, "bShowOSD:", s.bShowOSD);
+  s.DisplayTimeout = TokenNumber(block, "DisplayTimeout:", s.DisplayTimeout);
+  s.bDisplayTimeout = TokenNumber(block, "bDisplayTimeout:", s.bDisplayTimeout);
+  s.bRecord = TokenNumber(block, "bRecord:", s.bRecord);
+  s.ScrollDelayTime = TokenNumber(block, "ScrollDelayTime:", s.ScrollDelayTime);
+  TokenText(block, "TagFilterName:", &s.TagFilterName);
+  TokenText(block, "SerialBoxType:", &s.SerialBoxType);
+  TokenText(block, "Baudrate:", &s.Baudrate);
+  TokenText(block, "DataBits:", &s.DataBits);
+  TokenText(block, "Parity:", &s.Parity);
+  TokenText(block, "StopBits:", &s.StopBits);
+  TokenText(block, "DataSourceType:", &s.DataSourceType);
+  TokenText(block, "FlowControl:", &s.FlowControl);
+  TokenText(block, "FIFOStatus:", &s.FIFOStatus);
+  s.MetaSourceID = TokenNumber(block, "MetaSourceID:", s.MetaSourceID);
+  s.MetaChannelID = TokenNumber(block, "MetaChannelID:", s.MetaChannelID);
+  TokenText(block, "SourceName:", &s.SourceName);
+  TokenText(block, "MetaSourceType:", &s.MetaSourceType);
+}
+
+EPOS_Association ReadAssociation(const std::string& block) {
+  EPOS_Association a;
+  a.CameraId = TokenNumber(block, "CameraId:", a.CameraId);
+  a.bUseDefault = TokenNumber(block, "bUseDefault:", a.bUseDefault);
+  a.Top = TokenNumber(block, "Top:", a.Top);
+  a.Bottom = TokenNumber(block, "Bottom:", a.Bottom);
+  a.Left = TokenNumber(block, "Left:", a.Left);
+  a.Right = TokenNumber(block, "Right:", a.Right);
+  return a;
+}
+
+}  // namespace
+
+void CVXPPClient::ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengthName,
+                               std::string* body) {
+  int32_t length = 0;
+  vxpp::HeaderInt(headers, lengthName, &length);
+  if (length < 0) throw kMalformedAnswer;
+  net.RecvAppend(body, static_cast<size_t>(length));
+}
+
+std::string CVXPPClient::SessionRequest(const char* word, const std::string& url, const char* version, int cseq,
+                                        uint32_t session, const std::string& more) {
+  return vxpp::FormatText("%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n%s\r\n", word, url.c_str(), version, cseq,
+                          session, more.c_str());
+}
+
+bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vector<std::string>& names,
+                             std::vector<uint32_t>& ids) {
+  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = Exchange(
+      url, shape,
+      [&](int cseq) {
+        return SessionRequest("GETCAMINFO", url, kVersion2, cseq, session,
+                              vxpp::FormatText("VXPP-Version: 2.0\r\nSupport-Channel-Count: %d\r\n",
+                                               kSupportChannelCount));
+      },
+      {},
+      [&](CNetHelper& net, const std::string& headers) {
+        const bool version2 = IsVersion2(headers);
+        uint32_t includeIds = 0;
+        vxpp::HeaderU32(headers, "Include-Camera-ID:", &includeIds);
+        std::string block;
+        ReceiveSized(net, headers, "Content-Length:", &block);
+        for (std::string& name : vxpp::ReadStringList(block)) names.push_back(CameraNameFromServer(name));
+        if (!version2) return;
+        std::string idBlock;
+        ReceiveSized(net, headers, "Camera-ID-Content-Length:", &idBlock);
+        if (includeIds == 0) return;
+        for (uint32_t id : vxpp::ReadNumberList(idBlock)) ids.push_back(id);
+      });
+  return answer.Ok();
+}
+
+std::string CVXPPClient::CameraNameFromServer(const std::string& name) const {
+  if (m_clientCodePage == m_serverCodePageCap) return name;
+  if (m_clientCodePage == platform::kCodePageUtf8)
+    return platform::ConvertCodePage(name, platform::SystemCodePage(), platform::kCodePageUtf8);
+  if (m_clientCodePage == 0)
+    return platform::ConvertCodePage(name, platform::kCodePageUtf8, platform::SystemCodePage());
+  return name;
+}
+
+bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std::vector<uint32_t>& ivsDeviceIds,
+                                   std::vector<std::string>& deviceNames, std::vector<uint32_t>& deviceIds) {
+  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = Exchange(
+      url, shape,
+      [&](int cseq) { return SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n"); },
+      {},
+      [&](CNetHelper& net, const std::string& headers) {
+        const bool version2 = IsVersion2(headers);
+        uint32_t includeIds = 0;
+        vxpp::HeaderU32(headers, "Include-IVSDevice-ID:", &includeIds);
+        std::string block;
+        ReceiveSized(net, headers, "Content-Length:", &block);
+        for (uint32_t id : vxpp::ReadNumberList(block)) ivsDeviceIds.push_back(id);
+        std::string nameBlock;
+        ReceiveSized(net, headers, "Device-Name-Content-Length:", &nameBlock);
+        for (std::string& name : vxpp::ReadStringList(nameBlock)) deviceNames.push_back(std::move(name));
+        if (!version2) return;
+        std::string idBlock;
+        ReceiveSized(net, headers, "Device-ID-Content-Length:", &idBlock);
+        if (includeIds == 0) return;
+        for (uint32_t id : vxpp::ReadNumberList(idBlock)) deviceIds.push_back(id);
+      });
+  return answer.Ok();
+}
+
+bool CVXPPClient::GetCombinedCounterInfo(const std::string& url, uint32_t session,
+                                         std::map<uint32_t, std::string>& counters) {
+  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = Exchange(
+      url, shape,
+      [&](int cseq) {
+        return SessionRequest("GETCOMBINEDCOUNTERINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
+      },
+      {},
+      [&](CNetHelper& net, const std::string& headers) {
+        int32_t count = 0;
+        vxpp::HeaderInt(headers, "CounterNumbers:", &count);
+        for (int32_t i = 0; i < count; ++i) {
+          const std::string block = net.RecvHeaders(kHeaderTimeoutMs);
+          uint32_t id = 0;
+          std::string name;
+          vxpp::HeaderU32(block, "CounterID:", &id);
+          vxpp::HeaderText(block, "CounterName:", &name);
+          counters.insert({id, name});
+        }
+      });
+  return answer.Ok();
+}
+
+bool CVXPPClient::SupportedEdgeEventListOfDP(const std::string& url, uint32_t session, const std::string& directory,
+                                             const std::string& fileName) {
+  if (directory.size() > kMaxFolderChars) return false;
+  std::string bytes;
+  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = Exchange(
+      url, shape,
+      [&](int cseq) {
+        return SessionRequest("SUPPORTEDEDGEEVENTLISTOFDP", url, kVersion2, cseq, session,
+                              vxpp::FormatText("SupportedEdgeEventListOfDP: %s\r\n", fileName.c_str()));
+      },
+      {}, [&](CNetHelper& net, const std::string& headers) { ReceiveSized(net, headers, "Content-Length:", &bytes); });
+  return answer.Ok() && WriteNewFile(platform::JoinPath(directory, fileName + ".tmp"), bytes);
+}
+
+bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std::vector<EPOS_Setting>& settings) {
+  const CommandShape shape{kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false};
+  const Answer answer = Exchange(
+      url, shape, [&](int cseq) { return SessionRequest("QUERYPOSSETTING", url, kVersion2, cseq, session, ""); }, {},
+      [&](CNetHelper& net, const std::string& headers) {
+        int32_t count = 0;
+        vxpp::HeaderInt(headers, "Pos-Count:", &count);
+        // Each block is read the same way: a header block naming the length,
+        // then that many bytes of values.
+        auto nextBlock = [&] {
+          std::string block;
+          ReceiveSized(net, net.RecvHeaders(kFunctionsHeaderTimeoutMs), "Content-Length:", &block);
+          return block;
+        };
+        for (int32_t i = 0; i < count; ++i) {
+          std::string ack = vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_sequence));
+          net.SendText(ack);
+          EPOS_Setting setting;
+          const std::string block = nextBlock();
+          ReadPosSetting(block, setting);
+          int32_t associations = 0;
+          vxpp::HeaderInt(block, "Association-Count:", &associations);
+          for (int32_t a = 0; a < associations; ++a) setting.associations.push_back(ReadAssociation(nextBlock()));
+          settings.push_back(std::move(setting));
+        }
+      });
+  return answer.Ok();
+}
+
+bool CVXPPClient::LangPackGetVersion(const std::string& url, uint32_t session, std::string& version) {
+  const Answer answer = SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  if (!answer.Ok()) return false;
+  vxpp::HeaderToken(answer.headers, "LangPack-Version:", &version);
+  return true;
+}
+
+bool CVXPPClient::LangPackGetFile(const std::string& url, uint32_t session, const std::string& fileName,
+                                  const std::string& directory) {
+  std::string bytes;
+  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = Exchange(
+      url, shape,
+      [&](int cseq) {
+        return SessionRequest("LANGPACKGETFILE", url, kVersion2, cseq, session,
+                              vxpp::FormatText("LangPack-FileName: %s\r\n", fileName.c_str()));
+      },
+      {}, [&](CNetHelper& net, const std::string& headers) { ReceiveSized(net, headers, "Content-Length:", &bytes); });
+  return answer.Ok() && WriteNewFile(platform::JoinPath(directory, fileName), bytes);
+}
+
+bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDateTime& start, const CDateTime& end,
+                           uint32_t cameraIndex, int recordIndex, int& count) {
+  const Answer answer = Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+    return SessionRequest("HASVIDEO", url, kVersion2, cseq, session,
+                          vxpp::FormatText("Start-Date-Time: %s\r\nEnd-Date-Time: %s\r\nCamera-Index: %u\r\n"
+                                           "Record-Index: %d\r\n",
+                                           start.FormatWire().c_str(), end.FormatWire().c_str(), cameraIndex,
+                                           recordIndex));
+  });
+  if (!answer.Ok()) return false;
+  int32_t value = 0;
+  if (vxpp::HeaderInt(answer.headers, "QueryCount:", &value)) count = value;
+  return true;
+}
+
+bool CVXPPClient::GetVideoSpan(const std::string& url, uint32_t session, uint32_t cameraIndex, int recordIndex,
+                               int& result, CDateTime& start, CDateTime& end) {
+  const Answer answer = Exchange(url, {kVersion1, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+    return SessionRequest("GETVIDEOSPAN", url, kVersion1, cseq, session,
+                          vxpp::FormatText("Camera-Index: %u\r\nRecord-Index: %d\r\n", cameraIndex, recordIndex));
+  });
+  if (!answer.Ok()) return false;
+  int32_t value = 0;
+  if (vxpp::HeaderInt(answer.headers, "Result:", &value)) result = value;
+  std::string text;
+  if (vxpp::HeaderText(answer.headers, "Start-Date-Time:", &text)) start = CDateTime::ParseWire(text.c_str());
+  if (vxpp::HeaderText(answer.headers, "End-Date-Time:", &text)) end = CDateTime::ParseWire(text.c_str());
+  return true;
+}
+
+bool CVXPPClient::SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body) {
+  return Exchange(
+             url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
+             [&](int cseq) {
+               return SessionRequest(word, url, kVersion1, cseq, session,
+                                     vxpp::FormatText("Content-Length: %u\r\n", static_cast<unsigned>(body.size())));
+             },
+             [&](CNetHelper& net) { net.SendAll(body.data(), body.size()); })
+      .Ok();
+}
+
+bool CVXPPClient::AddBookmark(const std::string& url, uint32_t session, const std::string& body) {
+  return SendBookmark("ADDBOOKMARK", url, session, body);
+}
+bool CVXPPClient::ModifyBookmark(const std::string& url, uint32_t session, const std::string& body) {
+  return SendBookmark("MODIFYBOOKMARK", url, session, body);
+}
+bool CVXPPClient::DeleteBookmark(const std::string& url, uint32_t session, const std::string& body) {
+  return SendBookmark("DELETEBOOKMARK", url, session, body);
+}
+
+bool CVXPPClient::QueryBookmark(const std::string& url, uint32_t session, std::string& body) {
+  std::string received;
+  const Answer answer = Exchange(
+      url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
+      [&](int cseq) { return SessionRequest("QUERYBOOKMARK", url, kVersion1, cseq, session, ""); }, {},
+      [&](CNetHelper& net, const std::string& headers) {
+        uint32_t length = 0;
+        vxpp::HeaderU32(headers, "Content-Length:", &length);
+        net.RecvAppend(&received, length);
+      });
+  if (!answer.Ok()) return false;
+  body = std::move(received);
+  return true;
+}

@@ -1,0 +1,288 @@
+// The device, settings and recording commands of the client against
+// scripted servers: requests byte for byte, the list rules of the camera
+// and analytics device answers, the POS settings exchange with its
+// acknowledgements, and the files the downloads write.
+#include <gtest/gtest.h>
+
+#include "platform/code_page.h"
+#include "protocol/result_codes.h"
+#include "protocol/scripted_socket_api.h"
+#include "protocol/string_list.h"
+#include "protocol/vxpp_client.h"
+#include "protocol/wire_bytes.h"
+#include "temp_folder.h"
+
+namespace {
+
+using End = ScriptedSocketApi::End;
+
+const std::string kUrl = "vxpp://server/";
+
+class DeviceCommandsTest : public ::testing::Test {
+ protected:
+  DeviceCommandsTest() { m_api.SetMaxPiece(5); }
+  ~DeviceCommandsTest() override { EXPECT_EQ(m_api.OpenSockets(), 0u) << "a command left a socket open"; }
+
+  void Answer(const std::string& head, const std::string& body = "") { m_api.AddAnswer(head + "\r\n" + body); }
+  const std::string& Sent(size_t connection) { return m_api.PeerAt(connection).received; }
+  bool CamInfo(const std::string& head, const std::string& body) {
+    Answer(head, body);
+    m_names.clear();
+    m_ids.clear();
+    return m_client.GetCamInfo(kUrl, 1, m_names, m_ids);
+  }
+
+  ScriptedSocketApi m_api{5};
+  CVXPPClient m_client{&m_api};
+  std::vector<std::string> m_names;
+  std::vector<uint32_t> m_ids;
+};
+
+TEST_F(DeviceCommandsTest, RequestsAreSentByteForByte) {
+  for (int i = 0; i < 16; ++i) Answer(i == 9 || i == 10 ? "VXPP/1.0 200 OK\r\n" : "VXPP/2.0 200 OK\r\n");
+  std::vector<std::string> texts;
+  std::vector<uint32_t> ids, more;
+  std::map<uint32_t, std::string> counters;
+  std::vector<EPOS_Setting> settings;
+  std::string text;
+  int number = 0;
+  CDateTime start = CDateTime::FromFields(2024, 3, 5, 1, 2, 3), end = CDateTime::Null();
+  TempFolder folder;
+  m_client.GetCamInfo(kUrl, 9, texts, ids);
+  m_client.GetIVSDeviceInfo(kUrl, 9, ids, texts, more);
+  m_client.GetCombinedCounterInfo(kUrl, 9, counters);
+  m_client.SupportedEdgeEventListOfDP(kUrl, 9, folder.Path(), "List.ini");
+  m_client.QueryPosSetting(kUrl, 9, settings);
+  m_client.LangPackGetVersion(kUrl, 9, text);
+  m_client.LangPackGetFile(kUrl, 9, "ENG/Pack.xml", folder.Path());
+  m_client.HasVideo(kUrl, 9, start, end, 3, -1, number);
+  m_client.GetDayLogs2(kUrl, 9, text);
+  m_client.GetVideoSpan(kUrl, 9, 3, 0, number, start, end);
+  m_client.AddBookmark(kUrl, 9, "Bookmark-ID: 1\r\n\r\n");
+  m_client.GetRecLog(kUrl, 9, CDateTime::FromFields(2024, 3, 5, 13), {0, 4}, 1, text);
+  m_client.GetRecLog2(kUrl, 9, CDateTime::FromFields(2024, 3, 5), text);
+  std::vector<PosRecordEntry> posRecords;
+  bool tooMuch = true;
+  m_client.PosRecord(kUrl, 9, "coffee", 0, {1, 3}, start, end, posRecords, tooMuch);
+  std::vector<MetadataRecordEntry> metadata;
+  m_client.MetadataRecord(kUrl, 9, "tea", 1, {2}, start, end, metadata);
+  m_client.AddSystemLog(kUrl, 9, 34, {"\\\\pc;C:\\export", "(3)"});
+  const std::string session = "\r\nCSeq: ";
+  const std::pair<size_t, std::string> expected[] = {
+      {0, "GETCAMINFO vxpp://server/ VXPP/2.0\r\nCSeq: 0\r\nUser-Session-No: 9\r\nVXPP-Version: 2.0\r\n"
+          "Support-Channel-Count: 128\r\n\r\n"},
+      {1, "GETIVSDEVICEINFO vxpp://server/ VXPP/2.0\r\nCSeq: 1\r\nUser-Session-No: 9\r\nVXPP-Version: 2.0\r\n\r\n"},
+      {2, "GETCOMBINEDCOUNTERINFO vxpp://server/ VXPP/2.0\r\nCSeq: 2\r\nUser-Session-No: 9\r\nVXPP-Version: 2.0\r\n\r\n"},
+      {3, "SUPPORTEDEDGEEVENTLISTOFDP vxpp://server/ VXPP/2.0\r\nCSeq: 3\r\nUser-Session-No: 9\r\n"
+          "SupportedEdgeEventListOfDP: List.ini\r\n\r\n"},
+      {4, "QUERYPOSSETTING vxpp://server/ VXPP/2.0\r\nCSeq: 4\r\nUser-Session-No: 9\r\n\r\n"},
+      {5, "LANGPACKGETVERSION vxpp://server/ VXPP/2.0\r\nCSeq: 5\r\nUser-Session-No: 9\r\n\r\n"},
+      {6, "LANGPACKGETFILE vxpp://server/ VXPP/2.0\r\nCSeq: 6\r\nUser-Session-No: 9\r\n"
+          "LangPack-FileName: ENG/Pack.xml\r\n\r\n"},
+      {7, "HASVIDEO vxpp://server/ VXPP/2.0\r\nCSeq: 7\r\nUser-Session-No: 9\r\nStart-Date-Time: 2024/03/05;01:02:03\r\n"
+          "End-Date-Time: null\r\nCamera-Index: 3\r\nRecord-Index: -1\r\n\r\n"},
+      {8, "GETDAYLOGS vxpp://server/ VXPP/2.0\r\nCSeq: 8\r\nSupport-Record2: 1\r\nSupport-Channel-Count: 128\r\n"
+          "User-Session-No: 9\r\n\r\n"},
+      {9, "GETVIDEOSPAN vxpp://server/ VXPP/1.0\r\nCSeq: 9\r\nUser-Session-No: 9\r\nCamera-Index: 3\r\n"
+          "Record-Index: 0\r\n\r\n"},
+      {10, "ADDBOOKMARK vxpp://server/ VXPP/1.0\r\nCSeq: 10\r\nUser-Session-No: 9\r\nContent-Length: 18\r\n\r\n"
+           "Bookmark-ID: 1\r\n\r\n"},
+      {11, "GETRECLOG vxpp://server/ VXPP/2.0\r\nCSeq: 11\r\nUser-Session-No: 9\r\nSupport-Record2: 1\r\n"
+           "Support-Channel-Count: 128\r\nSupport-SequenceNum: 1\r\nSupport-RecordIndex: 1\r\nDate: 2024/3/5\r\n"
+           "Channel-List: 0, 4\r\n\r\n"},
+      {12, "GETRECLOG2 vxpp://server/ VXPP/2.0\r\nCSeq: 12\r\nUser-Session-No: 9\r\nDate: 2024/3/5\r\n\r\n"},
+      {13, "POSRECORD vxpp://server/ VXPP/2.0\r\nCSeq: 13\r\nUser-Session-No: 9\r\nKey-Word: coffee\r\nUsing-RE: 0\r\n"
+           "Pos-ID: 1,3,\r\nStart-Date-Time: 2024/03/05;01:02:03\r\nEnd-Date-Time: null\r\n\r\n"},
+      {14, "METADATARECORD vxpp://server/ VXPP/2.0\r\nCSeq: 14\r\nEnd-Date-Time: null\r\nKey-Word: tea\r\n"
+           "Pos-ID: 2,\r\nStart-Date-Time: 2024/03/05;01:02:03\r\nUser-Session-No: 9\r\nUsing-RE: 1\r\n\r\n"},
+      {15, "ADDSYSTEMLOG vxpp://server/ VXPP/2.0\r\nCSeq: 15\r\nUser-Session-No: 9\r\nLogType: 34\r\nLogCount:2\r\n"
+           "LogInfo0000: \\\\pc;C:\\export\r\nLogInfo0001: (3)\r\n\r\n"},
+  };
+  for (const auto& [connection, request] : expected) EXPECT_EQ(Sent(connection), request);
+  EXPECT_FALSE(tooMuch);  // the answer said nothing of it: 0
+
+  // GETDAYLOGS 1.0 comes as numbered bodies.
+  std::string days;
+  for (const char* day : {"2024/03/04", "2024/03/05"}) {
+    vxpp::PutU32(&days, 10);
+    days += day;
+  }
+  Answer("VXPP/1.0 200 OK\r\nDay-Count: 2\r\n", days);
+  std::vector<std::string> dayList;
+  ASSERT_TRUE(m_client.GetDayLogs(kUrl, 9, dayList));
+  EXPECT_EQ(dayList, (std::vector<std::string>{"2024/03/04", "2024/03/05"}));
+  EXPECT_EQ(Sent(16), "GETDAYLOGS vxpp://server/ VXPP/1.0\r\nCSeq: 16\r\nUser-Session-No: 9\r\n\r\n");
+}
+
+TEST_F(DeviceCommandsTest, CameraListsFollowTheServersVersionAndFlags) {
+  const std::string names = vxpp::WriteStringList({"Gate", "Hall"});
+  const std::string ids = vxpp::WriteStringList({"11", "12"});
+  const std::string lengths = "Content-Length: " + std::to_string(names.size()) +
+                              "\r\nCamera-ID-Content-Length: " + std::to_string(ids.size()) + "\r\n";
+  // A 1.x server (no VXPP-Version of 2.0) gives names without ids.
+  EXPECT_TRUE(CamInfo("VXPP/2.0 200 OK\r\nInclude-Camera-ID: 1\r\n" + lengths, names + ids));
+  EXPECT_EQ(m_names, (std::vector<std::string>{"Gate", "Hall"}));
+  EXPECT_TRUE(m_ids.empty());
+  EXPECT_TRUE(CamInfo("VXPP/2.0 200 OK\r\nVXPP-Version: 2.0\r\nInclude-Camera-ID: 1\r\n" + lengths, names + ids));
+  EXPECT_EQ(m_ids, (std::vector<uint32_t>{11, 12}));
+  // Without "Include-Camera-ID" the ids block is received and dropped.
+  EXPECT_TRUE(CamInfo("VXPP/2.0 200 OK\r\nVXPP-Version: 2.0\r\n" + lengths, names + ids));
+  EXPECT_EQ(m_names.size(), 2u);
+  EXPECT_TRUE(m_ids.empty());
+  // A negative ids length fails the call; a ids block that never comes too.
+  EXPECT_FALSE(CamInfo("VXPP/2.0 200 OK\r\nVXPP-Version: 2.0\r\nContent-Length: " + std::to_string(names.size()) +
+                           "\r\nCamera-ID-Content-Length: -1\r\n",
+                       names));
+  EXPECT_FALSE(CamInfo("VXPP/2.0 200 OK\r\nVXPP-Version: 2.0\r\n" + lengths, names));
+
+  // A last length prefix that points past the block gives an empty last name.
+  std::string broken = vxpp::WriteStringList({"Gate", "Hall"});
+  broken[4 + 4 + 4] = 100;  // Hall's prefix
+  broken.resize(broken.size() - 2);
+  EXPECT_TRUE(CamInfo("VXPP/2.0 200 OK\r\nContent-Length: " + std::to_string(broken.size()) + "\r\n", broken));
+  EXPECT_EQ(m_names, (std::vector<std::string>{"Gate", ""}));
+  // Counts beyond the block and negative lengths read as empty entries.
+  std::string negative = vxpp::WriteStringList({"a"});
+  negative[4] = '\xff', negative[5] = '\xff', negative[6] = '\xff', negative[7] = '\xff';
+  EXPECT_EQ(vxpp::ReadStringList(negative), (std::vector<std::string>{""}));
+  std::string many = vxpp::WriteStringList({"x"});
+  many[0] = '\xff', many[1] = '\xff', many[2] = '\xff', many[3] = '\x7f';
+  EXPECT_EQ(vxpp::ReadStringList(many).size(), many.size());
+  EXPECT_EQ(vxpp::ReadNumberList(vxpp::WriteStringList({"7", "x", "4294967295"})),
+            (std::vector<uint32_t>{7, 0, 4294967295u}));
+
+  // A UTF-8 server's names come out in the local code page.
+  platform::SetSystemCodePage(1252);
+  Answer("VXPP/1.0 200 OK\r\nUser-Valid: 1\r\nServerCodePageCap: 65001\r\n");
+  uint32_t session = 0;
+  LoginInfo info;
+  UserPrivileges privileges;
+  m_client.UserLogin(kUrl, "u", "p", "", false, false, session, info, privileges);
+  const std::string utf8 = vxpp::WriteStringList({"Caf\xC3\xA9"});
+  EXPECT_TRUE(CamInfo("VXPP/2.0 200 OK\r\nContent-Length: " + std::to_string(utf8.size()) + "\r\n", utf8));
+  EXPECT_EQ(m_names, (std::vector<std::string>{"Caf\xE9"}));
+  platform::SetSystemCodePage(0);
+
+  // Analytics devices: ids, names, and the device ids only from a 2.0 server.
+  const std::string deviceIds = vxpp::WriteStringList({"4", "5"});
+  const std::string deviceNames = vxpp::WriteStringList({"Fence", "Roof"});
+  const std::string cameras = vxpp::WriteStringList({"101", "16"});
+  const std::string head = "Content-Length: " + std::to_string(deviceIds.size()) + "\r\nDevice-Name-Content-Length: " +
+                           std::to_string(deviceNames.size()) + "\r\nDevice-ID-Content-Length: " +
+                           std::to_string(cameras.size()) + "\r\nInclude-IVSDevice-ID: 1\r\n";
+  for (const char* version : {"1.0", "2.0"}) {
+    Answer(std::string("VXPP/2.0 200 OK\r\nVXPP-Version: ") + version + "\r\n" + head,
+           deviceIds + deviceNames + cameras);
+    std::vector<uint32_t> ivs, watched;
+    std::vector<std::string> labels;
+    ASSERT_TRUE(m_client.GetIVSDeviceInfo(kUrl, 1, ivs, labels, watched));
+    EXPECT_EQ(ivs, (std::vector<uint32_t>{4, 5}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"Fence", "Roof"}));
+    EXPECT_EQ(watched, std::string(version) == "2.0" ? (std::vector<uint32_t>{101, 16}) : std::vector<uint32_t>{});
+  }
+  std::map<uint32_t, std::string> counters = {{1, "kept"}};
+  Answer("VXPP/2.0 200 OK\r\nCounterNumbers: 2\r\n",
+         "CounterID: 1\r\nCounterName: Total\r\n\r\nCounterID: 3\r\nCounterName: Shop Floor\r\n\r\n");
+  ASSERT_TRUE(m_client.GetCombinedCounterInfo(kUrl, 1, counters));
+  EXPECT_EQ(counters, (std::map<uint32_t, std::string>{{1, "kept"}, {3, "Shop Floor"}}));
+}
+
+TEST_F(DeviceCommandsTest, PosSettingsAreAcknowledgedOneByOne) {
+  auto block = [](const std::string& lines) {
+    return "Content-Length: " + std::to_string(lines.size()) + "\r\n\r\n" + lines;
+  };
+  const std::string first = block("PosId: 1\r\nName: Register 1\r\nPort: 4100\r\nMetaSourceID: 4294967295\r\n"
+                                  "Association-Count: 2\r\n") +
+                            block("CameraId: 11\r\nbUseDefault: 1\r\nTop: 2\r\nBottom: 40\r\nLeft: 3\r\nRight: 320\r\n") +
+                            block("CameraId: 12\r\n");
+  const std::string second = block("PosId: 2\r\nStatus: Deleted\r\n");
+  // Each source comes after the client's acknowledgement of the one before.
+  m_api.AddPeer().Then("VXPP/2.0 200 OK\r\nPos-Count: 2\r\n\r\n").Then(first, 100).Then(second, 100);
+  std::vector<EPOS_Setting> settings;
+  ASSERT_TRUE(m_client.QueryPosSetting(kUrl, 1, settings));
+  EXPECT_EQ(Sent(0).substr(Sent(0).find("\r\n\r\n") + 4),
+            "VXPP/2.0 200 OK\r\nCSeq: 1\r\n\r\nVXPP/2.0 200 OK\r\nCSeq: 1\r\n\r\n");
+  ASSERT_EQ(settings.size(), 2u);
+  EXPECT_EQ(settings[0].PosId, 1u);
+  EXPECT_EQ(settings[0].Name, "Register");  // token values end at a blank
+  EXPECT_EQ(settings[0].Port, 4100);
+  EXPECT_EQ(settings[0].MetaSourceID, -1);
+  EXPECT_EQ(settings[0].Status, "OK");  // absent: the default stays
+  ASSERT_EQ(settings[0].associations.size(), 2u);
+  EXPECT_EQ(settings[0].associations[0].Right, 320);
+  EXPECT_EQ(settings[0].associations[1].CameraId, 12);
+  EXPECT_EQ(settings[0].associations[1].Right, 0);
+  EXPECT_EQ(settings[1].Status, "Deleted");
+  EXPECT_TRUE(settings[1].associations.empty());
+
+  // A server that stops in the middle waits 30 seconds per byte, then
+  // fails; the sources that came stay.
+  m_api.AddPeer().Then("VXPP/2.0 200 OK\r\nPos-Count: 2\r\n\r\n" + first).end = End::kStall;
+  const uint64_t before = m_api.ElapsedMs();
+  EXPECT_FALSE(m_client.QueryPosSetting(kUrl, 1, settings));
+  EXPECT_EQ(m_api.ElapsedMs() - before, 30000u);
+  EXPECT_EQ(settings.size(), 3u);
+}
+
+TEST_F(DeviceCommandsTest, DownloadsReplaceTheirFilesAndRecordsAreRead) {
+  TempFolder folder;
+  folder.Write("List.ini.tmp", "stale and longer than the new one");
+  Answer("VXPP/2.0 200 OK\r\nContent-Length: 5\r\n", "fresh");
+  ASSERT_TRUE(m_client.SupportedEdgeEventListOfDP(kUrl, 1, folder.Path(), "List.ini"));
+  EXPECT_EQ(ReadWholeFile(folder.File("List.ini.tmp")), "fresh");
+  // A folder longer than a path may be, or one that cannot be written, fails.
+  EXPECT_FALSE(m_client.SupportedEdgeEventListOfDP(kUrl, 1, std::string(260, 'd'), "List.ini"));
+  Answer("VXPP/2.0 200 OK\r\nContent-Length: 5\r\n", "fresh");
+  EXPECT_FALSE(m_client.SupportedEdgeEventListOfDP(kUrl, 1, folder.File("missing"), "List.ini"));
+  Answer("VXPP/2.0 200 OK\r\nContent-Length: 3\r\n", "<x>");
+  ASSERT_TRUE(m_client.LangPackGetFile(kUrl, 1, "Pack.xml", folder.Path()));
+  EXPECT_EQ(ReadWholeFile(folder.File("Pack.xml")), "<x>");
+
+  // POS records with their descriptions of a stated length and code page.
+  platform::SetSystemCodePage(1252);
+  Answer("VXPP/2.0 200 OK\r\nPos-Record-Count: 2\r\nQuery-Too-Much: 1\r\n",
+         "Date-Time: 2024/03/05;10:00:00\r\nPos-ID: 2\r\nCodepage: 65001\r\nDescription-Length: 9\r\n"
+         "Description: Caf\xC3\xA9\r\nx2\r\nCamera-ID: 1:4\r\n"
+         "Date-Time: null\r\nPos-ID: 3\r\nCodepage: 1252\r\nDescription-Length: 0\r\nDescription: \r\nCamera-ID: \r\n");
+  std::vector<PosRecordEntry> records;
+  bool tooMuch = false;
+  ASSERT_EQ(m_client.PosRecord(kUrl, 1, "", 0, {}, CDateTime::Null(), CDateTime::Null(), records, tooMuch),
+            vxpp::kResultSuccess);
+  platform::SetSystemCodePage(0);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_TRUE(tooMuch);
+  EXPECT_EQ(records[0].description, "Caf\xE9\r\nx2");
+  EXPECT_EQ(records[0].cameraIds, "1:4");
+  EXPECT_EQ(records[1].time.GetStatus(), CDateTime::kNull);
+  Answer("VXPP/2.0 200 OK\r\nError: BadExpression\r\n");
+  EXPECT_EQ(m_client.PosRecord(kUrl, 1, "(", 1, {}, CDateTime::Null(), CDateTime::Null(), records, tooMuch),
+            vxpp::kResultServerError);
+
+  // Metadata records: one multipart part each; a body without its type fails.
+  std::vector<MetadataRecordEntry> metadata;
+  Answer("VXPP/2.0 200 OK\r\n",
+         "Content-Type: multipart/mixed; boundary=B\r\n\r\n--B\r\nContent-Type: text/plain\r\nPos-ID: 4\r\n"
+         "Date-Time: 2024/03/05;10:00:00\r\n\r\nline 1\r\nline 2\r\n--B--\r\n");
+  ASSERT_EQ(m_client.MetadataRecord(kUrl, 1, "", 0, {}, CDateTime::Null(), CDateTime::Null(), metadata),
+            vxpp::kResultSuccess);
+  ASSERT_EQ(metadata.size(), 1u);
+  EXPECT_EQ(metadata[0].description, "line 1\r\nline 2");
+  EXPECT_EQ(metadata[0].posId, 4u);
+  EXPECT_EQ(metadata[0].contentType, "text/plain");
+  Answer("VXPP/2.0 200 OK\r\n", "Other: 1\r\n\r\n--B\r\n");
+  EXPECT_EQ(m_client.MetadataRecord(kUrl, 1, "", 0, {}, CDateTime::Null(), CDateTime::Null(), metadata),
+            vxpp::kResultFailure);
+
+  // The spans of a recording log and a video span.
+  const std::vector<vxpp::RecordingSpan> spans = {
+      {2, CDateTime::FromFields(2024, 3, 5), CDateTime::FromFields(2024, 3, 5, 23, 59, 59)}};
+  EXPECT_EQ(vxpp::DecodeRecordingSpans(vxpp::EncodeRecordingSpans(spans)), spans);
+  int result = -1;
+  CDateTime start, end;
+  Answer("VXPP/1.0 200 OK\r\nResult: 1\r\nStart-Date-Time: 2024/3/4;0:0:0\r\nEnd-Date-Time: 2024/3/5;23:59:59\r\n");
+  ASSERT_TRUE(m_client.GetVideoSpan(kUrl, 1, 0, 0, result, start, end));
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(end, spans[0].end);
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+// What vxpp-server answers besides the logs, from a demo installation: POS
+// settings, language pack files, recorded days and spans, bookmarks kept
+// across restarts, POS record searches and system log entries a client adds.
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/paths.h"
+#include "protocol/result_codes.h"
+#include "protocol/string_list.h"
+#include "store/log_root_folder.h"
+#include "temp_folder.h"
+#include "tools/logview-demo/demo_installation.h"
+#include "tools/server_fixture.h"
+
+namespace {
+
+class ServerCommandsTest : public ServerFixture {
+ protected:
+  void SetUp() override {
+    DemoOptions demo;
+    demo.days = 2;
+    demo.eventsPerDay = 200;
+    demo.endDate = CDateTime::FromFields(2024, 3, 5);
+    demo.folder = Site();
+    std::string problems;
+    ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
+    platform::SetInstallFolder(Site());
+    ResetRecordFileMarker();
+    StartServerOn(Site());
+    ASSERT_EQ(Login("admin", "admin"), vxpp::kLoginSuccess);
+  }
+  std::string Site() const { return m_folder + "/site"; }
+};
+
+TEST_F(ServerCommandsTest, SettingsFilesAndRecordedVideo) {
+  std::vector<EPOS_Setting> settings;
+  ASSERT_TRUE(m_client.QueryPosSetting(kUrl, m_session, settings));
+  ASSERT_EQ(settings.size(), 3u);
+  EXPECT_EQ(settings[0].PosId, 1u);
+  EXPECT_EQ(settings[0].Name, "Register");  // a token value ends at the blank
+  EXPECT_EQ(settings[0].IP, "192.168.1.71");
+  EXPECT_EQ(settings[0].bActive, 1);
+  EXPECT_EQ(settings[0].TagFilterName, "Default");
+  ASSERT_EQ(settings[0].associations.size(), 2u);
+  EXPECT_EQ(settings[0].associations[0].CameraId, 12);
+  EXPECT_EQ(settings[0].associations[1].Right, 320);
+  EXPECT_TRUE(settings[2].associations.empty());
+
+  std::string version;
+  ASSERT_TRUE(m_client.LangPackGetVersion(kUrl, m_session, version));
+  EXPECT_EQ(version, "1");
+  TempFolder downloads;
+  std::filesystem::create_directories(Site() + "/lang/ENG");
+  std::ofstream(Site() + "/lang/ENG/Pack.xml") << "<pack/>";
+  std::filesystem::create_directories(downloads.Path() + "/ENG");
+  ASSERT_TRUE(m_client.LangPackGetFile(kUrl, m_session, "ENG/Pack.xml", downloads.Path()));
+  EXPECT_EQ(ReadWholeFile(downloads.File("ENG/Pack.xml")), "<pack/>");
+  EXPECT_FALSE(m_client.LangPackGetFile(kUrl, m_session, "../vxpp-users.ini", downloads.Path()));
+  EXPECT_FALSE(m_client.LangPackGetFile(kUrl, m_session, "ENG/Missing.xml", downloads.Path()));
+
+  // Every camera recorded all of each day that has a daily database.
+  std::vector<std::string> days;
+  ASSERT_TRUE(m_client.GetDayLogs(kUrl, m_session, days));
+  EXPECT_EQ(days, (std::vector<std::string>{"2024/03/04", "2024/03/05"}));
+  std::string body;
+  ASSERT_TRUE(m_client.GetDayLogs2(kUrl, m_session, body));
+  EXPECT_EQ(vxpp::ReadStringList(body), days);
+  const CDateTime day = CDateTime::FromFields(2024, 3, 5, 14);
+  ASSERT_TRUE(m_client.GetRecLog(kUrl, m_session, day, {0, 17, 99}, 0, body));
+  const auto spans = vxpp::DecodeRecordingSpans(body);
+  ASSERT_EQ(spans.size(), 2u);
+  EXPECT_EQ(spans[1].channel, 17);
+  EXPECT_EQ(spans[1].end, CDateTime::FromFields(2024, 3, 5, 23, 59, 59));
+  ASSERT_TRUE(m_client.GetRecLog2(kUrl, m_session, day, body));
+  EXPECT_EQ(vxpp::DecodeRecordingSpans(body).size(), 18u);
+  ASSERT_TRUE(m_client.GetRecLog2(kUrl, m_session, CDateTime::FromFields(2024, 3, 6), body));
+  EXPECT_TRUE(vxpp::DecodeRecordingSpans(body).empty());
+  int count = -1;
+  ASSERT_TRUE(m_client.HasVideo(kUrl, m_session, CDateTime::Null(), CDateTime::Null(), 0, 0, count));
+  EXPECT_EQ(count, 2);
+  ASSERT_TRUE(m_client.HasVideo(kUrl, m_session, day, CDateTime::Null(), 3, 0, count));
+  EXPECT_EQ(count, 1);
+  ASSERT_TRUE(m_client.HasVideo(kUrl, m_session, CDateTime::Null(), CDateTime::Null(), 18, 0, count));
+  EXPECT_EQ(count, 0);
+  int result = -1;
+  CDateTime start, end;
+  ASSERT_TRUE(m_client.GetVideoSpan(kUrl, m_session, 5, 0, result, start, end));
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(start, CDateTime::FromFields(2024, 3, 4));
+  ASSERT_TRUE(m_client.GetVideoSpan(kUrl, m_session, 18, 0, result, start, end));
+  EXPECT_EQ(result, 0);
+
+  // A session that ended answers nothing.
+  ASSERT_TRUE(m_client.UserLogout(kUrl, m_session));
+  EXPECT_FALSE(m_client.QueryPosSetting(kUrl, m_session, settings));
+  EXPECT_FALSE(m_client.HasVideo(kUrl, m_session, CDateTime::Null(), CDateTime::Null(), 0, 0, count));
+}
+
+TEST_F(ServerCommandsTest, BookmarksAreKeptAcrossRestarts) {
+  vxpp::Bookmark mark{7, 2, CDateTime::FromFields(2024, 3, 5, 10), "Door", "left open"};
+  EXPECT_TRUE(m_client.AddBookmark(kUrl, m_session, vxpp::EncodeBookmark(mark)));
+  EXPECT_FALSE(m_client.AddBookmark(kUrl, m_session, vxpp::EncodeBookmark(mark)));  // the id is taken
+  EXPECT_FALSE(m_client.AddBookmark(kUrl, m_session, "Name: no id\r\n\r\n"));
+  mark.description = "closed later";
+  EXPECT_TRUE(m_client.ModifyBookmark(kUrl, m_session, vxpp::EncodeBookmark(mark)));
+  EXPECT_TRUE(m_client.AddBookmark(kUrl, m_session, vxpp::EncodeBookmark({3, 0, CDateTime::Null(), "Gate", ""})));
+  StopServer();
+  StartServerOn(Site());
+  ASSERT_EQ(Login("admin", "admin"), vxpp::kLoginSuccess);
+  std::string list;
+  ASSERT_TRUE(m_client.QueryBookmark(kUrl, m_session, list));
+  auto marks = vxpp::DecodeBookmarkList(list);
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_EQ(marks[0].id, 3u);
+  EXPECT_EQ(marks[1].description, "closed later");
+  EXPECT_EQ(marks[1].time, mark.time);
+  EXPECT_TRUE(m_client.DeleteBookmark(kUrl, m_session, "Bookmark-ID: 3\r\n\r\n"));
+  EXPECT_FALSE(m_client.DeleteBookmark(kUrl, m_session, "Bookmark-ID: 3\r\n\r\n"));
+  EXPECT_FALSE(m_client.ModifyBookmark(kUrl, m_session, "Bookmark-ID: 3\r\n\r\n"));
+  ASSERT_TRUE(m_client.QueryBookmark(kUrl, m_session, list));
+  EXPECT_EQ(vxpp::DecodeBookmarkList(list).size(), 1u);
+}
+
+TEST_F(ServerCommandsTest, PosRecordSearchesAndAddedSystemLog) {
+  std::vector<PosRecordEntry> records;
+  bool tooMuch = true;
+  ASSERT_EQ(m_client.PosRecord(kUrl, m_session, "TOTAL", 0, {2}, CDateTime::Null(), CDateTime::Null(), records,
+                               tooMuch),
+            vxpp::kResultSuccess);
+  ASSERT_FALSE(records.empty());
+  EXPECT_FALSE(tooMuch);
+  for (const auto& r : records) {
+    EXPECT_EQ(r.posId, 2u);
+    EXPECT_NE(r.description.find("TOTAL"), std::string::npos);
+    EXPECT_EQ(r.cameraIds, "1:12");
+  }
+  std::vector<MetadataRecordEntry> metadata;
+  ASSERT_EQ(m_client.MetadataRecord(kUrl, m_session, "TOTAL", 0, {2}, CDateTime::Null(), CDateTime::Null(), metadata),
+            vxpp::kResultSuccess);
+  ASSERT_EQ(metadata.size(), records.size());
+  EXPECT_EQ(metadata.back().description, records.back().description);
+  EXPECT_EQ(metadata.back().time, records.back().time);
+  // A regular expression, and one that is not.
+  std::vector<PosRecordEntry> drawers;
+  ASSERT_EQ(m_client.PosRecord(kUrl, m_session, "^Register [12] +Cash drawer", 1, {}, CDateTime::Null(),
+                               CDateTime::Null(), drawers, tooMuch),
+            vxpp::kResultSuccess);
+  EXPECT_FALSE(drawers.empty());
+  EXPECT_EQ(m_client.PosRecord(kUrl, m_session, "(", 1, {}, CDateTime::Null(), CDateTime::Null(), drawers, tooMuch),
+            vxpp::kResultServerError);
+
+  // Entries a client adds land in the day's system log and are found.
+  ASSERT_TRUE(m_client.AddSystemLog(kUrl, m_session, 34, {"\\\\pc;C:\\export", "(3)"}));
+  std::vector<SystemLogRecord> system;
+  const int type = 34;
+  ASSERT_EQ(m_client.SystemLog(kUrl, m_session, &type, CDateTime::Now() - CDateTime::kTicksPerDay, CDateTime::Null(),
+                               system),
+            vxpp::kResultSuccess);
+  ASSERT_EQ(system.size(), 2u);
+  EXPECT_EQ(system[0].EventString, "\\\\pc;C:\\export");
+  EXPECT_EQ(system[1].Param1, -1);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#include "tools/vxpp-server/command_helpers.h"
+
+#include "platform/paths.h"
+#include "tools/vxpp-server/session_commands.h"
+
+namespace vxpp_server {
+
+CommandHandler ForSession(ServerContext& context, SessionHandler handler) {
+  return [&context, handler](const VxppRequest& request, ServerConnection& connection, VxppResponse& response) {
+    if (!SessionAlive(context, request, response)) return true;
+    return handler(context, request, connection, response);
+  };
+}
+
+std::optional<CDateTime> RequestTime(const VxppRequest& request, const std::string& name) {
+  const std::string* text = request.Find(name);
+  if (text == nullptr) return std::nullopt;
+  const CDateTime time = CDateTime::ParseWire(text->c_str());
+  if (!time.IsValid()) return std::nullopt;
+  return time;
+}
+
+std::optional<std::string> SafePath(const std::string& folder, const std::string& name) {
+  const std::string relative = platform::NormaliseSeparators(name);
+  if (relative.empty() || relative.front() == '/') return std::nullopt;
+  size_t start = 0;
+  while (start <= relative.size()) {
+    const size_t end = std::min(relative.find('/', start), relative.size());
+    const std::string part = relative.substr(start, end - start);
+    if (part.empty() || part == "." || part == "..") return std::nullopt;
+    start = end + 1;
+  }
+  return platform::JoinPath(folder, relative);
+}
+
+void AnswerContent(VxppResponse& response, std::string bytes) {
+  response.Add("Content-Length", static_cast<int64_t>(bytes.size()));
+  response.body = std::move(bytes);
+}
+
+}  // namespace vxpp_server

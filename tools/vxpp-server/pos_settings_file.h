@@ -1,0 +1,29 @@
+// The POS and metadata sources of an installation, as vxpp-server answers
+// QUERYPOSSETTING, read from "vxpp-pos.ini":
+//
+//   [Register 1]          ; one section per source, in the order to answer
+//   PosId=1
+//   Name=Register 1        ; every field of EPOS_Setting by its own name
+//   Association0=11,1,0,0,320,40   ; CameraId,bUseDefault,Left,Top,Right,Bottom
+//   Association1=...
+//
+// A key that is missing keeps the field's default.  No file: no sources.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/epos_setting.h"
+
+namespace vxpp_server {
+
+constexpr const char* kPosSettingsFile = "vxpp-pos.ini";
+
+std::vector<EPOS_Setting> ReadPosSettingsFile(const std::string& installFolder);
+
+// The header lines of one source as the answer carries them, with
+// "Association-Count:", and of one association.
+std::string PosSettingLines(const EPOS_Setting& setting);
+std::string AssociationLines(const EPOS_Association& association);
+
+}  // namespace vxpp_server
