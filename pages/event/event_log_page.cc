@@ -19,8 +19,8 @@ constexpr int kErrorCaption = 80;
 constexpr int kRemoteTransportFailure = -1;
 constexpr int kRemoteSuccess = 1;
 
-// An item value of a selector as the signed number it stands for; "All"
-// (4294967295) and anything else negative mean no filter.
+// An item value of a selector as the 32-bit signed number it stands for;
+// "All" (-1) and anything else negative mean no filter.
 std::optional<int32_t> FilterValue(const CComboBoxModel& selector) {
   const auto value = static_cast<int32_t>(selector.GetItemData(selector.GetCurSel()));
   return value < 0 ? std::nullopt : std::optional<int32_t>(value);
@@ -86,8 +86,7 @@ void CEventLogPage::BuildTypeSelector() {
   const CVxTrans trans;
   m_typeSelector.ResetContent();
   for (const EventTypeChoice& choice : TypeChoices())
-    m_typeSelector.SetItemData(m_typeSelector.AddString(trans.Translated(choice.text)),
-                               static_cast<uint32_t>(choice.value));
+    m_typeSelector.SetItemData(m_typeSelector.AddString(trans.Translated(choice.text)), choice.value);
   m_typeSelector.SetCurSel(0);
   m_typeTexts.clear();  // edge event names may have changed
   OnTypeChosen();

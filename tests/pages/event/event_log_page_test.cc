@@ -48,7 +48,7 @@ class PageTest : public ::testing::Test {
   void PickType(int32_t value) {
     CComboBoxModel& types = *Controls().typeSelector;
     for (int i = 0; i < types.GetCount(); ++i)
-      if (types.GetItemData(i) == static_cast<uint32_t>(value)) {
+      if (types.GetItemData(i) == value) {
         ASSERT_TRUE(types.UserSelect(i));
       }
   }
