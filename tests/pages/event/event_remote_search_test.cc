@@ -57,7 +57,7 @@ class EventRemoteSearchTest : public ServerFixture {
     Searching(remote);
     page.Search();
     std::vector<std::string> rows;
-    for (int row = 0; row < static_cast<int>(page.Rows().size()); ++row) {
+    for (int row = 0; row < static_cast<int>(page.RowCount()); ++row) {
       std::string line;
       for (int column = 0; column < 4; ++column) line += page.GetItemText(row, column) + "|";
       rows.push_back(line);

@@ -28,11 +28,17 @@ class EventRowRulesTest : public ::testing::Test {
     settings.deletedCameraText = "[Deleted]";
   }
   // Whether the record is listed; the row it makes is kept in `row`.
-  bool List(const EventLogBasket& record) { return EventRowRules(settings, kCameraIds).BuildRow(record, row); }
+  bool List(const EventLogBasket& record, const std::vector<uint32_t>& cameras = kCameraIds) {
+    PageRows<EventListItem> rows;
+    if (!EventRowRules(settings, cameras).List(record, blocks, rows)) return false;
+    row = *rows.back();
+    return true;
+  }
   // The camera column of a listed record, "dropped" otherwise.
-  std::string Camera(const EventLogBasket& record) { return List(record) ? row.cameraText : "dropped"; }
+  std::string Camera(const EventLogBasket& record) { return List(record) ? std::string(row.cameraText) : "dropped"; }
 
   EventRowSettings settings;
+  PageRowBlocks<EventListItem> blocks;
   EventListItem row;
 };
 
@@ -67,7 +73,7 @@ TEST_F(EventRowRulesTest, DigitalInputs) {
   EXPECT_EQ(Camera(Record(200, 13)), "03");
   EXPECT_EQ(Camera(Record(200, 99)), "");  // an input of no listed camera is not "[Deleted]"
   const std::vector<uint32_t> withNone = {kNoInputDevice, 11};
-  EXPECT_TRUE(EventRowRules(settings, withNone).BuildRow(Record(200, kNoInputDevice), row));
+  EXPECT_TRUE(List(Record(200, kNoInputDevice), withNone));
   EXPECT_EQ(row.cameraText, "");  // -2 is "no device" even when some camera has that id
   EXPECT_EQ(row.cameraIndex, EventListItem::kNoCamera);
 }
@@ -137,7 +143,7 @@ TEST_F(EventRowRulesTest, CamerasByChannel) {
 TEST_F(EventRowRulesTest, CamerasBeyondTheSet) {
   std::vector<uint32_t> many(200);
   for (uint32_t i = 0; i < many.size(); ++i) many[i] = 1000 + i;
-  ASSERT_TRUE(EventRowRules(settings, many).BuildRow(Record(3, 1150), row));
+  ASSERT_TRUE(List(Record(3, 1150), many));
   EXPECT_EQ(row.cameraText, "151");
   EXPECT_EQ(row.cameraIndex, 150u);
 }
