@@ -17,16 +17,24 @@ size_t ValueStart(std::string_view headers, const char* name, size_t from) {
   return at == std::string_view::npos ? at : at + std::strlen(name);
 }
 
-bool ReadValue(std::string_view headers, const char* name, size_t* position, const char* stops,
-               std::string* value) {
-  size_t at = ValueStart(headers, name, *position);
+// A value ends at CR, LF or the end; a token also at a blank or ";".
+bool EndsValue(char c, bool token) {
+  return c == '\r' || c == '\n' || (token && (IsBlank(c) || c == ';'));
+}
+
+// The value that starts right after a name's colon at `at`.
+bool ReadValueAt(std::string_view headers, size_t at, size_t* position, bool token, std::string* value) {
   if (at == std::string_view::npos) return false;
   while (at < headers.size() && IsBlank(headers[at])) ++at;
   size_t end = at;
-  while (end < headers.size() && std::strchr(stops, headers[end]) == nullptr) ++end;
+  while (end < headers.size() && !EndsValue(headers[end], token)) ++end;
   value->assign(headers, at, end - at);
   *position = end;
   return true;
+}
+
+bool ReadValue(std::string_view headers, const char* name, size_t* position, bool token, std::string* value) {
+  return ReadValueAt(headers, ValueStart(headers, name, *position), position, token, value);
 }
 
 // What the integer conversions of scanf see: white space, a sign, digits.
@@ -68,11 +76,23 @@ int64_t AsSigned(const ScannedInteger& n) {
                                             : static_cast<int64_t>(n.magnitude);
 }
 
+ScannedInteger ScanAt(std::string_view headers, size_t at) {
+  return at == std::string_view::npos ? ScannedInteger{} : ScanInteger(headers.substr(at));
+}
+
 // The number right after the name, or nothing read.
 ScannedInteger ScanAfter(std::string_view headers, const char* name) {
-  const size_t at = ValueStart(headers, name, 0);
-  if (at == std::string_view::npos) return {};
-  return ScanInteger(headers.substr(at));
+  return ScanAt(headers, ValueStart(headers, name, 0));
+}
+
+bool StoreU32(const ScannedInteger& n, uint32_t* value) {
+  *value = n.read ? static_cast<uint32_t>(AsUnsigned(n)) : 0;
+  return n.read;
+}
+
+bool StoreInt(const ScannedInteger& n, int32_t* value) {
+  *value = n.read ? static_cast<int32_t>(static_cast<uint32_t>(AsSigned(n))) : 0;
+  return n.read;
 }
 
 }  // namespace
@@ -83,18 +103,16 @@ bool HeaderText(std::string_view headers, const char* name, std::string* value) 
 }
 
 bool HeaderText(std::string_view headers, const char* name, std::string* value, size_t* position) {
-  return ReadValue(headers, name, position, "\r\n", value);
+  return ReadValue(headers, name, position, false, value);
 }
 
 bool HeaderToken(std::string_view headers, const char* name, std::string* value) {
   size_t position = 0;
-  return ReadValue(headers, name, &position, "\r\n \t;", value);
+  return ReadValue(headers, name, &position, true, value);
 }
 
 bool HeaderU32(std::string_view headers, const char* name, uint32_t* value) {
-  const ScannedInteger n = ScanAfter(headers, name);
-  *value = n.read ? static_cast<uint32_t>(AsUnsigned(n)) : 0;
-  return n.read;
+  return StoreU32(ScanAfter(headers, name), value);
 }
 
 bool HeaderU64(std::string_view headers, const char* name, uint64_t* value) {
@@ -104,9 +122,7 @@ bool HeaderU64(std::string_view headers, const char* name, uint64_t* value) {
 }
 
 bool HeaderInt(std::string_view headers, const char* name, int32_t* value) {
-  const ScannedInteger n = ScanAfter(headers, name);
-  *value = n.read ? static_cast<int32_t>(static_cast<uint32_t>(AsSigned(n))) : 0;
-  return n.read;
+  return StoreInt(ScanAfter(headers, name), value);
 }
 
 bool HeaderDecimal(std::string_view headers, const char* name, float* value) {
@@ -122,6 +138,45 @@ int ResponseStatus(std::string_view headers, const char* version) {
   if (at == std::string_view::npos) return -1;
   const ScannedInteger n = ScanInteger(headers.substr(at + std::strlen(version)));
   return n.read ? static_cast<int>(static_cast<uint32_t>(AsSigned(n))) : -1;
+}
+
+HeaderIndex::HeaderIndex(std::string_view headers, std::initializer_list<const char*> names) : m_headers(headers) {
+  size_t lengths[kMaxNames];
+  size_t count = 0, missing = 0;
+  for (const char* name : names) {
+    if (count == kMaxNames) break;
+    lengths[count] = std::strlen(name);
+    m_valueStart[count++] = std::string_view::npos;
+    ++missing;
+  }
+  for (size_t i = count; i < kMaxNames; ++i) m_valueStart[i] = std::string_view::npos;
+  // A name occurs where a colon ends it; the first such colon of each name
+  // is its first occurrence, as a search from the start would find it.
+  const char* const* name = names.begin();
+  for (size_t colon = headers.find(':'); colon != std::string_view::npos && missing > 0;
+       colon = headers.find(':', colon + 1)) {
+    for (size_t i = 0; i < count; ++i) {
+      if (m_valueStart[i] != std::string_view::npos || lengths[i] > colon + 1) continue;
+      // Most colons end no name: their first letters already differ.
+      const char* start = headers.data() + colon + 1 - lengths[i];
+      if (*start != *name[i] || std::memcmp(start, name[i], lengths[i]) != 0) continue;
+      m_valueStart[i] = colon + 1;
+      --missing;
+    }
+  }
+}
+
+bool HeaderIndex::Text(size_t index, std::string* value) const {
+  size_t position = 0;
+  return index < kMaxNames && ReadValueAt(m_headers, m_valueStart[index], &position, false, value);
+}
+
+bool HeaderIndex::U32(size_t index, uint32_t* value) const {
+  return StoreU32(index < kMaxNames ? ScanAt(m_headers, m_valueStart[index]) : ScannedInteger{}, value);
+}
+
+bool HeaderIndex::Int(size_t index, int32_t* value) const {
+  return StoreInt(index < kMaxNames ? ScanAt(m_headers, m_valueStart[index]) : ScannedInteger{}, value);
 }
 
 }  // namespace vxpp

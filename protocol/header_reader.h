@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,26 @@ bool HeaderDecimal(std::string_view headers, const char* name, float* value);
 // The status code after the protocol text `version` ("VXPP/1.0"), or -1 when
 // the text is absent or no number follows it.
 int ResponseStatus(std::string_view headers, const char* version);
+
+// The first occurrences of a few names in one block, found in a single pass
+// and then read as the readers above read them.  Every name must end with
+// its colon: only the colons of the block are looked at.  For the record
+// blocks of the log answers, where each record reads the same names.  The
+// block must outlive the index.
+class HeaderIndex {
+ public:
+  static constexpr size_t kMaxNames = 8;
+
+  HeaderIndex(std::string_view headers, std::initializer_list<const char*> names);
+
+  // As HeaderText, HeaderU32 and HeaderInt of the name at `index`.
+  bool Text(size_t index, std::string* value) const;
+  bool U32(size_t index, uint32_t* value) const;
+  bool Int(size_t index, int32_t* value) const;
+
+ private:
+  std::string_view m_headers;
+  size_t m_valueStart[kMaxNames];
+};
 
 }  // namespace vxpp

@@ -70,18 +70,18 @@ std::string DescriptionAt(const char* bytes) {
   return std::string(bytes + 4, ::strnlen(bytes + 4, length));
 }
 
-void ReadTime(std::string_view block, const char* name, CDateTime* time) {
+// A time of a block, or the null time when the block has none.
+CDateTime TimeAt(const HeaderIndex& block, size_t index) {
   std::string text;
-  if (HeaderText(block, name, &text)) *time = CDateTime::ParseWire(text.c_str());
+  return block.Text(index, &text) ? CDateTime::ParseWire(text.c_str()) : CDateTime::Null();
 }
-uint32_t ReadU32(std::string_view block, const char* name) {
+uint32_t U32At(const HeaderIndex& block, size_t index) {
   uint32_t value = 0;
-  HeaderU32(block, name, &value);
+  block.U32(index, &value);
   return value;
 }
-int32_t ReadU32AsSigned(std::string_view block, const char* name) {
-  return static_cast<int32_t>(ReadU32(block, name));
-}
+// The signed fields travel as "%u" reads them.
+int32_t SignedAt(const HeaderIndex& block, size_t index) { return static_cast<int32_t>(U32At(block, index)); }
 
 }  // namespace
 
@@ -225,71 +225,71 @@ void PutPosEventBlock(std::string* out, const PosEventLogBasket& record) {
 }
 
 EventLogBasket ReadEventBlock(std::string_view block) {
+  const HeaderIndex h(block, {kEventTime, kEventNumber, kEventChannel, kEventCamera, kEventDescription});
   EventLogBasket record;
-  record.LogTime = CDateTime::Null();
-  ReadTime(block, kEventTime, &record.LogTime);
-  record.EventNumber = ReadU32AsSigned(block, kEventNumber);
-  record.ChannelIndex = ReadU32AsSigned(block, kEventChannel);
-  record.CameraId = ReadU32(block, kEventCamera);
-  HeaderText(block, kEventDescription, &record.Description);
+  record.LogTime = TimeAt(h, 0);
+  record.EventNumber = SignedAt(h, 1);
+  record.ChannelIndex = SignedAt(h, 2);
+  record.CameraId = U32At(h, 3);
+  h.Text(4, &record.Description);
   return record;
 }
 
 CounterLog ReadCountingBlock(std::string_view block) {
+  const HeaderIndex h(block, {kCountingTime, kCountingChannel, kCountingCamera, kCountingIn, kCountingOut});
   CounterLog record;
-  record.LogTime = CDateTime::Null();
-  ReadTime(block, kCountingTime, &record.LogTime);
-  record.ChannelIndex = ReadU32AsSigned(block, kCountingChannel);
-  record.CameraId = ReadU32(block, kCountingCamera);
-  record.CountIn = ReadU32AsSigned(block, kCountingIn);
-  record.CountOut = ReadU32AsSigned(block, kCountingOut);
+  record.LogTime = TimeAt(h, 0);
+  record.ChannelIndex = SignedAt(h, 1);
+  record.CameraId = U32At(h, 2);
+  record.CountIn = SignedAt(h, 3);
+  record.CountOut = SignedAt(h, 4);
   return record;
 }
 
 IVSCounterLog ReadIvsCountingBlock(std::string_view block) {
+  const HeaderIndex h(block, {kIvsTime, kIvsDevice, kIvsDeviceId, kIvsCounter, kIvsName, kIvsType, kIvsResult, kIvsReset});
   IVSCounterLog record;
-  record.LogTime = CDateTime::Null();
-  ReadTime(block, kIvsTime, &record.LogTime);
-  record.IVSDeviceId = ReadU32(block, kIvsDevice);
-  record.DeviceId = ReadU32(block, kIvsDeviceId);
-  record.CounterId = ReadU32(block, kIvsCounter);
-  HeaderText(block, kIvsName, &record.CounterName);
-  record.CounterType = ReadU32AsSigned(block, kIvsType);
-  record.CounterResult = ReadU32AsSigned(block, kIvsResult);
-  record.Reset = ReadU32AsSigned(block, kIvsReset);
+  record.LogTime = TimeAt(h, 0);
+  record.IVSDeviceId = U32At(h, 1);
+  record.DeviceId = U32At(h, 2);
+  record.CounterId = U32At(h, 3);
+  h.Text(4, &record.CounterName);
+  record.CounterType = SignedAt(h, 5);
+  record.CounterResult = SignedAt(h, 6);
+  record.Reset = SignedAt(h, 7);
   return record;
 }
 
 CombinedCounterLog ReadCombinedCountingBlock(std::string_view block) {
+  const HeaderIndex h(block, {kCombinedTime, kCombinedCounter, kCombinedResult});
   CombinedCounterLog record;
-  record.LogTime = CDateTime::Null();
-  ReadTime(block, kCombinedTime, &record.LogTime);
-  if (!HeaderU32(block, kCombinedCounter, &record.CounterID)) record.CounterID = CombinedCounterLog::kNoCounter;
-  HeaderInt(block, kCombinedResult, &record.CounterResult);
+  record.LogTime = TimeAt(h, 0);
+  if (!h.U32(1, &record.CounterID)) record.CounterID = CombinedCounterLog::kNoCounter;
+  h.Int(2, &record.CounterResult);
   return record;
 }
 
 EdgeRecordLogBasket ReadEdgeRecordBlock(std::string_view block) {
+  const HeaderIndex h(block, {kEventTime, kEventNumber, kEventCamera});
   EdgeRecordLogBasket record;
-  record.LogTime = CDateTime::Null();
-  ReadTime(block, kEventTime, &record.LogTime);
-  record.LogType = ReadU32AsSigned(block, kEventNumber);
-  record.CameraId = ReadU32(block, kEventCamera);
-  HeaderText(block, kEventCamera, &record.Description);
+  record.LogTime = TimeAt(h, 0);
+  record.LogType = SignedAt(h, 1);
+  record.CameraId = U32At(h, 2);
+  h.Text(2, &record.Description);
   return record;
 }
 
 PosEventLogBasket ReadPosEventBlock(std::string_view block) {
+  const HeaderIndex h(block, {kPosTime, kPosRule, kPosId, kPosDescription, kPosCameras});
   PosEventLogBasket record;
-  record.LogTime = CDateTime::Null();
-  ReadTime(block, kPosTime, &record.LogTime);
-  record.EventRuleId = ReadU32AsSigned(block, kPosRule);
-  record.PosId = ReadU32(block, kPosId);
-  if (HeaderText(block, kPosDescription, &record.Description)) {
+  record.LogTime = TimeAt(h, 0);
+  record.EventRuleId = SignedAt(h, 1);
+  record.PosId = U32At(h, 2);
+  if (h.Text(3, &record.Description)) {
     std::replace(record.Description.begin(), record.Description.end(), kPosCr, '\r');
     std::replace(record.Description.begin(), record.Description.end(), kPosLf, '\n');
   }
-  HeaderText(block, kPosCameras, &record.CameraId);
+  h.Text(4, &record.CameraId);
   return record;
 }
 

@@ -16,9 +16,10 @@
 //                      known by its id (DELETEBOOKMARK needs only that line)
 //   QUERYBOOKMARK      Content-Length body: a string list of bookmarks
 // POSRECORD, per record, each line ending in CR LF:
-//   "Date-Time: <wire form>", "Pos-ID: %u", "Codepage: %u" (of the
-//   description; 0 = the server's own), "Description-Length: %d",
-//   "Description: " followed by that many bytes, "Camera-ID: %s"
+//   "Date-Time: <wire form>", "Pos-ID: %u", "Codepage: %u" (the code page
+//   of the description, which the client converts to its own; 0 = none
+//   named), "Description-Length: %d", "Description: " followed by that
+//   many bytes and CR LF, "Camera-ID: %s"
 // METADATARECORD: after the answer's header block, a MIME multipart
 //   message: its own header block with "Content-Type: multipart/mixed;
 //   boundary=...", then one part per record with the part headers

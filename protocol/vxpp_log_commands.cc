@@ -1,5 +1,6 @@
 // The log queries of CVXPPClient: events, system log, counting, POS, IVS
 // and edge records, read into the record types of the local store.
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/code_page.h"
@@ -42,10 +43,15 @@ bool TextFormat(const std::string& headers, int* flag) {
   return textFormat == 1;
 }
 
+// The records a list makes room for at once: an announced count beyond it
+// grows the list as records come, so a wild count costs nothing up front.
+constexpr uint64_t kMaxReserved = 1 << 22;
+
 // Reads `count` records of `layout` and appends what `make` builds of each.
 template <typename Record, typename Make>
 void ReadRecords(CNetHelper& net, uint64_t count, vxpp::RecordLayout layout, std::vector<Record>& records,
                  Make make) {
+  records.reserve(records.size() + static_cast<size_t>(std::min(count, kMaxReserved)));
   vxpp::CRecordReader(net, layout).Read(count, [&](std::string_view bytes) { records.push_back(make(bytes)); });
 }
 

@@ -199,9 +199,34 @@ bool CDateTime::ParseListCell(const char* text, CDateTime& out) {
   return true;
 }
 
+namespace {
+
+// "%d/%d/%d;%d:%d:%d" read field by field, as scanf reads it, for the plain
+// texts every record of a remote answer carries: white space before a
+// number, a sign, at most 9 digits.  False for anything else, which scanf
+// then reads.
+bool ScanWireFields(const char* text, int fields[6]) {
+  static const char kSeparators[] = "//;::";
+  for (int i = 0; i < 6; ++i) {
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    int value = 0, digits = 0;
+    for (; *text >= '0' && *text <= '9'; ++text, ++digits) value = value * 10 + (*text - '0');
+    if (digits == 0 || digits > 9) return false;
+    fields[i] = negative ? -value : value;
+    if (i < 5 && *text++ != kSeparators[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 CDateTime CDateTime::ParseWire(const char* text) {
   if (text == nullptr) return Invalid();
   if (std::strcmp(text, "null") == 0) return Null();
+  int f[6];
+  if (ScanWireFields(text, f)) return FromFields(f[0], f[1], f[2], f[3], f[4], f[5]);
   int y, mo, d, h, mi, s;
   if (std::sscanf(text, "%d/%d/%d;%d:%d:%d", &y, &mo, &d, &h, &mi, &s) != 6) return Invalid();
   return FromFields(y, mo, d, h, mi, s);

@@ -138,7 +138,7 @@ TEST_F(RemoteSearchTest, EventRecordsEqualLocalInBothForms) {
     std::optional<uint32_t> channel;
   };
   const Filter filters[] = {{}, {0, {}, {}}, {2, {}, {}}, {40077, {}, {}}, {200, {}, {}}, {{}, 4u, {}},
-                            {50, 16u, {}}, {10003, {}, 2u}};
+                            {50, 8u, {}}, {10003, {}, 2u}};
   for (const char* version : {"1.0", "2.0"}) {
     Serve(version);
     for (const Filter& f : filters) {

@@ -24,7 +24,8 @@ class BookmarkStore {
   std::string List();
 
  private:
-  // Replaces (or removes, for an empty body) the bookmark `id` and saves.
+  // Replaces the bookmark `id` by `body` (removes it for a null body) and
+  // saves; the store is left as it was when saving fails.
   Result Store(uint32_t id, const std::string* body);
   void LoadOnce();
 

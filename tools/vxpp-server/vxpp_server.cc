@@ -145,11 +145,14 @@ bool VxppServer::Answer(const std::string& block, ServerConnection& connection) 
     version = request.version;
   }
   response.Add("VXPP-Version", m_context.settings.vxppVersion);
-  bool written = connection.WriteAll(response.Head(version, request.Text("CSeq"))) && connection.WriteAll(response.body);
-  if (written && response.status == 200 && response.followUp) written = response.followUp(connection);
+  // The line is logged before the answer goes out, so a client that has its
+  // answer finds the line there; the time is the time to make the answer.
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   Log(connection.Peer() + " " + (request.command.empty() ? "-" : request.command) + " " +
       std::to_string(response.status) + " " + std::to_string(ms.count()) + "ms");
+  bool written =
+      connection.WriteAll(response.Head(version, request.Text("CSeq"))) && connection.WriteAll(response.body);
+  if (written && response.status == 200 && response.followUp) written = response.followUp(connection);
   return keep && written;
 }
 
