@@ -90,7 +90,12 @@ class IVXPPClient {
                         LoginInfo& info, UserPrivileges& privileges) = 0;
   virtual bool UserLogout(const std::string& url, uint32_t session) = 0;
 
-  // Log queries.  Optional filters are null for "no filter".
+  // Log queries.  Optional filters are null for "no filter"; a start or end
+  // that is not valid leaves that end open.  Records are appended to the
+  // caller's list as they arrive, and those that came before a failure stay
+  // there.  1 success, -1 no connection, a status other than 200 or a
+  // transport failure, -2 the server's "Error:".  `textFormat` (may be
+  // null) tells, after the call, whether the records came as text blocks.
   virtual int EventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
                        const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
                        const uint32_t* channelIndex, int* textFormat) = 0;

@@ -40,15 +40,11 @@ int32_t TokenNumber(const std::string& block, const char* name, int32_t fallback
   return static_cast<int32_t>(std::strtoll(token.c_str(), nullptr, 10));
 }
 
-void TokenText(const std::string& block, const char* name, std::string* value) {
-  vxpp::HeaderToken(block, name, value);
-}
-
 void ReadPosSetting(const std::string& block, EPOS_Setting& s) {
   s.PosId = static_cast<uint32_t>(TokenNumber(block, "PosId:", static_cast<int32_t>(s.PosId)));
-  TokenText(block, "Status:", &s.Status);
-  TokenText(block, "Name:", &s.Name);
-  TokenText(block, "IP:", &s.IP);
+  vxpp::HeaderToken(block, "Status:", &s.Status);
+  vxpp::HeaderToken(block, "Name:", &s.Name);
+  vxpp::HeaderToken(block, "IP:", &s.IP);
   s.Port = TokenNumber(block, "Port:", s.Port);
   s.bActive = TokenNumber(block, "bActive:", s.bActive);
   s.bShowOSD = TokenNumber(block, "bShowOSD:", s.bShowOSD);
@@ -56,19 +52,19 @@ void ReadPosSetting(const std::string& block, EPOS_Setting& s) {
   s.bDisplayTimeout = TokenNumber(block, "bDisplayTimeout:", s.bDisplayTimeout);
   s.bRecord = TokenNumber(block, "bRecord:", s.bRecord);
   s.ScrollDelayTime = TokenNumber(block, "ScrollDelayTime:", s.ScrollDelayTime);
-  TokenText(block, "TagFilterName:", &s.TagFilterName);
-  TokenText(block, "SerialBoxType:", &s.SerialBoxType);
-  TokenText(block, "Baudrate:", &s.Baudrate);
-  TokenText(block, "DataBits:", &s.DataBits);
-  TokenText(block, "Parity:", &s.Parity);
-  TokenText(block, "StopBits:", &s.StopBits);
-  TokenText(block, "DataSourceType:", &s.DataSourceType);
-  TokenText(block, "FlowControl:", &s.FlowControl);
-  TokenText(block, "FIFOStatus:", &s.FIFOStatus);
+  vxpp::HeaderToken(block, "TagFilterName:", &s.TagFilterName);
+  vxpp::HeaderToken(block, "SerialBoxType:", &s.SerialBoxType);
+  vxpp::HeaderToken(block, "Baudrate:", &s.Baudrate);
+  vxpp::HeaderToken(block, "DataBits:", &s.DataBits);
+  vxpp::HeaderToken(block, "Parity:", &s.Parity);
+  vxpp::HeaderToken(block, "StopBits:", &s.StopBits);
+  vxpp::HeaderToken(block, "DataSourceType:", &s.DataSourceType);
+  vxpp::HeaderToken(block, "FlowControl:", &s.FlowControl);
+  vxpp::HeaderToken(block, "FIFOStatus:", &s.FIFOStatus);
   s.MetaSourceID = TokenNumber(block, "MetaSourceID:", s.MetaSourceID);
   s.MetaChannelID = TokenNumber(block, "MetaChannelID:", s.MetaChannelID);
-  TokenText(block, "SourceName:", &s.SourceName);
-  TokenText(block, "MetaSourceType:", &s.MetaSourceType);
+  vxpp::HeaderToken(block, "SourceName:", &s.SourceName);
+  vxpp::HeaderToken(block, "MetaSourceType:", &s.MetaSourceType);
 }
 
 EPOS_Association ReadAssociation(const std::string& block) {

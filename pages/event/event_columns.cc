@@ -55,11 +55,11 @@ void SortEventRows(PageRows<EventListItem>& rows, EventField field, int directio
       StableSortRows(rows, [](const EventListItem& r) { return r.eventNumber; }, direction);
       break;
     case EventField::kCamera:
-      StableSortRows(rows, [](const EventListItem& r) -> const std::string& { return r.cameraText; }, direction);
+      StableSortRows(rows, [](const EventListItem& r) { return r.cameraText; }, direction);
       break;
     case EventField::kDescriptionOrType:
     case EventField::kDescription:
-      StableSortRows(rows, [](const EventListItem& r) -> const std::string& { return r.description; }, direction);
+      StableSortRows(rows, [](const EventListItem& r) { return r.description; }, direction);
       break;
   }
 }

@@ -4,12 +4,13 @@
 //
 // The moment is kept as one text in the list form "YYYY/MM/DD HH:MM:SS":
 // the local page shows it whole, the remote page shows its date part and
-// its clock part in two columns (both are views of the same bytes).  A
-// plain value; no thread affinity.
+// its clock part in two columns (both are views of the same bytes).  The
+// camera text and the description are views of texts kept with the row
+// (PageRowBlocks keeps them in the row's block); copying a row copies the
+// views.  No thread affinity.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "shell/date_time.h"
@@ -22,12 +23,12 @@ struct EventListItem {
   // Camera index of a row that belongs to no camera of the list.
   static constexpr uint32_t kNoCamera = 4294967295u;
 
+  CDateTime time;  // the record's log time
+  std::string_view cameraText;
+  std::string_view description;
   int32_t playState = kPlayUnknown;
   int32_t eventNumber = 0;
   uint32_t cameraIndex = kNoCamera;  // position in the viewer's camera list
-  CDateTime time;                    // the record's log time
-  std::string cameraText;
-  std::string description;
 
   // Formats `time` into the row's time texts (a null time gives empty texts).
   void SetTime(const CDateTime& value);
@@ -42,9 +43,9 @@ struct EventListItem {
   }
 
  private:
-  // Years of CDateTime have at most five digits and a sign; an invalid
-  // time prints "-1" fields.  snprintf cuts anything longer.
-  char m_moment[24] = {};
+  // The longest moment: a six-character year ("-27000") and two-digit
+  // fields, 21 characters; an invalid time prints "-1" fields (19).
+  char m_moment[21] = {};
   uint8_t m_momentLength = 0;
   uint8_t m_dateLength = 0;
 };

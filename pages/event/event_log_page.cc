@@ -6,6 +6,7 @@
 #include "lang/vx_trans.h"
 #include "pages/common/camera_selector.h"
 #include "pages/common/page_export.h"
+#include "pages/common/page_row_blocks.h"
 #include "pages/event/event_play_state.h"
 #include "protocol/vxpp_client.h"
 #include "store/event_log_query_ctrl.h"
@@ -35,8 +36,7 @@ const T* PointerTo(const std::optional<T>& value) {
 struct LocalListing {
   const EventRowRules* rules;
   PageRows<EventListItem>* rows;
-  // A row made for a record that was not listed, kept for the next record.
-  std::shared_ptr<EventListItem> spare;
+  PageRowBlocks<EventListItem> blocks;
 };
 
 }  // namespace
@@ -148,7 +148,7 @@ const std::string& CEventLogPage::TypeText(int eventNumber) {
 std::string CEventLogPage::GetItemText(int row, int column) {
   const auto columns = Columns();
   if (column < 0 || static_cast<size_t>(column) >= columns.size()) return {};
-  const EventListItem& item = *m_rows[static_cast<size_t>(row)];
+  const EventListItem& item = RowAt(static_cast<size_t>(row));
   return std::string(EventFieldText(item, columns[column].field, TypeText(item.eventNumber)));
 }
 
@@ -198,8 +198,7 @@ void CEventLogPage::Search() {
 
 void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
   auto& listing = *static_cast<LocalListing*>(search);
-  if (!listing.spare) listing.spare = std::make_shared<EventListItem>();
-  if (listing.rules->BuildRow(record, *listing.spare)) listing.rows->push_back(std::move(listing.spare));
+  listing.rules->List(record, listing.blocks, *listing.rows);
 }
 
 void CEventLogPage::SearchLocal(const CDateRange& range) {
@@ -212,7 +211,7 @@ void CEventLogPage::SearchLocal(const CDateRange& range) {
   // channel index instead.
   if (viewer.genericCameraNames == 0) filter.cameraId = FilterValue(m_cameraSelector);
   const EventRowRules rules(RowSettings(EventSearchSource::kLocal), Owner()->CameraIds());
-  LocalListing listing{&rules, &m_rows, nullptr};
+  LocalListing listing{&rules, &m_rows, {}};
   query.SetRowCallback(&CEventLogPage::ListLocalRecord, &listing);
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
   int count = 0;
@@ -247,17 +246,15 @@ void CEventLogPage::SearchRemote(const CDateRange& range) {
   settings.recordsCarryCameraIds = textFormat == 1;  // binary records carry no camera id
   const EventRowRules rules(std::move(settings), Owner()->CameraIds());
   m_rows.reserve(records.size());
+  PageRowBlocks<EventListItem> blocks;
   for (const EventLogBasket& record : records) {
-    auto row = std::make_shared<EventListItem>();
-    if (!rules.BuildRow(record, *row)) continue;
-    row->playState = RemoteSearchPlayState(*row, m_host);
-    m_rows.push_back(std::move(row));
+    if (rules.List(record, blocks, m_rows)) m_rows.back()->playState = RemoteSearchPlayState(*m_rows.back(), m_host);
   }
 }
 
 void CEventLogPage::OpenRow(int row) {
-  if (m_host.window == nullptr || row < 0 || static_cast<size_t>(row) >= m_rows.size()) return;
-  const EventListItem& item = *m_rows[static_cast<size_t>(row)];
+  if (m_host.window == nullptr || row < 0 || static_cast<size_t>(row) >= RowCount()) return;
+  const EventListItem& item = RowAt(static_cast<size_t>(row));
   const std::optional<OpenedRow> opened = ReadOpenedRow(item.cameraText, item.MomentText());
   if (!opened || item.playState != EventListItem::kPlayable) return;
   m_selectedTime = opened->time;

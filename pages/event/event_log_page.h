@@ -63,8 +63,9 @@ class CEventLogPage : public CTabPageEx, public IListItemProvider, public IHostL
   // The user opens row `row` (double click).
   void OpenRow(int row);
 
-  // The rows in list order.
-  const PageRows<EventListItem>& Rows() const { return m_rows; }
+  // The rows, in list order.
+  size_t RowCount() const { return m_rows.size(); }
+  const EventListItem& RowAt(size_t listRow) const { return *m_rows[listRow]; }
 
   // CTabPageEx
   void ClearList() override;
@@ -124,7 +125,7 @@ class CEventLogPage : public CTabPageEx, public IListItemProvider, public IHostL
   std::vector<CConnection> m_connections;
 
   CHostLink m_host;
-  PageRows<EventListItem> m_rows;
+  PageRows<EventListItem> m_rows;  // in list order
   std::unordered_map<int, std::string> m_typeTexts;
   // What the last open action handed the host; posted messages point here.
   CDateTime m_selectedTime;

@@ -38,7 +38,10 @@ std::optional<uint32_t> CameraIndexLookup::Find(uint32_t cameraId) const {
 }
 
 EventRowRules::EventRowRules(EventRowSettings settings, const std::vector<uint32_t>& cameraIds)
-    : m_settings(std::move(settings)), m_cameras(cameraIds) {}
+    : m_settings(std::move(settings)), m_cameras(cameraIds), m_cameraTexts(cameraIds.size()) {
+  for (size_t i = 0; i < m_cameraTexts.size(); ++i)
+    SetNumberText(m_cameraTexts[i], "%02lld", static_cast<long long>(i) + 1);
+}
 
 bool EventRowRules::ByChannel() const {
   return m_settings.source == EventSearchSource::kLocal ? m_settings.genericCameraNames
@@ -58,44 +61,51 @@ bool EventRowRules::UserMaySee(uint32_t cameraId) const {
          (m_settings.user->RightsOfCamera(cameraId) & CUserAccount::kMayView) != 0;
 }
 
-void EventRowRules::SetCameraText(const EventLogBasket& record, EventListItem& row) const {
+std::string_view EventRowRules::CameraOf(const EventLogBasket& record, uint32_t& cameraIndex) const {
   const int n = record.EventNumber;
   const std::optional<uint32_t> position = m_cameras.Find(record.CameraId);
   const bool named = n == 200 ? record.CameraId != kNoInputDevice && position.has_value()
                               : position.has_value() && !IsCameralessNumber(n);
   if (named) {
-    SetNumberText(row.cameraText, "%02lld", static_cast<long long>(*position) + 1);
-    row.cameraIndex = *position;
-  } else if (n != 200 && n < kFirstNumberWithoutDeletedCamera) {
-    row.cameraText = m_settings.deletedCameraText;
+    cameraIndex = *position;
+    return m_cameraTexts[*position];
   }
+  if (n != 200 && n < kFirstNumberWithoutDeletedCamera) return m_settings.deletedCameraText;
+  return {};
 }
 
-bool EventRowRules::BuildRow(const EventLogBasket& record, EventListItem& row) const {
+bool EventRowRules::List(const EventLogBasket& record, PageRowBlocks<EventListItem>& blocks,
+                         PageRows<EventListItem>& rows) const {
   const int n = record.EventNumber;
   const bool remote = m_settings.source == EventSearchSource::kRemote;
   // A remote server's records meet the switches before anything else.
   if (remote && !EventShownBySwitches(m_settings.variant, m_settings.switches, n)) return false;
-  row.cameraText.clear();
-  row.cameraIndex = EventListItem::kNoCamera;
+  uint32_t cameraIndex = EventListItem::kNoCamera;
+  std::string_view cameraText;
+  std::string channelText;
   if (ByChannel()) {
     // Cameras are known by position only: the channel index is the camera.
     if (!remote && m_settings.cameraPosition &&
         int64_t{record.ChannelIndex} != int64_t{*m_settings.cameraPosition})
       return false;
     if (record.ChannelIndex >= 0) {
-      SetNumberText(row.cameraText, "%lld", static_cast<long long>(record.ChannelIndex) + 1);
-      row.cameraIndex = static_cast<uint32_t>(record.ChannelIndex);
+      SetNumberText(channelText, "%lld", static_cast<long long>(record.ChannelIndex) + 1);
+      cameraText = channelText;
+      cameraIndex = static_cast<uint32_t>(record.ChannelIndex);
     }
   } else {
     if (!KeepsNumber(n)) return false;
     if (!remote && !UserMaySee(record.CameraId)) return false;
     if (!remote && !EventShownBySwitches(m_settings.variant, m_settings.switches, n)) return false;
-    SetCameraText(record, row);
+    cameraText = CameraOf(record, cameraIndex);
   }
+  EventListItem& row = blocks.Next();
   row.playState = EventListItem::kPlayUnknown;
   row.eventNumber = n;
-  row.description = record.Description;
+  row.cameraIndex = cameraIndex;
+  row.cameraText = blocks.KeepText(cameraText);
+  row.description = blocks.KeepText(record.Description);
   row.SetTime(record.LogTime);
+  blocks.Keep(rows);
   return true;
 }

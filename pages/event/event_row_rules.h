@@ -1,8 +1,8 @@
 // The rules that turn one event record into a row of an event page, or
 // drop it: which records are listed, which camera a record belongs to and
 // what the camera column says.  Everything a page knows at search time is
-// gathered in EventRowRules once per search; BuildRow is then called for
-// each record as it arrives.  Play states are decided elsewhere
+// gathered in EventRowRules once per search; List is then called for each
+// record as it arrives.  Play states are decided elsewhere
 // (event_play_state.h): they ask the host.
 //
 // An EventRowRules borrows the user account and the edge event names it is
@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "pages/common/page_row_blocks.h"
+#include "pages/common/page_rows.h"
 #include "pages/event/event_list_item.h"
 #include "pages/event/event_types.h"
 #include "shell/event_catalogue.h"
@@ -60,19 +62,22 @@ class EventRowRules {
  public:
   EventRowRules(EventRowSettings settings, const std::vector<uint32_t>& cameraIds);
 
-  // Fills `row` (time texts, event number, camera text and index,
-  // description; play state left unknown) and returns true, or returns
-  // false when the record is not listed.  `row` may hold an earlier row: every
-  // field is set.
-  bool BuildRow(const EventLogBasket& record, EventListItem& row) const;
+  // Appends the record's row to `rows` (time texts, event number, camera
+  // text and index, description; play state unknown), made in `blocks`,
+  // and returns true; or returns false when the record is not listed.
+  bool List(const EventLogBasket& record, PageRowBlocks<EventListItem>& blocks,
+            PageRows<EventListItem>& rows) const;
 
  private:
   // The record belongs to a camera by its channel index (no camera ids).
   bool ByChannel() const;
   bool KeepsNumber(int eventNumber) const;
   bool UserMaySee(uint32_t cameraId) const;
-  void SetCameraText(const EventLogBasket& record, EventListItem& row) const;
+  // The camera column and index of a record matched to the camera list.
+  std::string_view CameraOf(const EventLogBasket& record, uint32_t& cameraIndex) const;
 
   EventRowSettings m_settings;
   CameraIndexLookup m_cameras;
+  // "%02d" of each camera's position + 1, formatted once per search.
+  std::vector<std::string> m_cameraTexts;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 using namespace vxpp;
@@ -59,6 +61,47 @@ TEST(HeaderReaderTest, NumbersAreZeroedAndScanned) {
   EXPECT_FLOAT_EQ(version, 2.0f);
   EXPECT_FALSE(HeaderDecimal("VXPP-Version: n/a\r\n", "VXPP-Version:", &version));
   EXPECT_FLOAT_EQ(version, 0.0f);
+}
+
+TEST(HeaderReaderTest, NumbersReadAsScanfReadsThem) {
+  for (const char* value : {"7", " +7", "-1", "4294967295", "4294967296", "-4294967297", "99999999999999999999999",
+                            "2147483648", "-2147483649", "\r\n 12", "x", "-", ""}) {
+    const std::string block = std::string("N:") + value + "\r\n";
+    unsigned u = 0;
+    int d = 0;
+    const bool unsignedRead = std::sscanf(value, "%u", &u) == 1;
+    const bool signedRead = std::sscanf(value, "%d", &d) == 1;
+    uint32_t u32 = 9;
+    int32_t i32 = 9;
+    EXPECT_EQ(HeaderU32(block, "N:", &u32), unsignedRead) << value;
+    EXPECT_EQ(HeaderInt(block, "N:", &i32), signedRead) << value;
+    if (unsignedRead) { EXPECT_EQ(u32, u) << value; }
+    if (signedRead) { EXPECT_EQ(i32, d) << value; }
+  }
+}
+
+TEST(HeaderReaderTest, AnIndexFindsWhatTheReadersFind) {
+  const std::string block =
+      "New-Camera-ID: 9\r\nTime: 2024/3/5;10:20:30\r\nCamera-ID: 4\r\nName:  Gate 1\r\nCount: -3\r\n"
+      "Note: Count: 8\r\n\r\n";
+  const HeaderIndex index(block, {"Camera-ID:", "Time:", "Name:", "Count:", "Missing:"});
+  std::string text, expected;
+  uint32_t u = 0, v = 0;
+  int32_t i = 0, j = 0;
+  EXPECT_EQ(index.U32(0, &u), HeaderU32(block, "Camera-ID:", &v));
+  EXPECT_EQ(u, 9u);  // inside the longer name, as the plain search finds it
+  EXPECT_TRUE(index.Text(1, &text) && HeaderText(block, "Time:", &expected));
+  EXPECT_EQ(text, expected);
+  EXPECT_TRUE(index.Text(2, &text));
+  EXPECT_EQ(text, "Gate 1");
+  EXPECT_TRUE(index.Int(3, &i) && HeaderInt(block, "Count:", &j));
+  EXPECT_EQ(i, -3);
+  EXPECT_EQ(j, -3);
+  text = "unchanged";
+  EXPECT_FALSE(index.Text(4, &text));
+  EXPECT_EQ(text, "unchanged");
+  EXPECT_FALSE(index.U32(4, &u));
+  EXPECT_EQ(u, 0u);
 }
 
 TEST(HeaderReaderTest, StatusFollowsTheExpectedVersion) {

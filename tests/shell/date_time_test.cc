@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 CDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
@@ -68,6 +70,16 @@ TEST(DateTimeTest, TextFormsAndReaders) {
   EXPECT_EQ(CDateTime::ParseWire("2024/1/31;8:0:5"), At(2024, 1, 31, 8, 0, 5));
   EXPECT_EQ(CDateTime::ParseWire("null").GetStatus(), CDateTime::kNull);
   EXPECT_FALSE(CDateTime::ParseWire("31.1.2024").IsValid());
+  // The wire form reads as "%d/%d/%d;%d:%d:%d" reads it, also where the
+  // text is odd: blanks and signs before a number, trailing text, long digits.
+  for (const char* text : {" 2024/ 3/5;\t1:2:3", "+2024/03/05;01:02:03 tail", "2024/3/5;-1:2:3", "2024/3/5 1:2:3",
+                           "2024/3/5;1:2", "0000000002024/3/5;1:2:3", "2024/3/5;1:2:", "-/3/5;1:2:3"}) {
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
+    const bool scanned = std::sscanf(text, "%d/%d/%d;%d:%d:%d", &y, &mo, &d, &h, &mi, &sec) == 6;
+    const CDateTime read = CDateTime::ParseWire(text);
+    EXPECT_EQ(read.IsValid(), scanned) << text;
+    if (scanned) { EXPECT_EQ(read, At(y, mo, d, h, mi, sec)) << text; }
+  }
 }
 
 TEST(DateTimeTest, DayCountRoundTripsAndSpansCompareByTicks) {

@@ -159,7 +159,7 @@ TEST_F(RemoteSearchTest, EventRecordsEqualLocalInBothForms) {
         EXPECT_EQ(text, binary ? 0 : 1);
         EXPECT_EQ(Shown(remote), Shown(expected))
             << version << " event " << f.number.value_or(-1) << " " << range.name;
-        if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+        if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
       }
     }
     // Analytics events: the device as channel, the rule type as camera.
@@ -197,7 +197,7 @@ TEST_F(RemoteSearchTest, CountingRecordsEqualLocalInBothForms) {
                                        nullptr, &text),
                   vxpp::kResultSuccess);
         EXPECT_EQ(Shown(remote), Shown(expected)) << version << " " << range.name;
-        if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+        if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
       }
       // The analytics counters have text blocks only: a client that does not
       // yet know the server's form passes 1 to read them from an older one.
@@ -209,7 +209,7 @@ TEST_F(RemoteSearchTest, CountingRecordsEqualLocalInBothForms) {
                                           remote, nullptr, &text),
                   vxpp::kResultSuccess);
         EXPECT_EQ(Shown(remote), Shown(expected)) << version << " " << range.name;
-        if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+        if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
       }
       for (uint32_t counter : {CombinedCounterLog::kNoCounter, 2u}) {
         const std::vector<CombinedCounterLog> expected = Local<CombinedCounterLog>({counter}, range);
@@ -217,7 +217,7 @@ TEST_F(RemoteSearchTest, CountingRecordsEqualLocalInBothForms) {
         ASSERT_EQ(m_client.CombinedCountingLog(kUrl, m_session, &counter, range.start, range.end, remote),
                   vxpp::kResultSuccess);
         EXPECT_EQ(Shown(remote), Shown(expected)) << version << " " << range.name;
-        if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+        if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
       }
     }
     // An older server's analytics counters stay unread by a client that passes 0.
@@ -246,7 +246,7 @@ TEST_F(RemoteSearchTest, PosEdgeAndSystemRecordsEqualLocal) {
         ASSERT_TRUE(m_client.PosEventLog(kUrl, m_session, rule ? &*rule : nullptr, pos ? &*pos : nullptr,
                                          range.start, range.end, remote));
         EXPECT_EQ(Shown(remote), Shown(expected)) << kind << " " << range.name;
-        if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+        if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
       }
     }
   }
@@ -268,7 +268,7 @@ TEST_F(RemoteSearchTest, PosEdgeAndSystemRecordsEqualLocal) {
                                        range.start, range.end, remote, &text),
                 vxpp::kResultSuccess);
       EXPECT_EQ(Shown(remote), Shown(expected)) << range.name;
-      if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+      if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
     }
   }
 
@@ -289,7 +289,7 @@ TEST_F(RemoteSearchTest, PosEdgeAndSystemRecordsEqualLocal) {
         ASSERT_EQ(m_client.SystemLog(kUrl, m_session, logType ? &*logType : nullptr, range.start, range.end, remote),
                   vxpp::kResultSuccess);
         EXPECT_EQ(Shown(remote), Shown(expected)) << type << " " << range.name;
-        if (range.IsOpen()) EXPECT_FALSE(expected.empty());
+        if (range.IsOpen()) { EXPECT_FALSE(expected.empty()); }
       }
     }
   }

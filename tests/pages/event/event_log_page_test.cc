@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fake_host.h"
 #include "pages/common/fake_viewer_context.h"
 #include "pages/event/nvr_event_log_page.h"
@@ -45,12 +47,14 @@ class PageTest : public ::testing::Test {
     store_test::WriteDatabase(path, store_test::EventLogSql(rows));
   }
   CPageControls Controls() { return page.Controls(); }
-  void PickType(int32_t value) {
-    CComboBoxModel& types = *Controls().typeSelector;
-    for (int i = 0; i < types.GetCount(); ++i)
-      if (types.GetItemData(i) == value) {
-        ASSERT_TRUE(types.UserSelect(i));
-      }
+  std::vector<int64_t> TypeValues() {
+    std::vector<int64_t> values;
+    for (int i = 0; i < Controls().typeSelector->GetCount(); ++i) values.push_back(Controls().typeSelector->GetItemData(i));
+    return values;
+  }
+  void PickType(int64_t value) {
+    const auto values = TypeValues();
+    Controls().typeSelector->UserSelect(static_cast<int>(std::find(values.begin(), values.end(), value) - values.begin()));
   }
   // Searches and returns the list as drawn: one line per row, cells joined by "|".
   std::vector<std::string> Search() {
@@ -85,10 +89,11 @@ TEST_F(VantorPageTest, GeneralMotionListsItsVariants) {
                           "2024/01/31 00:00:01|General Motion|01|a", "2024/01/31 00:00:02|General Motion|01|b",
                           "2024/01/31 00:00:03|General Motion|01|c", "2024/01/31 00:00:04|General Motion|01|d",
                           "2024/01/31 00:00:05|General Motion|01|e"}));
-  CComboBoxModel& types = *Controls().typeSelector;
-  EXPECT_EQ(types.GetLBText(0), "All");
-  EXPECT_EQ(types.FindStringExact(1, "General Motion"), 1);  // listed once
-  EXPECT_EQ(types.GetLBText(types.GetCount() - 1), "Edge Tripwire");
+  // 5-8 and the compound numbers after the first are never offered alone.
+  EXPECT_EQ(TypeValues(), (std::vector<int64_t>{-1, 0, 1, 2, 3, 4, 50, 100, 101, 102, 103, 200, 9, 112, 113, 40001,
+                                                30001}));
+  EXPECT_EQ(Controls().typeSelector->GetLBText(0), "All");
+  EXPECT_EQ(Controls().typeSelector->GetLBText(16), "Edge Tripwire");
 }
 
 TEST_F(VantorPageTest, CameraColumnAndEdgeEvents) {
@@ -133,7 +138,7 @@ TEST_F(VantorPageTest, PickedRangeBoundsTheSearch) {
 TEST_F(VantorPageTest, SwitchesRightsAndGenericCameras) {
   context.eventSwitches.generalMotion = 0;
   Create();
-  EXPECT_EQ(Controls().typeSelector->FindStringExact(-1, "General Motion"), CComboBoxModel::kError);
+  EXPECT_EQ(TypeValues()[1], 1);  // no "General Motion" to offer
   Write({{kDay, 0, 11, 0, "motion"}, {kDay, 2, 12, 1, "object 12"}, {kDay, 1, 13, 1, "object 13"}});
   CUserAccount user("operator", {{12, 1}, {13, 0}});
   context.settings.userAccount = &user;
@@ -164,16 +169,23 @@ TEST_F(VantorPageTest, SortAndExport) {
 
 TEST_F(VantorPageTest, PlayStateAskedWhenDrawn) {
   Create();
-  Write({{kDay + 83000, 0, 12, 1, "in"}, {kDay + 100000, 0, 12, 1, "out"}});
+  Write({{kDay + 83000, 0, 12, 1, "in"}, {kDay + 100000, 0, 12, 1, "later"}, {kDay + 83000, 0, 13, 1, "other"}});
   page.SetLogDateTime(CDateTime::FromFields(2024, 1, 31, 8), CDateTime::FromFields(2024, 1, 31, 9));
   page.HostLink().cameras.set(1);
   Controls().dayPicker->UserSetCheck(true);
   Controls().searchButton->Click();
   EXPECT_TRUE(host.Messages().empty());  // nothing is asked before a row is drawn
-  EXPECT_EQ(Controls().list->GetItemImage(0), EventListItem::kPlayable);
-  EXPECT_EQ(Controls().list->GetItemImage(0), EventListItem::kPlayable);  // asked once
-  EXPECT_EQ(Controls().list->GetItemImage(1), EventListItem::kNotPlayable);
-  EXPECT_EQ(host.Numbers(), (std::vector<platform::UINT>{platform::kMsgCanPlay, platform::kMsgCanPlay}));
+  CLogListCtrl& list = *Controls().list;
+  EXPECT_EQ(list.GetItemImage(0), EventListItem::kPlayable);
+  EXPECT_EQ(list.GetItemImage(0), EventListItem::kPlayable);  // asked once
+  EXPECT_EQ(list.GetItemImage(1), EventListItem::kNotPlayable);  // outside the host's window
+  EXPECT_EQ(list.GetItemImage(2), EventListItem::kNotPlayable);  // not among the host's cameras
+  EXPECT_EQ(host.Numbers(), std::vector<platform::UINT>(3, platform::kMsgCanPlay));
+  context.settings.modeless = 0;  // the modal viewer plays whatever the host can
+  Controls().searchButton->Click();
+  EXPECT_EQ(list.GetItemImage(1), EventListItem::kPlayable);
+  host.canPlay = false;
+  EXPECT_EQ(list.GetItemImage(2), EventListItem::kNotPlayable);
 }
 
 TEST_F(VantorPageTest, OpenAction) {
@@ -231,9 +243,10 @@ TEST_F(NVRPageTest, RemoteVariantCells) {
   Create();
   Write({{kDay + 123456, 0, 11, 50, "lost"}, {kDay, 0, 12, 400, "motion"}, {kDay, 0, 12, 30001, "edge"}});
   EXPECT_EQ(Search(), (std::vector<std::string>{"2024/01/31|12:34:56|Connection Lost|01|lost"}));
+  EXPECT_TRUE(host.Messages().empty());  // drawn rows outside the host's window are not asked about
   context.settings.nvrMode = 1;
   EXPECT_EQ(Search().size(), 2u);
-  EXPECT_EQ(Controls().typeSelector->GetCount(), 5);
+  EXPECT_EQ(TypeValues(), (std::vector<int64_t>{-1, 400, 50, 200, 600}));
   ASSERT_TRUE(page.Export(m_folder.File("list.txt")));
   EXPECT_EQ(ReadWholeFile(m_folder.File("list.txt")).substr(0, 42), "Date, Time, Log Type, Channel, Description");
 }

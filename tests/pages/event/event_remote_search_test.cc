@@ -57,7 +57,7 @@ class EventRemoteSearchTest : public ServerFixture {
     Searching(remote);
     page.Search();
     std::vector<std::string> rows;
-    for (int row = 0; row < static_cast<int>(page.Rows().size()); ++row) {
+    for (int row = 0; row < static_cast<int>(page.RowCount()); ++row) {
       std::string line;
       for (int column = 0; column < 4; ++column) line += page.GetItemText(row, column) + "|";
       rows.push_back(line);
@@ -96,6 +96,22 @@ TEST_F(EventRemoteSearchTest, TextRecordsGiveTheLocalRows) {
     }
   }
   EXPECT_TRUE(host.Messages().empty());  // no row lies in the host's (empty) window
+
+  // Rows of a remote search are judged as they come: the host is asked
+  // about those of its window that have a camera.
+  types.UserSelect(0);
+  Controls().secondSelector->SetCurSel(0);
+  Searching(true);
+  page.SetLogDateTimeAndSearch(kLastDay, kLastDay + 6 * hour, VxBitset<128>().set());
+  size_t withCamera = 0;
+  for (size_t i = 0; i < page.RowCount(); ++i) {
+    const EventListItem& row = page.RowAt(i);
+    const bool known = row.cameraIndex != EventListItem::kNoCamera;
+    withCamera += known;
+    EXPECT_EQ(row.playState, known ? EventListItem::kPlayable : EventListItem::kNotPlayable) << i;
+  }
+  EXPECT_GT(page.RowCount(), withCamera);
+  EXPECT_EQ(host.Numbers(), std::vector<platform::UINT>(withCamera, platform::kMsgCanPlay));
 }
 
 TEST_F(EventRemoteSearchTest, BinaryRecordsKnowCamerasByChannel) {

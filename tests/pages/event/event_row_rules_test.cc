@@ -9,7 +9,6 @@ namespace {
 
 // Cameras 11, 12, 13 at positions 0-2.
 const std::vector<uint32_t> kCameraIds = {11, 12, 13};
-const EdgeEventNames kEdgeEvents = {{30001, "Edge Tripwire"}};
 
 EventLogBasket Record(int eventNumber, uint32_t cameraId, int channelIndex = 0, std::string description = "d") {
   EventLogBasket r;
@@ -23,137 +22,98 @@ EventLogBasket Record(int eventNumber, uint32_t cameraId, int channelIndex = 0, 
 
 class EventRowRulesTest : public ::testing::Test {
  protected:
-  EventRowRulesTest() {
-    settings.edgeEvents = &kEdgeEvents;
-    settings.deletedCameraText = "[Deleted]";
+  EventRowRulesTest() { settings.deletedCameraText = "[Deleted]"; }
+  // The camera column of the record's row, "dropped" when it is not listed.
+  std::string Camera(const EventLogBasket& record, const std::vector<uint32_t>& cameras = kCameraIds) {
+    if (!EventRowRules(settings, cameras).List(record, blocks, rows)) return "dropped";
+    return std::string(rows.back()->cameraText);
   }
-  // Whether the record is listed; the row it makes is kept in `row`.
-  bool List(const EventLogBasket& record) { return EventRowRules(settings, kCameraIds).BuildRow(record, row); }
-  // The camera column of a listed record, "dropped" otherwise.
-  std::string Camera(const EventLogBasket& record) { return List(record) ? row.cameraText : "dropped"; }
+  bool Listed(int eventNumber) { return Camera(Record(eventNumber, 11)) != "dropped"; }
 
   EventRowSettings settings;
-  EventListItem row;
+  PageRowBlocks<EventListItem> blocks;
+  PageRows<EventListItem> rows;
 };
 
 TEST_F(EventRowRulesTest, ListsOnlyKnownKinds) {
-  for (int n : {0, 5, 8, 9, 50, 100, 104, 113, 200, 201, 40001, 40128}) EXPECT_TRUE(List(Record(n, 11))) << n;
-  for (int n : {-1, 10, 49, 51, 99, 114, 300, 10005, 40129, 400, 600}) EXPECT_FALSE(List(Record(n, 11))) << n;
+  for (int n : {0, 5, 8, 9, 50, 100, 104, 113, 200, 201, 40001, 40128}) EXPECT_TRUE(Listed(n)) << n;
+  for (int n : {-1, 10, 49, 51, 114, 300, 10005, 30001, 40129, 400, 600}) EXPECT_FALSE(Listed(n)) << n;
   settings.source = EventSearchSource::kRemote;
-  EXPECT_TRUE(List(Record(600, 11)));  // a remote server's recurrent events
-  EXPECT_FALSE(List(Record(400, 11)));
+  EXPECT_TRUE(Listed(600));  // a remote server's recurrent events
   settings.nvrMode = true;
-  EXPECT_TRUE(List(Record(400, 11)));
+  EXPECT_TRUE(Listed(400));
   settings.source = EventSearchSource::kLocal;
-  EXPECT_TRUE(List(Record(600, 11)));
+  EXPECT_TRUE(Listed(600));
 }
 
 TEST_F(EventRowRulesTest, CameraColumn) {
   EXPECT_EQ(Camera(Record(0, 12)), "02");
-  EXPECT_EQ(row.cameraIndex, 1u);
-  EXPECT_EQ(Camera(Record(0, 99)), "[Deleted]");  // the camera left the list
-  EXPECT_EQ(row.cameraIndex, EventListItem::kNoCamera);
+  EXPECT_EQ(rows.back()->cameraIndex, 1u);
   EXPECT_EQ(Camera(Record(50, 99)), "[Deleted]");
-  EXPECT_EQ(Camera(Record(100, 11)), "");  // system events name no camera
-  EXPECT_EQ(row.cameraIndex, EventListItem::kNoCamera);
-  EXPECT_EQ(Camera(Record(113, 99)), "");
+  EXPECT_EQ(rows.back()->cameraIndex, EventListItem::kNoCamera);
+  EXPECT_EQ(Camera(Record(113, 11)), "");  // system events name no camera
   EXPECT_EQ(Camera(Record(201, 99)), "");  // only kinds below 60 show a gone camera
   EXPECT_EQ(Camera(Record(40077, 99)), "");
-  EXPECT_EQ(Camera(Record(40077, 13)), "03");
-  EXPECT_EQ(Camera(Record(30001, 99)), "");
-}
-
-TEST_F(EventRowRulesTest, DigitalInputs) {
-  EXPECT_EQ(Camera(Record(200, 13)), "03");
-  EXPECT_EQ(Camera(Record(200, 99)), "");  // an input of no listed camera is not "[Deleted]"
-  const std::vector<uint32_t> withNone = {kNoInputDevice, 11};
-  EXPECT_TRUE(EventRowRules(settings, withNone).BuildRow(Record(200, kNoInputDevice), row));
-  EXPECT_EQ(row.cameraText, "");  // -2 is "no device" even when some camera has that id
-  EXPECT_EQ(row.cameraIndex, EventListItem::kNoCamera);
-}
-
-TEST_F(EventRowRulesTest, EdgeEventsOnlyWhenNamed) {
-  EXPECT_EQ(Camera(Record(30001, 12)), "02");
-  EXPECT_FALSE(List(Record(30002, 12)));
-  settings.variant = EventPageVariant::kRemote;
-  settings.edgeEvents = nullptr;  // the remote page names no edge event
-  EXPECT_FALSE(List(Record(30001, 12)));
-}
-
-TEST_F(EventRowRulesTest, UserRights) {
-  CUserAccount user("operator", {{11, 0x1}, {12, 0x2}});
-  settings.user = &user;
-  EXPECT_TRUE(List(Record(0, 11)));
-  EXPECT_FALSE(List(Record(0, 12)));  // listed without the view bit
-  EXPECT_TRUE(List(Record(0, 13)));   // not listed: all rights
-  CUserAccount nobody("guest");
-  settings.user = &nobody;
-  EXPECT_FALSE(List(Record(0, 11)));  // an account listing no camera sees nothing
-  CUserAccount chief("chief");
-  settings.user = &chief;
-  EXPECT_TRUE(List(Record(0, 11)));
-  settings.user = &nobody;
-  settings.source = EventSearchSource::kRemote;  // the server judged the user already
-  EXPECT_TRUE(List(Record(0, 11)));
-}
-
-TEST_F(EventRowRulesTest, Switches) {
-  settings.switches.generalMotion = 0;
-  settings.switches.lostRecordDetection = 0;
-  EXPECT_FALSE(List(Record(7, 11)));
-  EXPECT_FALSE(List(Record(113, 11)));
-  EXPECT_TRUE(List(Record(1, 11)));
-  settings.genericCameraNames = true;  // a generic local list ignores the switches
-  EXPECT_TRUE(List(Record(7, 11)));
-  settings.source = EventSearchSource::kRemote;
-  settings.recordsCarryCameraIds = false;  // but a remote search never does
-  EXPECT_FALSE(List(Record(7, 11)));
-  // The remote page has gates of its own.
-  settings.variant = EventPageVariant::kRemote;
-  EXPECT_TRUE(List(Record(7, 11)));
-  EXPECT_TRUE(List(Record(113, 11)));
-  settings.switches.recurrent = 0;
-  EXPECT_FALSE(List(Record(113, 11)));
-  EXPECT_FALSE(List(Record(600, 11)));
-}
-
-TEST_F(EventRowRulesTest, CamerasByChannel) {
-  settings.genericCameraNames = true;
-  EXPECT_EQ(Camera(Record(0, 99, 11)), "12");
-  EXPECT_EQ(row.cameraIndex, 11u);
-  EXPECT_EQ(Camera(Record(10005, 99, 0)), "1");  // no kind is checked
-  EXPECT_EQ(Camera(Record(100, 99, -1)), "");
-  EXPECT_EQ(row.cameraIndex, EventListItem::kNoCamera);
-  settings.cameraPosition = 2;
-  EXPECT_FALSE(List(Record(0, 99, 3)));
-  EXPECT_EQ(Camera(Record(0, 99, 2)), "3");
-  settings.source = EventSearchSource::kRemote;  // the server filtered by position already
-  settings.recordsCarryCameraIds = false;
-  EXPECT_EQ(Camera(Record(0, 99, 3)), "4");
-  settings.recordsCarryCameraIds = true;
-  EXPECT_EQ(Camera(Record(0, 99, 3)), "[Deleted]");
-}
-
-TEST_F(EventRowRulesTest, CamerasBeyondTheSet) {
+  EXPECT_EQ(Camera(Record(200, kNoInputDevice), {kNoInputDevice}), "");  // -2 is no device, whatever is listed
+  // A camera beyond the set's 128 places is listed like any other.
   std::vector<uint32_t> many(200);
   for (uint32_t i = 0; i < many.size(); ++i) many[i] = 1000 + i;
-  ASSERT_TRUE(EventRowRules(settings, many).BuildRow(Record(3, 1150), row));
-  EXPECT_EQ(row.cameraText, "151");
-  EXPECT_EQ(row.cameraIndex, 150u);
+  EXPECT_EQ(Camera(Record(3, 1150), many), "151");
+  EXPECT_EQ(rows.back()->cameraIndex, 150u);
 }
 
-TEST_F(EventRowRulesTest, TimeTexts) {
-  ASSERT_TRUE(List(Record(0, 11, 0, "Motion in zone 1")));
-  EXPECT_EQ(row.MomentText(), "2024/01/31 23:59:58");
-  EXPECT_EQ(row.DateText(), "2024/01/31");
-  EXPECT_EQ(row.ClockText(), "23:59:58");
-  EXPECT_EQ(row.description, "Motion in zone 1");
-  EXPECT_EQ(row.playState, EventListItem::kPlayUnknown);
+TEST_F(EventRowRulesTest, RightsAndSwitchesOfLocalSearches) {
+  const CUserAccount nobody("guest"), chief("chief");
+  settings.user = &nobody;  // an account listing no camera sees nothing
+  EXPECT_FALSE(Listed(1));
+  settings.user = &chief;
+  EXPECT_TRUE(Listed(1));
+  settings.switches.generalMotion = 0;
+  EXPECT_FALSE(Listed(7));
+  settings.genericCameraNames = true;  // a generic list: cameras by channel, no rights, no switches
+  settings.user = &nobody;
+  EXPECT_EQ(Camera(Record(7, 99, 11)), "12");
+  EXPECT_EQ(Camera(Record(10005, 99, -1)), "");
+  settings.cameraPosition = 2;
+  EXPECT_EQ(Camera(Record(0, 99, 3)), "dropped");
+}
+
+TEST_F(EventRowRulesTest, RemoteSearches) {
+  settings.source = EventSearchSource::kRemote;
+  settings.recordsCarryCameraIds = false;  // binary records: cameras by channel
+  settings.cameraPosition = 2;             // the server filtered already
+  settings.switches.generalMotion = 0;     // but the switches hold, before anything else
+  const CUserAccount nobody("guest");
+  settings.user = &nobody;  // the server judged the user
+  EXPECT_EQ(Camera(Record(1, 99, 3)), "4");
+  EXPECT_EQ(Camera(Record(7, 99, 3)), "dropped");
+  // The remote page gates by its own switches and names no edge event.
+  settings.variant = EventPageVariant::kRemote;
+  settings.recordsCarryCameraIds = true;
+  EXPECT_EQ(Camera(Record(7, 99)), "[Deleted]");
+  EXPECT_TRUE(Listed(113));
+  settings.switches.recurrent = 0;
+  EXPECT_FALSE(Listed(113));
+  EXPECT_FALSE(Listed(30001));
+}
+
+TEST_F(EventRowRulesTest, TextsAreFormattedOnceAndKept) {
+  const std::string longText(100000, 'x');  // longer than a block's text chunk
+  ASSERT_NE(Camera(Record(0, 11, 0, longText)), "dropped");
+  blocks = PageRowBlocks<EventListItem>();  // rows keep their block
+  EXPECT_EQ(rows.back()->description, longText);
+  // The list form, written digit by digit, is what the system's format gives.
+  EventListItem row;
+  for (int year : {1601, 999, 1, 0, 9999, 10000, -5}) {
+    const CDateTime time = CDateTime::FromFields(year, 12, 31, 23, 5, 9);
+    row.SetTime(time);
+    EXPECT_EQ(row.MomentText(), time.FormatListCell()) << year;
+    EXPECT_EQ(std::string(row.DateText()) + " " + std::string(row.ClockText()), time.FormatListCell());
+  }
   row.SetTime(CDateTime::Invalid());
   EXPECT_EQ(row.DateText(), "-001/-1/-1");
   EXPECT_EQ(row.ClockText(), "-1:-1:-1");
   row.SetTime(CDateTime::Null());
-  EXPECT_EQ(row.MomentText(), "");
   EXPECT_EQ(row.ClockText(), "");
 }
 

@@ -7,7 +7,6 @@
 
 #include "platform/cwnd.h"
 #include "platform/message_queue.h"
-#include "shell/date_time.h"
 
 class FakeHost : public platform::CWnd {
  public:
@@ -19,7 +18,6 @@ class FakeHost : public platform::CWnd {
 
   FakeHost() : platform::CWnd(&queue) {}
 
-  // Delivers what was posted and returns every message so far.
   const std::vector<Message>& Messages() {
     queue.DeliverUntilEmpty();
     return messages;
@@ -38,8 +36,6 @@ class FakeHost : public platform::CWnd {
  protected:
   platform::LRESULT WindowProc(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam) override {
     messages.push_back({message, wParam, lParam});
-    if (message == platform::kMsgCanPlay) return canPlay;
-    if (message == platform::kMsgPlaybackChannelsFull) return channelsFull;
-    return 0;
+    return message == platform::kMsgCanPlay ? canPlay : message == platform::kMsgPlaybackChannelsFull && channelsFull;
   }
 };
