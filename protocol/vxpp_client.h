@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/result_codes.h"
 #include "protocol/socket_helper.h"
 #include "protocol/vxpp_client_comm.h"
 
@@ -52,6 +53,10 @@ class CVXPPClient : public VXPPClientComm {
   void SetPort(uint32_t port) override { m_port = port; }
   void SetConnectTimeout(uint32_t timeoutMs) override { m_connectTimeout = timeoutMs; }
   void SetClientGUID(const std::string& guid) override { m_clientGuid = guid; }
+  // The NVR flag: the owner knows it talks to a Ravlo appliance (the viewer
+  // in nvrMode), so the client reads that server's texts as UTF-8 without
+  // asking it first.  GetServerInfo and UserLogin may change it again.
+  void SetNvr() { m_serverKind = vxpp::kServerKindRavlo; }
 
   bool GetCamInfo(const std::string& url, uint32_t session, std::vector<std::string>& names,
                   std::vector<uint32_t>& ids) override;

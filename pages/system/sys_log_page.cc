@@ -133,6 +133,7 @@ void CSysLogPage::SearchRemote(const std::optional<int32_t>& logType, const CDat
   const ViewerSettings& settings = Owner()->Settings();
   CVXPPClient client;
   client.SetPort(static_cast<uint32_t>(settings.serverPort));
+  if (settings.nvrMode != 0) client.SetNvr();
   std::vector<SystemLogRecord> records;
   const int number = logType.value_or(0);
   const int result = client.SystemLog("vxpp://" + std::string(settings.serverAddress) + "/", settings.userSessionNo,

@@ -35,21 +35,20 @@ class QueryTest : public ::testing::Test {
   std::string statement;
 };
 
+// SQLite's reading of the event-number rule; the texts themselves are in where_text_test.cc.
 TEST_F(QueryTest, EventNumberRuleOnStoredEvents) {
   std::vector<EventRow> rows;
   int second = 10;
-  for (int number : {0, 10005, 10001, 19999, 7, 9, 40001, 40129, 40130, 35000, 20000})
-    rows.push_back({20240101000000 + second--, number == 19999 ? 3 : 2, 1, number, ""});
+  for (int number : {0, 10005, 10001, 7, 9, 40129, 40130, 35000, 20000})
+    rows.push_back({20240101000000 + second--, number == 10005 ? 3 : 2, 1, number, ""});
   WriteDatabase(Daily(), EventLogSql(rows));
   using V = std::vector<int>;
-  EXPECT_EQ(EventNumbers({}), (V{0, 7, 9, 40001, 40129, 35000}));
+  EXPECT_EQ(EventNumbers({}), (V{0, 7, 9, 40129, 35000}));
   EXPECT_EQ(EventNumbers({EventNumberFilter{0}}), (V{0, 7}));
-  EXPECT_EQ(EventNumbers({EventNumberFilter{40077}}), (V{40001, 40129}));
+  EXPECT_EQ(EventNumbers({EventNumberFilter{40077}}), V{40129});
   // Channel-indexed events come in ascending time, whatever the table order.
-  EXPECT_EQ(EventNumbers({EventNumberFilter{10001, -1}}), (V{20000, 19999, 10001, 10005}));
-  EXPECT_EQ(EventNumbers({EventNumberFilter{10001, 2}}), (V{20000, 10001, 10005}));
-  EXPECT_EQ(statement, "SELECT * FROM EventLog WHERE (ChannelIndex = 2) AND (EventNumber BETWEEN 10000 AND "
-                       "20000)ORDER BY LogTime ASC;");
+  EXPECT_EQ(EventNumbers({EventNumberFilter{10001, -1}}), (V{20000, 10001, 10005}));
+  EXPECT_EQ(EventNumbers({EventNumberFilter{10001, 2}}), (V{20000, 10001}));
 }
 
 TEST_F(QueryTest, EventRowsAndBothWaysOfTakingThem) {

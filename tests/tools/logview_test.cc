@@ -94,6 +94,7 @@ TEST_F(LogviewTest, UsageErrors) {
       {{"events", "--server", "host:99999"}, "--server takes HOST[:PORT]"},
       {{"events", "system"}, "a second page \"system\""},
       {{"counting"}, "the counting page is not part of this viewer yet"},
+      {{"events", "--pos-settings", "/nonexistent/pos.ini"}, "--pos-settings: cannot read /nonexistent/pos.ini"},
       {{"events", "--mode", "basic"}, "--mode: the events page has no mode"},
       {{"events", "--type", "Sunshine"}, "--type: no entry \"Sunshine\"; the entries are \"All\", \"General Motion\""},
       {{"events", "--camera", "#99"}, "--camera: no entry \"#99\"; the entries are \"All\", \"[01] "},

@@ -1,7 +1,6 @@
 #include "tools/logview/logview_options.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -44,13 +43,16 @@ bool DaysFit(int year, int month, int day) {
 
 // "YYYY-MM-DD HH:MM:SS", or with `dateAlone` also "YYYY-MM-DD" (00:00:00).
 bool ReadDateTime(const std::string& text, bool dateAlone, LogviewDateTime* out) {
-  LogviewDateTime t;
-  int consumed = 0;
-  const int fields = std::sscanf(text.c_str(), "%4d-%2d-%2d%n %2d:%2d:%2d%n", &t.year, &t.month,
-                                 &t.day, &consumed, &t.hour, &t.minute, &t.second, &consumed);
-  const bool whole = static_cast<size_t>(consumed) == text.size();
-  if (!whole || !(fields == 6 || (fields == 3 && dateAlone))) return false;
-  if (text.size() != (fields == 6 ? 19u : 10u)) return false;  // two digits each, four for the year
+  static constexpr char kForm[] = "dddd-dd-dd dd:dd:dd";
+  if (text.size() != sizeof kForm - 1 && !(dateAlone && text.size() == 10)) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (kForm[i] == 'd' ? !digit : text[i] != kForm[i]) return false;
+  }
+  const auto field = [&](size_t at, size_t length) {
+    return at < text.size() ? std::stoi(text.substr(at, length)) : 0;
+  };
+  const LogviewDateTime t{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2)};
   if (!DaysFit(t.year, t.month, t.day) || t.hour > 23 || t.minute > 59 || t.second > 59) return false;
   *out = t;
   return true;

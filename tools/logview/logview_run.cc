@@ -1,8 +1,9 @@
 // The command-line viewer once the viewer library is loaded: sets the viewer
 // up through the exported functions as a host does, then drives the one page
 // the command line names.
+#include <algorithm>
 #include <cstdio>
-#include <map>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -69,10 +70,8 @@ bool ReadPosSettings(const std::string& path, std::vector<EPOS_Setting>* setting
   std::vector<std::string> sections;
   for (const CInitialFile::Entry& entry : ini.Entries()) {
     if (entry.section.empty() || entry.comment) continue;
-    if (sections.empty() || sections.back() != entry.section) {
-      if (std::find(sections.begin(), sections.end(), entry.section) == sections.end())
-        sections.push_back(entry.section);
-    }
+    if (std::find(sections.begin(), sections.end(), entry.section) == sections.end())
+      sections.push_back(entry.section);
   }
   for (const std::string& s : sections) {
     EPOS_Setting p;

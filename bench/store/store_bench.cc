@@ -1,0 +1,222 @@
+// Searches of a 30-day installation (100,000 events a day plus the archive)
+// measured against bare SQLite: for each file the search opens, a read-only
+// open and sqlite3_exec of the same statement with an empty callback.
+//
+//   (a) bare SQLite   (b) CVxEventLogQueryCtrl with a row callback keeping
+//   each record       (c) the same collecting its results
+//
+// Two searches: a one-hour window of one day (few rows match) and every file
+// without a filter (every row matches).  Rounds interleave a, b and c;
+// medians are printed with the ratios and the peak memory per record of (c).
+#include <malloc.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "platform/paths.h"
+#include "store/event_log_query_ctrl.h"
+#include "store/log_root_folder.h"
+
+namespace {
+
+// Heap use of the C++ allocations (records, texts, the results), counted
+// as the allocator hands out chunks: usable size plus the chunk header.
+size_t g_heapNow = 0;
+size_t g_heapPeak = 0;
+
+void* Allocate(size_t size) {
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (p == nullptr) throw std::bad_alloc();
+  g_heapNow += malloc_usable_size(p) + sizeof(size_t);
+  g_heapPeak = std::max(g_heapPeak, g_heapNow);
+  return p;
+}
+
+void Release(void* p) {
+  if (p == nullptr) return;
+  g_heapNow -= malloc_usable_size(p) + sizeof(size_t);
+  std::free(p);
+}
+
+}  // namespace
+
+void* operator new(size_t size) { return Allocate(size); }
+void* operator new[](size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, size_t) noexcept { Release(p); }
+void operator delete[](void* p, size_t) noexcept { Release(p); }
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kDays = 30;
+constexpr int kEventsPerDay = 100000;
+constexpr const char* kEndDate = "2024-01-31";
+
+double Seconds(Clock::time_point since) {
+  return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Writes the installation once; a stamp records the options it was made with.
+bool EnsureInstallation(const std::string& folder) {
+  char options[160];
+  std::snprintf(options, sizeof options, "--days %d --events-per-day %d --end-date %s --seed 1",
+                kDays, kEventsPerDay, kEndDate);
+  const std::string stampPath = folder + "/.bench-stamp";
+  std::string stamp;
+  std::getline(std::ifstream(stampPath), stamp);
+  if (stamp == options) return true;
+  std::printf("writing the benchmark installation into %s ...\n", folder.c_str());
+  std::fflush(stdout);
+  const std::string command = std::string("'") + LOGVIEW_DEMO_TOOL + "' " + options + " '" + folder + "'";
+  if (std::system(command.c_str()) != 0) return false;
+  std::ofstream(stampPath) << options << '\n';
+  return true;
+}
+
+struct Search {
+  const char* name;
+  TimeBound start, end;
+};
+
+struct Measured {
+  std::vector<double> bare, callback, collect;
+  std::vector<std::string> files;
+  std::string statement;
+  size_t rows = 0;
+  double bytesPerRecord = 0;
+  double descriptionLength = 0;
+};
+
+int EmptyRow(void*, int, char**, char**) { return 0; }
+
+// (a): what the engine does at the least, file by file.
+double Bare(const std::string& folder, const Measured& m) {
+  const auto start = Clock::now();
+  for (const std::string& name : m.files) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2((folder + name).c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) == SQLITE_OK) {
+      sqlite3_exec(db, m.statement.c_str(), EmptyRow, nullptr, nullptr);
+    }
+    sqlite3_close(db);
+  }
+  return Seconds(start);
+}
+
+// (b): a page that keeps every record handed to it.
+double WithCallback(const std::string& root, const Search& s, Measured* m) {
+  std::vector<EventLogBasket> kept;
+  const auto start = Clock::now();
+  {
+    CVxEventLogQueryCtrl<EventLogBasket> ctrl;
+    ctrl.SetRowCallback([](const EventLogBasket& r, void* c) {
+      static_cast<std::vector<EventLogBasket>*>(c)->push_back(r);
+    }, &kept);
+    ctrl.Initialise(root);
+    int count = 0;
+    if (!ctrl.Search(EventLogFilter{}, s.start, s.end, &count)) std::printf("search failed: %s\n", ctrl.LastError().c_str());
+    m->files = ctrl.Files().FilesOpened();
+    m->statement = ctrl.LastStatement();
+  }
+  const double took = Seconds(start);
+  m->rows = kept.size();
+  return took;
+}
+
+// (c): the query collects its results; the peak heap of the search is
+// divided by the records it holds.
+double Collecting(const std::string& root, const Search& s, Measured* m) {
+  CVxEventLogQueryCtrl<EventLogBasket> ctrl;
+  const size_t heapBefore = g_heapNow;
+  g_heapPeak = g_heapNow;
+  const auto start = Clock::now();
+  ctrl.Initialise(root);
+  int count = 0;
+  ctrl.Search(EventLogFilter{}, s.start, s.end, &count);
+  const double took = Seconds(start);
+  if (count > 0) {
+    size_t text = 0;
+    for (const auto& r : ctrl.GetResults()) text += r->Description.size();
+    m->descriptionLength = static_cast<double>(text) / count;
+    m->bytesPerRecord = static_cast<double>(g_heapPeak - heapBefore) / count;
+  }
+  return took;
+}
+
+void Report(const Search& s, const Measured& m, double goalCallback, double goalCollect) {
+  const double a = Median(m.bare), b = Median(m.callback), c = Median(m.collect);
+  std::printf("\n%s: %zu rows from %zu files:", s.name, m.rows, m.files.size());
+  for (size_t i = 0; i < m.files.size() && i < 4; ++i) std::printf(" %s", m.files[i].c_str());
+  if (m.files.size() > 4) std::printf(" ... %s", m.files.back().c_str());
+  std::printf("\n  %s\n", m.statement.c_str());
+  std::printf("  (a) bare SQLite     %8.1f ms  (%.2f M rows/s handed over)\n", a * 1e3, m.rows / a / 1e6);
+  std::printf("  (b) row callback    %8.1f ms  (b)/(a) = %.2f  goal <= %.2f  %s\n", b * 1e3, b / a,
+              goalCallback, b / a <= goalCallback ? "met" : "MISSED");
+  std::printf("  (c) collecting      %8.1f ms  (c)/(a) = %.2f", c * 1e3, c / a);
+  if (goalCollect > 0) std::printf("  goal <= %.2f  %s", goalCollect, c / a <= goalCollect ? "met" : "MISSED");
+  std::printf("\n");
+  if (m.rows > 0) {
+    const double budget = 2 * (sizeof(EventLogBasket) + m.descriptionLength);
+    std::printf("  (c) peak heap %.0f bytes per record; goal <= 2 x (%zu + %.1f) = %.0f  %s\n",
+                m.bytesPerRecord, sizeof(EventLogBasket), m.descriptionLength, budget,
+                m.bytesPerRecord <= budget ? "met" : "MISSED");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int rounds = 5;
+  std::string root = LOGVIEW_BENCH_CACHE;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--rounds" && i + 1 < argc) {
+      rounds = std::max(1, std::atoi(argv[++i]));
+    } else {
+      root = argv[i];
+    }
+  }
+  fs::create_directories(fs::path(root).parent_path());
+  if (!EnsureInstallation(root)) {
+    std::fprintf(stderr, "could not write the installation with %s\n", LOGVIEW_DEMO_TOOL);
+    return 1;
+  }
+  platform::SetInstallFolder(root);
+  const std::string folder = root + "/db/EventLog/";
+
+  const Search searches[] = {
+      {"one hour of 2024-01-15", CDateTime::FromFields(2024, 1, 15, 10, 0, 0),
+       CDateTime::FromFields(2024, 1, 15, 10, 59, 59)},
+      {"every file, no filter", std::nullopt, std::nullopt},
+  };
+  Measured measured[2];
+  std::printf("%d rounds, medians\n", rounds);
+  for (int round = 0; round < rounds; ++round) {
+    for (int i = 0; i < 2; ++i) {
+      Measured& m = measured[i];
+      if (m.files.empty()) WithCallback(root, searches[i], &m);  // learn the files and statement first
+      m.bare.push_back(Bare(folder, m));
+      m.callback.push_back(WithCallback(root, searches[i], &m));
+      m.collect.push_back(Collecting(root, searches[i], &m));
+    }
+  }
+  Report(searches[0], measured[0], 1.15, 0);
+  Report(searches[1], measured[1], 1.6, 2.0);
+  return 0;
+}
