@@ -78,21 +78,15 @@ TEST_F(EventRemoteSearchTest, TextRecordsGiveTheLocalRows) {
   // The edge event names came from the server.
   EXPECT_NE(types.FindStringExact(-1, "Edge Tripwire"), CComboBoxModel::kError);
   const int64_t hour = 3600 * CDateTime::kTicksPerSecond;
-  const std::pair<CDateTime, CDateTime> ranges[] = {{kLastDay - 12 * hour, kLastDay + hour},
-                                                    {kLastDay + 6 * hour, kLastDay + 18 * hour}};
-  for (const auto& [from, to] : ranges) {
-    Controls().startPicker->UserSetTime(from);
-    Controls().endPicker->UserSetTime(to);
-    for (int type = 0; type < types.GetCount(); ++type) {
-      types.UserSelect(type);
-      for (int camera : {0, 2}) {
-        Controls().secondSelector->SetCurSel(camera);
-        const auto local = Rows(false);
-        EXPECT_EQ(Rows(true), local) << types.GetLBText(type) << " camera " << camera;
-        if (type == 0 && camera == 0) {
-          EXPECT_GT(local.size(), 20u);
-        }
-      }
+  Controls().startPicker->UserSetTime(kLastDay - 12 * hour);  // across two daily files
+  Controls().endPicker->UserSetTime(kLastDay + 12 * hour);
+  for (int type = 0; type < types.GetCount(); ++type) {
+    types.UserSelect(type);
+    for (int camera : {0, 2}) {
+      Controls().secondSelector->SetCurSel(camera);
+      const auto local = Rows(false);
+      EXPECT_EQ(Rows(true), local) << types.GetLBText(type) << " camera " << camera;
+      EXPECT_TRUE(type + camera > 0 || local.size() > 100);
     }
   }
   EXPECT_TRUE(host.Messages().empty());  // no row lies in the host's (empty) window
@@ -114,16 +108,13 @@ TEST_F(EventRemoteSearchTest, TextRecordsGiveTheLocalRows) {
   EXPECT_EQ(host.Numbers(), std::vector<platform::UINT>(withCamera, platform::kMsgCanPlay));
 }
 
-TEST_F(EventRemoteSearchTest, BinaryRecordsKnowCamerasByChannel) {
+TEST_F(EventRemoteSearchTest, BinaryRecordsAndFailures) {
   Start("1.0");
   const auto remote = Rows(true);
   context.settings.genericCameraNames = 1;  // a local list of generic cameras goes by channel as well
   EXPECT_EQ(Rows(false), remote);
   EXPECT_GT(remote.size(), 100u);
-}
 
-TEST_F(EventRemoteSearchTest, Failures) {
-  Start("2.0");
   // A daily file the server cannot read: its answer is an error.
   const std::string broken = s_site + "/db/EventLog/EventLog_20240306.db";
   std::ofstream(broken) << "not a database, and long enough to be taken for one by its reader";
