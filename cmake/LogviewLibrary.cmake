@@ -38,6 +38,7 @@ set(LOGVIEW_PUBLIC_HEADERS
   shell/date_time.h
   shell/epos_setting.h
   shell/log_status.h
+  shell/playback_request.h
   shell/user_account.h
   shell/vx_bitset.h)
 install(FILES ${PROJECT_SOURCE_DIR}/include/logview/logview.h

@@ -3,7 +3,8 @@
 # into demo/, then installs the library into a scratch prefix, builds the
 # example host against that installed copy and runs it on the demo
 # installation (the viewer starts on it and writes its language number into
-# the installation's registry file).
+# the installation's registry file).  Ends by listing today's unusual events
+# of the demo installation with logview.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -21,4 +22,9 @@ language() { iconv -f UTF-16 -t UTF-8 demo/registry.reg | grep -a '"LangID"' || 
 echo "demo: LangID before the viewer starts: $(language)" >&2
 LOGVIEW_INSTALL="$PWD/demo" LOGVIEW_REGISTRY="$PWD/demo/registry.reg" "$work/build/logview-example-host"
 echo "demo: LangID after: $(language)" >&2
-echo "demo: the viewer's pages are not built yet; the demo installation is in demo/" >&2
+echo "demo: today's unusual events of the demo installation (logview --install demo events):" >&2
+events=build/demo-events-today.txt
+build/release/tools/logview/logview --install demo events >"$events" 2>/dev/null
+head -n 21 "$events"
+echo "demo: $(($(wc -l <"$events") - 1)) events today, all of them in $events" >&2
+echo "demo: the demo installation is in demo/; see \"logview\" in README.md for more" >&2

@@ -10,18 +10,18 @@
 
 namespace {
 
-void ShowModal(CWnd* parent, const ViewerSettings& settings, int showCounting,
-               std::vector<EPOS_Setting> posSettings) {
+void ShowModal(CWnd* parent, const ViewerSettings& settings, std::vector<EPOS_Setting> posSettings) {
   CLogViewerDlg dialog(parent);
   dialog.Settings() = settings;
   dialog.Settings().modeless = 0;
   dialog.LoadCameraList();
   dialog.SetPosSettings(std::move(posSettings));
   VxBitset<128> all;
-  dialog.SetCameraSet(all.set());
+  dialog.SetCameras(all.set());
   dialog.SetNoTimeWindow();
+  // The pages of the modal viewer answer to the host too (open action 32793).
   dialog.SetHostWindow(parent);
-  dialog.AddTabs(showCounting != 0);
+  // Its counting diagram tab follows the counting switch.
   dialog.DoModal();
 }
 
@@ -30,7 +30,7 @@ void ShowModeless(CLogViewerApp& app, CWnd* parent, const ViewerSettings& settin
   if (app.resetRequested && app.IsCreated()) app.ReplaceDialog();
   app.resetRequested = false;
   CLogViewerDlg& dialog = app.Dialog();
-  if (!dialog.HasWindow()) dialog.Create();
+  dialog.Create();
   dialog.Settings() = settings;
   dialog.Settings().modeless = 1;
   dialog.RemoveAllTabs();
@@ -39,6 +39,7 @@ void ShowModeless(CLogViewerApp& app, CWnd* parent, const ViewerSettings& settin
     dialog.SetPosSettings(std::move(posSettings));
   }
   dialog.AddTabs(showCountingDiagram != 0);
+  dialog.ClearAllLists();
   dialog.SetHostWindow(parent);
   dialog.ShowWindow(show);
 }
@@ -77,26 +78,21 @@ void ShowLogViewerDlg(CWnd* parent, int showEventLog, int showSystemLog, int sho
   settings.genericCameraNames = genericCameraNames;
   settings.nvrMode = nvrMode;
   if (modeless == 0)
-    ShowModal(parent, settings, showCounting, std::move(posSettings));
+    ShowModal(parent, settings, std::move(posSettings));
   else
     ShowModeless(*app, parent, settings, showCountingDiagram, std::move(posSettings), show != 0);
 }
 
-// The pages take the window and camera set from the dialog; they search with
-// them once they are part of it.
 void SetLogDateTimeAndSearch(CDateTime start, CDateTime end, VxBitset<128> cameras) {
-  if (CLogViewerDlg* dialog = ModelessWindow()) {
-    dialog->SetHostTimeWindow(start, end);
-    dialog->SetCameraSet(cameras);
-  }
+  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetLogDateTimeAndSearch(start, end, cameras);
 }
 
 void SetLogDateTime(CDateTime start, CDateTime end) {
-  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetHostTimeWindow(start, end);
+  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetLogDateTime(start, end);
 }
 
 void SetCameras(VxBitset<128> cameras) {
-  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetCameraSet(cameras);
+  if (CLogViewerDlg* dialog = ModelessWindow()) dialog->SetCameras(cameras);
 }
 
 void EnableEventLog(EventLogStatus status) {

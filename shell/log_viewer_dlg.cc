@@ -1,10 +1,16 @@
 #include "shell/log_viewer_dlg.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "config/vx_config.h"
-#include "platform/cwnd.h"
+#include "lang/translated_string.h"
+#include "lang/vx_lang.h"
+#include "lang/vx_trans.h"
 #include "platform/registry.h"
+#include "protocol/vxpp_client.h"
+#include "shell/log_viewer_app.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -14,6 +20,9 @@ CLogViewerDlg::ModalLoop& InstalledModalLoop() {
 }
 
 constexpr size_t kMaxCameraNameBytes = 1024;
+// The box of a failed search: text and caption.
+constexpr int kSearchFailedText = 97;
+constexpr int kErrorCaption = 80;
 
 bool IsCameraKeyName(const std::string& name) {
   return name.starts_with("Ch") || name.starts_with("IP");
@@ -29,19 +38,73 @@ std::string CameraName(const platform::RegistryKey& camera) {
 
 }  // namespace
 
-CLogViewerDlg::CLogViewerDlg(platform::CWnd* parent) : m_parent(parent) {}
+CLogViewerDlg::CLogViewerDlg(platform::CWnd* parent)
+    : CWindowModel(kDialogClass, kTitle), m_parent(parent), m_tabCtrl(this) {
+  Show(false);
+  m_tabCtrl.SetParent(this);
+  for (CTabPageEx* page : Pages()) page->SetOwner(this);
+  m_geometry = OnChanged([this](Property property) {
+    if (property != Property::kGeometry) return;
+    const CRect& rect = GetRect();
+    Resize(rect.Width(), rect.Height());
+  });
+}
+
+CLogViewerDlg::~CLogViewerDlg() {
+  m_geometry.Disconnect();
+  // The pages go before the tab control that holds them.
+  m_tabCtrl.RemoveAllPages();
+}
+
+std::vector<CTabPageEx*> CLogViewerDlg::Pages() {
+  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage};
+}
+
+void CLogViewerDlg::Create() {
+  if (m_hasWindow) return;
+  m_hasWindow = true;
+  SetRightToLeft(CVxLang::Instance().IsRightToLeft());
+  CVxTrans().TranslateDialog(kLanguageSection, *this);
+  for (CTabPageEx* page : Pages()) page->Create();
+  AddTabs(m_settings.showCounting != 0);
+}
+
+CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
+  switch (page) {
+    case ViewerPage::kVantorEventLog:
+      return &m_vantorEventLogPage;
+    case ViewerPage::kNVREventLog:
+      return &m_nvrEventLogPage;
+    case ViewerPage::kVantorSysLog:
+      return &m_vantorSysLogPage;
+    case ViewerPage::kNVRSysLog:
+      return &m_nvrSysLogPage;
+    default:
+      return nullptr;  // a kind of log this viewer has no page for yet
+  }
+}
 
 void CLogViewerDlg::LoadCameraList() {
-  if (m_settings.remoteCameraList) {
-    // The remote server's camera information request fills the list; until
-    // the protocol client is part of the viewer the list stays as it is,
-    // which is also what a failed request leaves.
-    return;
-  }
-  if (m_settings.genericCameraNames)
+  if (m_settings.remoteCameraList)
+    RequestServerCameraList();
+  else if (m_settings.genericCameraNames)
     BuildGenericCameraList();
   else
     ReadRegistryCameraList();
+  // A page not built yet fills its selector when it is.
+  for (CTabPageEx* page : Pages()) {
+    if (page->IsCreated()) page->OnCameraListLoaded();
+  }
+}
+
+void CLogViewerDlg::RequestServerCameraList() {
+  // Whatever the answer, nothing else is tried: a failed request leaves the
+  // lists as the client left them.
+  CVXPPClient client;
+  client.SetPort(static_cast<uint32_t>(m_settings.serverPort));
+  char url[1100];
+  std::snprintf(url, sizeof url, "vxpp://%s/", m_settings.serverAddress.c_str());
+  client.GetCamInfo(url, m_settings.userSessionNo, m_cameraNames, m_cameraIds);
 }
 
 void CLogViewerDlg::ReadRegistryCameraList() {
@@ -77,38 +140,123 @@ void CLogViewerDlg::BuildGenericCameraList() {
   }
 }
 
-void CLogViewerDlg::RemoveAllTabs() {
-  m_tabs.clear();
-  m_currentTab = -1;
-}
+void CLogViewerDlg::RemoveAllTabs() { m_tabCtrl.RemoveAllPages(); }
 
 void CLogViewerDlg::AddTabs(bool showCountingDiagram) {
-  for (const ViewerTab& tab : PlanViewerTabs(m_settings, showCountingDiagram)) m_tabs.push_back(tab);
-  m_currentTab = m_tabs.empty() ? -1 : 0;
+  uint32_t position = 0;
+  for (const ViewerTab& tab : PlanViewerTabs(m_settings, showCountingDiagram)) {
+    CTabPageEx* page = PageOf(tab.page);
+    if (page == nullptr) continue;
+    // The switches may have changed since the type list was built.
+    if (tab.page == ViewerPage::kVantorSysLog || tab.page == ViewerPage::kNVRSysLog)
+      static_cast<CSysLogPage*>(page)->RebuildTypeSelector();
+    m_tabCtrl.AddPage(LoadTranslatedString(tab.titleString), position++, page);
+  }
+  m_tabCtrl.SelectPage(0);
+}
+
+void CLogViewerDlg::ClearAllLists() {
+  for (CTabPageEx* page : Pages()) page->ClearList();
+}
+
+void CLogViewerDlg::SetHostWindow(platform::CWnd* host) {
+  for (CEventLogPage* page : EventPages()) page->HostLink().window = host;
+}
+
+void CLogViewerDlg::SetNoTimeWindow() {
+  for (CEventLogPage* page : EventPages()) page->HostLink().noTimeWindow = true;
+}
+
+void CLogViewerDlg::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
+                                            const VxBitset<128>& cameras) {
+  for (CEventLogPage* page : EventPages()) page->SetLogDateTimeAndSearch(start, end, cameras);
+}
+
+void CLogViewerDlg::SetLogDateTime(const CDateTime& start, const CDateTime& end) {
+  for (CEventLogPage* page : EventPages()) page->SetLogDateTime(start, end);
+}
+
+void CLogViewerDlg::SetCameras(const VxBitset<128>& cameras) {
+  for (CEventLogPage* page : EventPages()) page->HostLink().cameras = cameras;
+}
+
+EventLogStatus CLogViewerDlg::EventSwitches() const {
+  const CLogViewerApp* app = AfxGetLogViewerApp();
+  return app != nullptr ? app->EventSwitches() : EventLogStatus{};
+}
+
+SystemLogStatus CLogViewerDlg::SystemSwitches() const {
+  const CLogViewerApp* app = AfxGetLogViewerApp();
+  return app != nullptr ? app->SystemSwitches() : SystemLogStatus{};
+}
+
+void CLogViewerDlg::Resize(int width, int height) {
+  const CRect rect{GetRect().left, GetRect().top, GetRect().left + std::max(width, kMinWidth),
+                   GetRect().top + std::max(height, kMinHeight)};
+  MoveWindow(rect);  // reports again only when it changed the size
+  m_tabCtrl.MoveWindow(CRect{0, 0, rect.Width(), rect.Height()});
+}
+
+void CLogViewerDlg::PostClosing() {
+  if (platform::CWnd* host = m_vantorEventLogPage.HostLink().window)
+    host->PostMessage(platform::kMsgViewerClosing, 0, 0);
+}
+
+void CLogViewerDlg::EndDialog() {
+  if (m_settings.modeless)
+    ShowWindow(false);
+  else
+    m_endedModal = true;
 }
 
 void CLogViewerDlg::OnClose() {
-  // The local event page and the local metadata page each tell their host.
-  if (m_hostWindow != nullptr) {
-    m_hostWindow->PostMessage(platform::kMsgViewerClosing, 0, 0);
-    m_hostWindow->PostMessage(platform::kMsgViewerClosing, 0, 0);
-  }
+  PostClosing();
   if (!m_settings.modeless) {
     m_endedModal = true;
     return;
   }
   // The modeless viewer stays alive for the host's next call.
   ShowWindow(false);
-  if (m_hostWindow != nullptr) m_hostWindow->PostMessage(platform::kMsgViewerHidden, 1, 0);
+  if (platform::CWnd* host = m_vantorEventLogPage.HostLink().window)
+    host->PostMessage(platform::kMsgViewerHidden, 1, 0);
+}
+
+void CLogViewerDlg::OnOK() {
+  PostClosing();
+  EndDialog();
+}
+
+void CLogViewerDlg::OnCancel() {
+  PostClosing();
+  if (m_settings.modeless) {
+    if (platform::CWnd* host = m_vantorEventLogPage.HostLink().window)
+      host->PostMessage(platform::kMsgViewerHidden, 1, 0);
+  }
+  EndDialog();
+}
+
+platform::LRESULT CLogViewerDlg::WindowProc(platform::UINT message, platform::WPARAM wParam,
+                                            platform::LPARAM lParam) {
+  switch (message) {
+    case platform::kMsgSearchFailed:
+      CMessageBox::Show(LoadTranslatedString(kSearchFailedText), LoadTranslatedString(kErrorCaption),
+                        CMessageBox::kOk);
+      return 0;
+    case kMsgCommand:
+      if (wParam == kCommandOk) OnOK();
+      if (wParam == kCommandCancel) OnCancel();
+      return 0;
+    default:
+      return platform::CWnd::WindowProc(message, wParam, lParam);
+  }
 }
 
 void CLogViewerDlg::SetModalLoop(ModalLoop loop) { InstalledModalLoop() = std::move(loop); }
 
 void CLogViewerDlg::DoModal() {
-  m_hasWindow = true;
-  m_visible = true;
+  Create();
+  ShowWindow(true);
   m_endedModal = false;
   if (const ModalLoop& loop = InstalledModalLoop()) loop(*this);
-  m_visible = false;
-  m_hasWindow = false;
+  ShowWindow(false);
 }

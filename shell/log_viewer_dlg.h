@@ -1,6 +1,9 @@
-// CLogViewerDlg: the viewer's one window.  It holds the viewer settings, the
-// camera list every camera-aware page shares, the camera set and host time
-// window the host hands over, and the tabs it shows.
+// CLogViewerDlg: the viewer's one window.  A resizable dialog whose client
+// area is the tab control (CTabCtrlEx) holding one page per kind of log.  It
+// owns every page, decides which are shown and in which order, loads the
+// camera list every camera-aware page shares, hands the pages what the host
+// gives, reports its closing to the host and tells the user about a failed
+// search (message 32786 from a page: text 97, caption 80).
 //
 // Ownership and life: the modeless dialog object is owned by the application
 // object and lives as long as the library; its window exists from the first
@@ -14,76 +17,84 @@
 #include <string>
 #include <vector>
 
+#include "pages/common/viewer_context.h"
+#include "pages/event/nvr_event_log_page.h"
+#include "pages/event/vantor_event_log_page.h"
+#include "pages/system/nvr_sys_log_page.h"
+#include "pages/system/vantor_sys_log_page.h"
 #include "shell/date_time.h"
 #include "shell/epos_setting.h"
+#include "shell/tab_ctrl_ex.h"
 #include "shell/viewer_settings.h"
 #include "shell/viewer_tabs.h"
 #include "shell/vx_bitset.h"
+#include "ui/window_model.h"
 
-namespace platform {
-class CWnd;
-}
-
-class CLogViewerDlg {
+class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewerContext {
  public:
   static constexpr int kTemplateId = 5000;
+  static constexpr int kIconId = 5007;  // the small window icon, 16 × 16
   static constexpr int kMinWidth = 600;
   static constexpr int kMinHeight = 360;
+  static constexpr const char* kTitle = "Log Viewer";
+  static constexpr const char* kLanguageSection = "log_viewer";
 
   // The parent of a modal dialog; null for the modeless singleton.
   explicit CLogViewerDlg(platform::CWnd* parent = nullptr);
+  ~CLogViewerDlg() override;
   CLogViewerDlg(const CLogViewerDlg&) = delete;
   CLogViewerDlg& operator=(const CLogViewerDlg&) = delete;
 
-  // The window (dialog template 5000), made hidden; it goes with the object.
-  void Create() { m_hasWindow = true; }
+  // Makes the window (hidden): its texts translated, laid out right to left
+  // when the language reads so, every page built (each knows its owner from
+  // the start), then the tabs the settings ask for.  Later calls change
+  // nothing.
+  void Create();
   bool HasWindow() const { return m_hasWindow; }
-  void ShowWindow(bool show) { m_visible = m_hasWindow && show; }
-  bool IsVisible() const { return m_visible; }
-  platform::CWnd* GetParent() const { return m_parent; }
+  void ShowWindow(bool show) { Show(m_hasWindow && show); }
+  platform::CWnd* ParentWindow() const { return m_parent; }
 
   ViewerSettings& Settings() { return m_settings; }
-  const ViewerSettings& Settings() const { return m_settings; }
 
-  // The camera list: parallel sequences, position = camera index.
-  // LoadCameraList fills it from the source the settings choose: the remote
-  // server, generic names ("Camera 1" ... with ids 0 ...), or the registry
-  // (sub-keys "Ch..." and "IP..." of the vendor key's "Vantor\Video", generic
-  // names when none is usable; a missing key leaves the list as it was).
-  const std::vector<std::string>& CameraNames() const { return m_cameraNames; }
-  const std::vector<uint32_t>& CameraIds() const { return m_cameraIds; }
+  // The camera list.  LoadCameraList fills it from the source the settings
+  // choose -- the remote server (GetCamInfo), generic names ("Camera 1" ...
+  // with ids 0 ...), or the registry (sub-keys "Ch..." and "IP..." of the
+  // vendor key's "Vantor\Video"; generic names when none is usable; a
+  // missing key leaves the list as it was) -- and has every camera-aware
+  // page rebuild its camera selector.
   void LoadCameraList();
 
-  // Tabs.  AddTabs appends the tabs the settings ask for (see PlanViewerTabs)
-  // and selects the first.
+  // Tabs.  AddTabs appends the tabs the settings ask for, in the viewer's
+  // order, each page the viewer has under its translated title with its
+  // position as item value; the system page rebuilds its type list first.
+  // The counting diagram follows `showCountingDiagram`.
   void RemoveAllTabs();
   void AddTabs(bool showCountingDiagram);
-  const std::vector<ViewerTab>& Tabs() const { return m_tabs; }
-  int CurrentTab() const { return m_currentTab; }  // -1 without tabs
+  CTabCtrlEx& TabCtrl() { return m_tabCtrl; }
+  // The page object of a kind; null for a kind this viewer has no page for.
+  CTabPageEx* PageOf(ViewerPage page);
+  // Empties the list of every page.
+  void ClearAllLists();
 
-  // What the event, metadata and IVS pages take from the host.  The host
-  // window receives the host messages; the time window bounds playback; the
-  // camera set says which cameras the host shows.
-  void SetHostWindow(platform::CWnd* host) { m_hostWindow = host; }
-  platform::CWnd* HostWindow() const { return m_hostWindow; }
-  void SetHostTimeWindow(const CDateTime& start, const CDateTime& end) {
-    m_hostStart = start;
-    m_hostEnd = end;
-  }
-  // The modal viewer has no time window: playback is offered at any time.
-  void SetNoTimeWindow() { m_noTimeWindow = true; }
-  bool NoTimeWindow() const { return m_noTimeWindow; }
-  const CDateTime& HostStart() const { return m_hostStart; }
-  const CDateTime& HostEnd() const { return m_hostEnd; }
-  void SetCameraSet(const VxBitset<128>& cameras) { m_cameraSet = cameras; }
-  const VxBitset<128>& CameraSet() const { return m_cameraSet; }
-  // The metadata source list of the metadata pages, replaced on every hand-over.
+  // What the host hands the event pages (the pages that offer playback).
+  void SetHostWindow(platform::CWnd* host);
+  void SetNoTimeWindow();
+  void SetLogDateTime(const CDateTime& start, const CDateTime& end);
+  void SetCameras(const VxBitset<128>& cameras);
+  // The metadata source list, replaced on every hand-over.
   void SetPosSettings(std::vector<EPOS_Setting> settings) { m_posSettings = std::move(settings); }
   const std::vector<EPOS_Setting>& PosSettings() const { return m_posSettings; }
 
-  // The close box: tells the host the viewer is closing, then a modeless
-  // viewer hides itself and reports that to the host; a modal one ends.
+  // Keeps the window at least kMinWidth × kMinHeight; the tab control fills
+  // its client area.
+  void Resize(int width, int height);
+
+  // The close box: tells the host the viewer is closing; a modeless viewer
+  // hides itself and reports that to the host, a modal one ends.
   void OnClose();
+  // OK and Cancel (also as commands forwarded from a page).
+  void OnOK();
+  void OnCancel();
   bool EndedModal() const { return m_endedModal; }
 
   // Runs the modal viewer: the front end's modal loop when one is installed,
@@ -92,23 +103,45 @@ class CLogViewerDlg {
   static void SetModalLoop(ModalLoop loop);
   void DoModal();
 
+  // IViewerContext
+  const ViewerSettings& Settings() const override { return m_settings; }
+  const std::vector<std::string>& CameraNames() const override { return m_cameraNames; }
+  const std::vector<uint32_t>& CameraIds() const override { return m_cameraIds; }
+  platform::CWnd* DialogWindow() override { return this; }
+  platform::CWnd* EventHostWindow() override { return m_vantorEventLogPage.HostLink().window; }
+  EventLogStatus EventSwitches() const override;
+  SystemLogStatus SystemSwitches() const override;
+  void SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
+                               const VxBitset<128>& cameras) override;
+
+ protected:
+  platform::LRESULT WindowProc(platform::UINT message, platform::WPARAM wParam,
+                               platform::LPARAM lParam) override;
+
  private:
   void BuildGenericCameraList();
   void ReadRegistryCameraList();
+  void RequestServerCameraList();
+  // Tells the host the viewer is closing (32788 from the local event page).
+  void PostClosing();
+  // Ends the dialog: a modeless one hides, a modal one stops its loop.
+  void EndDialog();
+  std::vector<CEventLogPage*> EventPages() { return {&m_vantorEventLogPage, &m_nvrEventLogPage}; }
+  std::vector<CTabPageEx*> Pages();
 
-  platform::CWnd* m_parent;
+  platform::CWnd* const m_parent;
+  // Members in the dialog's order: the tab control, then the pages.
+  CTabCtrlEx m_tabCtrl;
+  CVantorEventLogPage m_vantorEventLogPage;
+  CNVREventLogPage m_nvrEventLogPage;
+  CVantorSysLogPage m_vantorSysLogPage;
+  CNVRSysLogPage m_nvrSysLogPage;
+
   bool m_hasWindow = false;
-  bool m_visible = false;
   bool m_endedModal = false;
   ViewerSettings m_settings;
   std::vector<std::string> m_cameraNames;
   std::vector<uint32_t> m_cameraIds;
-  std::vector<ViewerTab> m_tabs;
-  int m_currentTab = -1;
-  platform::CWnd* m_hostWindow = nullptr;
-  bool m_noTimeWindow = false;
-  CDateTime m_hostStart = CDateTime::Null();
-  CDateTime m_hostEnd = CDateTime::Null();
-  VxBitset<128> m_cameraSet;
   std::vector<EPOS_Setting> m_posSettings;
+  CConnection m_geometry;
 };

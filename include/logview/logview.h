@@ -24,6 +24,7 @@
 #include "shell/date_time.h"
 #include "shell/epos_setting.h"
 #include "shell/log_status.h"
+#include "shell/playback_request.h"
 #include "shell/user_account.h"
 #include "shell/vx_bitset.h"
 

@@ -55,20 +55,26 @@ void AppendLine(std::string& out, const std::vector<std::string>& fields) {
 
 bool ExportText(const CLogListCtrl& list, const std::string& path) {
   const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-  if (!file) return false;
-  std::string out;
-  AppendLine(out, Titles(list));
-  for (int row = 0; row < list.GetItemCount(); ++row) {
-    AppendLine(out, Cells(list, row));
-    if (out.size() >= kTextChunk) {
-      std::fwrite(out.data(), 1, out.size(), file.get());
-      out.clear();
-    }
-  }
-  return std::fwrite(out.data(), 1, out.size(), file.get()) == out.size();
+  return file && WriteListText(list, file.get());
 }
 
 }  // namespace
+
+bool WriteListText(const CLogListCtrl& list, FILE* file) {
+  std::string out;
+  bool written = true;
+  const auto write = [&] {
+    written = std::fwrite(out.data(), 1, out.size(), file) == out.size() && written;
+    out.clear();
+  };
+  AppendLine(out, Titles(list));
+  for (int row = 0; row < list.GetItemCount(); ++row) {
+    AppendLine(out, Cells(list, row));
+    if (out.size() >= kTextChunk) write();
+  }
+  write();
+  return written;
+}
 
 ExportForm ExportFormOf(std::string_view path) {
   const size_t dot = path.rfind('.');

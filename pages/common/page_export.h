@@ -12,6 +12,7 @@
 // Threads: the user-interface thread only.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ ExportForm ExportFormOf(std::string_view path);
 // The path the user chose in the save dialog with `filter`, nothing when
 // the dialog was cancelled.
 std::optional<std::string> ChooseExportPath(const std::string& filter);
+
+// Writes the list in the text form to an open stream (standard output of
+// a command-line host, or the export file).  False when a write failed.
+bool WriteListText(const CLogListCtrl& list, FILE* file);
 
 // Writes the list to `path`.  False when nothing could be written (another
 // extension, or a file that cannot be opened or created).

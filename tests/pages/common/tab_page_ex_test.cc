@@ -78,12 +78,6 @@ TEST(HostLink, AsksTheHostWhetherItCanPlay) {
   EXPECT_EQ(host.asked, time);
   EXPECT_FALSE(link.CanPlay(4, time));
   EXPECT_EQ(host.camera, 4u);
-
-  link.start = time;
-  link.end = time + CDateTime::kTicksPerSecond;
-  EXPECT_TRUE(link.InTimeWindow(time));
-  EXPECT_TRUE(link.InTimeWindow(link.end));
-  EXPECT_FALSE(link.InTimeWindow(link.end + 1));
 }
 
 }  // namespace

@@ -1,0 +1,302 @@
+// The event page over a generated installation whose searched range holds
+// about 1,000,000 events of the kinds the page lists (and the analytics
+// events of another page besides), each step measured against what it
+// cannot do without:
+//
+//   search  the page's search, rows built      vs  the engine's bare search of
+//           and counted into the list               the same files (a row
+//                                                   callback that keeps nothing)
+//   sort    a header click on each column      vs  std::stable_sort of a 32-bit
+//                                                   index by the same key
+//   export  the page's export to CSV           vs  the same bytes written with
+//                                                   one buffered stream
+//
+// Rounds interleave each pair; medians and their ratios are printed, with
+// the peak heap of the page's search per listed row.
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <numeric>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "lang/vx_trans.h"
+#include "pages/event/vantor_event_log_page.h"
+#include "platform/paths.h"
+#include "store/event_log_query_ctrl.h"
+#include "store/log_root_folder.h"
+#include "tools/vxpp-server/registry_cameras.h"
+
+namespace {
+
+// Heap use of the C++ allocations, counted as the allocator hands out
+// chunks: usable size plus the chunk header.
+size_t g_heapNow = 0;
+size_t g_heapPeak = 0;
+
+void* Allocate(size_t size) {
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (p == nullptr) throw std::bad_alloc();
+  g_heapNow += malloc_usable_size(p) + sizeof(size_t);
+  g_heapPeak = std::max(g_heapPeak, g_heapNow);
+  return p;
+}
+
+void Release(void* p) {
+  if (p == nullptr) return;
+  g_heapNow -= malloc_usable_size(p) + sizeof(size_t);
+  std::free(p);
+}
+
+}  // namespace
+
+void* operator new(size_t size) { return Allocate(size); }
+void* operator new[](size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, size_t) noexcept { Release(p); }
+void operator delete[](void* p, size_t) noexcept { Release(p); }
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// Ten days of 118,000 events, of which some 100,000 a day are of the kinds
+// the page lists: the search covers all ten days.
+constexpr int kDays = 10;
+constexpr int kEventsPerDay = 118000;
+constexpr const char* kEndDate = "2024-01-31";
+const CDateTime kFirstDay = CDateTime::FromFields(2024, 1, 22);
+const CDateTime kLastMoment = CDateTime::FromFields(2024, 1, 31, 23, 59, 59);
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Writes the installation once; a stamp records the options it was made with.
+bool EnsureInstallation(const std::string& folder) {
+  char options[160];
+  std::snprintf(options, sizeof options, "--days %d --events-per-day %d --end-date %s --seed 1", kDays,
+                kEventsPerDay, kEndDate);
+  const std::string stampPath = folder + "/.bench-stamp";
+  std::string stamp;
+  std::getline(std::ifstream(stampPath), stamp);
+  if (stamp == options) return true;
+  std::printf("writing the benchmark installation into %s ...\n", folder.c_str());
+  std::fflush(stdout);
+  const std::string command = std::string("'") + LOGVIEW_DEMO_TOOL + "' " + options + " '" + folder + "'";
+  if (std::system(command.c_str()) != 0) return false;
+  std::ofstream(stampPath) << options << '\n';
+  return true;
+}
+
+// The viewer as the page sees it: a local search of the installation, the
+// installation's cameras, every switch on.
+class BenchContext : public IViewerContext {
+ public:
+  explicit BenchContext(const std::string& root) {
+    settings.serverAddress = root;
+    settings.modeless = 1;
+    for (const auto& camera : vxpp_server::ReadRegistryCameras(root)) {
+      names.push_back(camera.name);
+      ids.push_back(camera.id);
+    }
+  }
+  const ViewerSettings& Settings() const override { return settings; }
+  const std::vector<std::string>& CameraNames() const override { return names; }
+  const std::vector<uint32_t>& CameraIds() const override { return ids; }
+  platform::CWnd* DialogWindow() override { return &dialog; }
+  platform::CWnd* EventHostWindow() override { return nullptr; }
+  EventLogStatus EventSwitches() const override { return {}; }
+  SystemLogStatus SystemSwitches() const override { return {}; }
+  void SetLogDateTimeAndSearch(const CDateTime&, const CDateTime&, const VxBitset<128>&) override {}
+
+  ViewerSettings settings;
+  std::vector<std::string> names;
+  std::vector<uint32_t> ids;
+  platform::CWnd dialog;
+};
+
+// The engine alone: every row of the range read and handed to a callback
+// that keeps nothing.
+double BareSearch(const std::string& root, size_t* records) {
+  const auto start = Clock::now();
+  CVxEventLogQueryCtrl<EventLogBasket> query;
+  query.SetRowCallback([](const EventLogBasket&, void* count) { ++*static_cast<size_t*>(count); }, records);
+  query.Initialise(root);
+  int ignored = 0;
+  query.Search(EventLogFilter{}, kFirstDay, kLastMoment, &ignored);
+  return Seconds(start);
+}
+
+double PageSearch(CVantorEventLogPage& page, double* bytesPerRow) {
+  page.ClearList();
+  const size_t before = g_heapNow;
+  g_heapPeak = g_heapNow;
+  const auto start = Clock::now();
+  page.Controls().searchButton->Click();
+  const double took = Seconds(start);
+  *bytesPerRow = double(g_heapPeak - before) / double(std::max<size_t>(page.RowCount(), 1));
+  return took;
+}
+
+// The key each column sorts by, read from a row.
+template <class Compare>
+void SortIndex(std::vector<uint32_t>& index, const std::vector<const EventListItem*>& rows, int column, Compare less) {
+  switch (column) {
+    case 0:
+      std::stable_sort(index.begin(), index.end(),
+                       [&](uint32_t a, uint32_t b) { return less(rows[a]->MomentText(), rows[b]->MomentText()); });
+      break;
+    case 1:
+      std::stable_sort(index.begin(), index.end(),
+                       [&](uint32_t a, uint32_t b) { return less(rows[a]->eventNumber, rows[b]->eventNumber); });
+      break;
+    case 2:
+      std::stable_sort(index.begin(), index.end(),
+                       [&](uint32_t a, uint32_t b) { return less(rows[a]->cameraText, rows[b]->cameraText); });
+      break;
+    default:
+      std::stable_sort(index.begin(), index.end(),
+                       [&](uint32_t a, uint32_t b) { return less(rows[a]->description, rows[b]->description); });
+      break;
+  }
+}
+
+// A std::stable_sort of a 32-bit index over the page's rows in their
+// present order, by `column`'s key in `direction`.
+double BareSort(const CVantorEventLogPage& page, int column, int direction) {
+  std::vector<const EventListItem*> rows;
+  rows.reserve(page.RowCount());
+  for (size_t i = 0; i < page.RowCount(); ++i) rows.push_back(&page.RowAt(i));
+  std::vector<uint32_t> index(rows.size());
+  std::iota(index.begin(), index.end(), 0u);
+  const auto start = Clock::now();
+  if (direction == 0)
+    SortIndex(index, rows, column, [](const auto& a, const auto& b) { return a < b; });
+  else
+    SortIndex(index, rows, column, [](const auto& a, const auto& b) { return b < a; });
+  return Seconds(start);
+}
+
+double PageSort(CVantorEventLogPage& page, int column) {
+  const auto start = Clock::now();
+  page.Controls().list->ClickHeader(column);
+  return Seconds(start);
+}
+
+// The direction the next click on `column` sorts in.
+int NextDirection(CLogListCtrl& list, int column) {
+  return list.GetSortColumn() == column ? 1 - list.GetSortDirection() : 0;
+}
+
+// The bytes the page's CSV export writes, from the rows' own texts, through
+// one buffered stream.
+double BareExport(const CVantorEventLogPage& page, const std::unordered_map<int, std::string>& typeTexts,
+                  const std::string& path) {
+  fs::remove(path);
+  const auto start = Clock::now();
+  std::ofstream out(path, std::ios::binary);
+  out << "Event Time,Event Type,Camera,Description,\r\n";
+  for (size_t i = 0; i < page.RowCount(); ++i) {
+    const EventListItem& row = page.RowAt(i);
+    const std::string& type = typeTexts.at(row.eventNumber);
+    const std::string_view description = row.eventNumber == 9 ? std::string_view(type) : row.description;
+    for (std::string_view field : {row.MomentText(), std::string_view(type), row.cameraText, description}) {
+      out.write(field.data(), static_cast<std::streamsize>(field.size()));
+      out.put(',');
+    }
+    out.write("\r\n", 2);
+  }
+  out.close();
+  return Seconds(start);
+}
+
+double PageExport(CVantorEventLogPage& page, const std::string& path) {
+  fs::remove(path);
+  const auto start = Clock::now();
+  page.Export(path);
+  return Seconds(start);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int rounds = 5;
+  std::string folder = LOGVIEW_BENCH_CACHE;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--rounds" && i + 1 < argc)
+      rounds = std::max(1, std::atoi(argv[++i]));
+    else
+      folder = arg;
+  }
+  if (!EnsureInstallation(folder)) {
+    std::fprintf(stderr, "could not write the installation into %s\n", folder.c_str());
+    return 1;
+  }
+  platform::SetInstallFolder(folder);
+  const std::string root = LogRootFolder(folder);
+  const std::string csv = folder + "/.bench-export.csv";
+  const std::string bareCsv = folder + "/.bench-export-bare.csv";
+
+  BenchContext context(root);
+  CVantorEventLogPage page;
+  page.SetOwner(&context);
+  page.Create();
+  page.Controls().startPicker->UserSetTime(kFirstDay);
+  page.Controls().endPicker->UserSetTime(kLastMoment);
+
+  std::vector<double> bareSearch, pageSearch, bareExport, pageExport;
+  std::vector<std::vector<double>> bareSort(4), pageSort(4);
+  size_t records = 0;
+  double bytesPerRow = 0;
+  std::unordered_map<int, std::string> typeTexts;
+  for (int round = 0; round < rounds; ++round) {
+    records = 0;
+    bareSearch.push_back(BareSearch(root, &records));
+    pageSearch.push_back(PageSearch(page, &bytesPerRow));
+    if (typeTexts.empty()) {
+      // The type names as the page shows them, for the bare export.
+      for (size_t i = 0; i < page.RowCount(); ++i)
+        typeTexts.try_emplace(page.RowAt(i).eventNumber, page.GetItemText(static_cast<int>(i), 1));
+    }
+    for (int column = 0; column < 4; ++column) {
+      bareSort[column].push_back(BareSort(page, column, NextDirection(*page.Controls().list, column)));
+      pageSort[column].push_back(PageSort(page, column));
+    }
+    bareExport.push_back(BareExport(page, typeTexts, bareCsv));
+    pageExport.push_back(PageExport(page, csv));
+    std::printf("round %d of %d done\n", round + 1, rounds);
+    std::fflush(stdout);
+  }
+  const bool sameBytes = fs::file_size(csv) == fs::file_size(bareCsv);
+  fs::remove(csv);
+  fs::remove(bareCsv);
+
+  std::printf("\n%d events stored in range, %zu of them read by the search, %zu rows listed, %d rounds (medians)\n",
+              kDays * kEventsPerDay, records, page.RowCount(), rounds);
+  const auto line = [](const char* what, double bare, double measured, double goal) {
+    std::printf("%-22s bare %8.3f s   page %8.3f s   ratio %5.2f  (goal <= %.1f)\n", what, bare, measured,
+                measured / bare, goal);
+  };
+  line("search and rows", Median(bareSearch), Median(pageSearch), 1.8);
+  const char* const columns[] = {"sort Event Time", "sort Event Type", "sort Camera", "sort Description"};
+  for (int column = 0; column < 4; ++column)
+    line(columns[column], Median(bareSort[column]), Median(pageSort[column]), 1.2);
+  line("export to CSV", Median(bareExport), Median(pageExport), 1.5);
+  std::printf("peak heap of the search per listed row: %.0f bytes\n", bytesPerRow);
+  if (!sameBytes) std::printf("warning: the page's export and the bare export differ in size\n");
+  return 0;
+}

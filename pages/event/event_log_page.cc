@@ -1,0 +1,293 @@
+#include "pages/event/event_log_page.h"
+
+#include <cstdio>
+
+#include "lang/translated_string.h"
+#include "lang/vx_trans.h"
+#include "pages/common/camera_selector.h"
+#include "pages/common/page_export.h"
+#include "pages/common/page_row_blocks.h"
+#include "pages/event/event_play_state.h"
+#include "protocol/vxpp_client.h"
+#include "store/event_log_query_ctrl.h"
+#include "store/log_root_folder.h"
+#include "ui/message_box.h"
+
+namespace {
+
+constexpr int kPlaybackChannelsFullText = 79;
+constexpr int kErrorCaption = 80;
+constexpr int kRemoteTransportFailure = -1;
+constexpr int kRemoteSuccess = 1;
+
+// An item value of a selector as the 32-bit signed number it stands for;
+// "All" (-1) and anything else negative mean no filter.
+std::optional<int32_t> FilterValue(const CComboBoxModel& selector) {
+  const auto value = static_cast<int32_t>(selector.GetItemData(selector.GetCurSel()));
+  return value < 0 ? std::nullopt : std::optional<int32_t>(value);
+}
+
+template <class T>
+const T* PointerTo(const std::optional<T>& value) {
+  return value ? &*value : nullptr;
+}
+
+// What one local search hands its row callback.
+struct LocalListing {
+  const EventRowRules* rules;
+  PageRows<EventListItem>* rows;
+  PageRowBlocks<EventListItem> blocks;
+};
+
+}  // namespace
+
+std::string CEventLogPage::ServerUrl(const ViewerSettings& viewer) { return "vxpp://" + viewer.serverAddress + "/"; }
+
+CEventLogPage::CEventLogPage(EventPageVariant variant)
+    : CTabPageEx(kTemplateId, kLanguageSection),
+      m_variant(variant),
+      m_typeLabel(kStaticClass, "Event Type:"),
+      m_cameraLabel(kStaticClass, "Camera:"),
+      m_searchButton("Search"),
+      m_exportButton("Export to...") {}
+
+CEventLogPage::~CEventLogPage() { m_list.SetProvider(nullptr); }
+
+std::span<const EventColumn> CEventLogPage::Columns() const {
+  return m_variant == EventPageVariant::kLocal ? LocalEventColumns() : RemoteEventColumns();
+}
+
+void CEventLogPage::OnCreate() {
+  for (CWindowModel* control : std::initializer_list<CWindowModel*>{
+           &m_typeLabel, &m_typeSelector, &m_cameraLabel, &m_cameraSelector, &m_searchButton, &m_exportButton,
+           &m_list})
+    control->SetParent(this);
+  m_pickers.AddTo(*this);
+  m_list.SetFullRowSelect(true);
+  m_list.SetImages(kRowImages);
+  m_list.SetProvider(this);
+  TranslatePage();
+  BuildTypeSelector();
+  for (const EventColumn& column : Columns())
+    m_list.InsertColumn(m_list.GetColumnCount(), LoadTranslatedString(column.titleString), column.align,
+                        column.width);
+  OnCameraListLoaded();
+
+  m_connections.push_back(m_typeSelector.OnUserSelected([this](int) { OnTypeChosen(); }));
+  m_connections.push_back(m_searchButton.OnClicked([this] { Search(); }));
+  m_connections.push_back(m_exportButton.OnClicked([this] {
+    if (const auto path = ChooseExportPath(kExportFilter)) Export(*path);
+  }));
+  m_connections.push_back(m_list.OnSortRequest([this](int column, int direction) { SortRows(column, direction); }));
+  m_connections.push_back(m_list.OnRowDoubleClicked([this](int row) { OpenRow(row); }));
+}
+
+void CEventLogPage::BuildTypeSelector() {
+  const CVxTrans trans;
+  m_typeSelector.ResetContent();
+  for (const EventTypeChoice& choice : TypeChoices())
+    m_typeSelector.SetItemData(m_typeSelector.AddString(trans.Translated(choice.text)), choice.value);
+  m_typeSelector.SetCurSel(0);
+  m_typeTexts.clear();  // edge event names may have changed
+  OnTypeChosen();
+}
+
+void CEventLogPage::OnTypeChosen() {
+  const auto value = static_cast<int32_t>(m_typeSelector.GetItemData(m_typeSelector.GetCurSel()));
+  const bool takesCamera = TypeTakesCamera(value);
+  if (!takesCamera) m_cameraSelector.SetCurSel(0);
+  m_cameraSelector.Enable(takesCamera);
+}
+
+void CEventLogPage::OnCameraListLoaded() {
+  FillCameraSelector(m_cameraSelector, Owner()->CameraNames(), Owner()->CameraIds());
+}
+
+CPageControls CEventLogPage::Controls() {
+  CPageControls controls;
+  controls.typeSelector = &m_typeSelector;
+  controls.secondSelector = &m_cameraSelector;
+  controls.dayPicker = &m_pickers.Day();
+  controls.startPicker = &m_pickers.Start();
+  controls.endPicker = &m_pickers.End();
+  controls.searchButton = &m_searchButton;
+  controls.exportButton = &m_exportButton;
+  controls.list = &m_list;
+  controls.imagesArePlayStates = true;
+  return controls;
+}
+
+void CEventLogPage::ClearList() {
+  m_rows.clear();
+  m_list.SetItemCount(0);
+}
+
+void CEventLogPage::SetLogDateTime(const CDateTime& start, const CDateTime& end) {
+  m_host.start = start;
+  m_host.end = end;
+  m_pickers.ShowRange(start, end);
+}
+
+void CEventLogPage::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
+                                            const VxBitset<128>& cameras) {
+  m_host.cameras = cameras;
+  SetLogDateTime(start, end);
+  Search();
+}
+
+const std::string& CEventLogPage::TypeText(int eventNumber) {
+  auto [it, added] = m_typeTexts.try_emplace(eventNumber);
+  if (added) {
+    static const EdgeEventNames kNoEdgeEvents;
+    const EdgeEventNames* edge = KnownEdgeEvents();
+    it->second = CVxTrans().Translated(EventText(CatalogueOf(m_variant), eventNumber, edge ? *edge : kNoEdgeEvents));
+  }
+  return it->second;
+}
+
+std::string CEventLogPage::GetItemText(int row, int column) {
+  const auto columns = Columns();
+  if (column < 0 || static_cast<size_t>(column) >= columns.size()) return {};
+  const EventListItem& item = RowAt(static_cast<size_t>(row));
+  return std::string(EventFieldText(item, columns[column].field, TypeText(item.eventNumber)));
+}
+
+int CEventLogPage::GetItemImage(int row) {
+  EventListItem& item = *m_rows[static_cast<size_t>(row)];
+  if (item.playState == EventListItem::kPlayUnknown)
+    item.playState = LocalSearchPlayState(item, m_host, Owner()->Settings().modeless != 0,
+                                          m_variant == EventPageVariant::kRemote);
+  return item.playState;
+}
+
+void CEventLogPage::SortRows(int column, int direction) {
+  const auto columns = Columns();
+  if (column < 0 || static_cast<size_t>(column) >= columns.size()) return;
+  SortEventRows(m_rows, columns[column].field, direction);
+  m_list.Invalidate();
+}
+
+bool CEventLogPage::Export(const std::string& path) { return ExportList(m_list, path); }
+
+EventRowSettings CEventLogPage::RowSettings(EventSearchSource source) const {
+  const ViewerSettings& viewer = Owner()->Settings();
+  EventRowSettings settings;
+  settings.variant = m_variant;
+  settings.source = source;
+  settings.nvrMode = viewer.nvrMode != 0;
+  settings.genericCameraNames = viewer.genericCameraNames != 0;
+  if (m_cameraSelector.GetCurSel() > 0) settings.cameraPosition = static_cast<uint32_t>(m_cameraSelector.GetCurSel() - 1);
+  settings.switches = Owner()->EventSwitches();
+  settings.user = viewer.userAccount;
+  settings.edgeEvents = KnownEdgeEvents();
+  settings.deletedCameraText = LoadTranslatedString(kDeletedCameraText);
+  return settings;
+}
+
+void CEventLogPage::Search() {
+  ClearList();
+  const std::optional<CDateRange> range = m_pickers.Range();
+  if (!range) return;  // the start lies after the end: nothing to look for
+  m_typeTexts.clear();  // the language may have changed since the last search
+  if (Owner()->Settings().remoteCameraList != 0)
+    SearchRemote(*range);
+  else
+    SearchLocal(*range);
+  m_list.SetItemCount(static_cast<int>(m_rows.size()));
+}
+
+void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
+  auto& listing = *static_cast<LocalListing*>(search);
+  listing.rules->List(record, listing.blocks, *listing.rows);
+}
+
+void CEventLogPage::SearchLocal(const CDateRange& range) {
+  const ViewerSettings& viewer = Owner()->Settings();
+  CVxEventLogQueryCtrl<EventLogBasket> query;
+  query.Initialise(LogRootFolder(viewer.serverAddress));  // lists the folder; cannot fail
+  EventLogFilter filter;
+  if (const auto number = FilterValue(m_typeSelector)) filter.event = EventNumberFilter{*number};
+  // Generic names know cameras by position only: the rows are matched by
+  // channel index instead.
+  if (viewer.genericCameraNames == 0) filter.cameraId = FilterValue(m_cameraSelector);
+  const EventRowRules rules(RowSettings(EventSearchSource::kLocal), Owner()->CameraIds());
+  LocalListing listing{&rules, &m_rows, {}};
+  query.SetRowCallback(&CEventLogPage::ListLocalRecord, &listing);
+  const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
+  int count = 0;
+  if (!query.Search(filter, bound(range.start), bound(range.end), &count))
+    Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed);
+}
+
+void CEventLogPage::SearchRemote(const CDateRange& range) {
+  const ViewerSettings& viewer = Owner()->Settings();
+  const std::optional<int32_t> eventNumber = FilterValue(m_typeSelector);
+  std::optional<uint32_t> cameraId;
+  if (const auto id = FilterValue(m_cameraSelector)) cameraId = static_cast<uint32_t>(*id);
+  std::optional<uint32_t> position;
+  if (m_cameraSelector.GetCurSel() > 0) position = static_cast<uint32_t>(m_cameraSelector.GetCurSel() - 1);
+
+  CVXPPClient client;
+  client.SetPort(static_cast<uint32_t>(viewer.serverPort));
+  std::vector<EventLogBasket> records;
+  int textFormat = 0;
+  const int result = client.EventLog(ServerUrl(viewer), viewer.userSessionNo,
+                                     PointerTo(eventNumber), PointerTo(cameraId), range.start, range.end, records,
+                                     PointerTo(position), &textFormat);
+  if (result == kRemoteTransportFailure) {
+    if (m_host.window != nullptr) m_host.window->PostMessage(platform::kMsgRemoteRequestFailed);
+    return;
+  }
+  if (result != kRemoteSuccess) {
+    Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed);
+    return;
+  }
+  EventRowSettings settings = RowSettings(EventSearchSource::kRemote);
+  settings.recordsCarryCameraIds = textFormat == 1;  // binary records carry no camera id
+  const EventRowRules rules(std::move(settings), Owner()->CameraIds());
+  m_rows.reserve(records.size());
+  PageRowBlocks<EventListItem> blocks;
+  for (const EventLogBasket& record : records) {
+    if (rules.List(record, blocks, m_rows)) m_rows.back()->playState = RemoteSearchPlayState(*m_rows.back(), m_host);
+  }
+}
+
+void CEventLogPage::OpenRow(int row) {
+  if (m_host.window == nullptr || row < 0 || static_cast<size_t>(row) >= RowCount()) return;
+  const EventListItem& item = RowAt(static_cast<size_t>(row));
+  const std::optional<OpenedRow> opened = ReadOpenedRow(item.cameraText, item.MomentText());
+  if (!opened || item.playState != EventListItem::kPlayable) return;
+  m_selectedTime = opened->time;
+  const int camera = opened->cameraNumber - 1;
+  if (Owner()->Settings().modeless == 0) {
+    m_host.window->SendMessage(platform::kMsgPlayModal, static_cast<platform::WPARAM>(camera),
+                               reinterpret_cast<platform::LPARAM>(&m_selectedTime));
+    return;
+  }
+  OpenInModelessViewer(camera);
+}
+
+void CEventLogPage::OpenInModelessViewer(int camera) {
+  const bool shown = m_host.InTimeWindow(m_selectedTime);
+  if (shown && camera >= 0 && CameraSetHolds(m_host.cameras, static_cast<uint32_t>(camera))) {
+    m_host.window->PostMessage(platform::kMsgSeekPlayback, reinterpret_cast<platform::WPARAM>(&m_selectedTime));
+    return;
+  }
+  if (m_host.window->SendMessage(platform::kMsgPlaybackChannelsFull, static_cast<platform::WPARAM>(camera)) != 0) {
+    CMessageBox::Show(LoadTranslatedString(kPlaybackChannelsFullText), LoadTranslatedString(kErrorCaption),
+                      CMessageBox::kOk | CMessageBox::kIconStop);
+    return;
+  }
+  CDateTime start = m_host.start;
+  CDateTime end = m_host.end;
+  if (!shown) {
+    start = m_selectedTime - kOpenWindowHalfSpan;
+    end = m_selectedTime + kOpenWindowHalfSpan;
+  }
+  VxBitset<128> cameras = m_host.cameras;
+  if (camera >= 0 && static_cast<size_t>(camera) < cameras.size()) cameras.set(static_cast<size_t>(camera));
+  // Every event and metadata page moves to the window, this one included.
+  Owner()->SetLogDateTimeAndSearch(start, end, cameras);
+  m_playback = PlaybackRequest{start, end, m_selectedTime, cameras};
+  m_host.window->PostMessage(platform::kMsgStartPlayback, reinterpret_cast<platform::WPARAM>(&m_playback));
+}

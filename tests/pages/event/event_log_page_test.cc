@@ -1,0 +1,207 @@
+#include "pages/event/event_log_page.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fake_host.h"
+#include "pages/common/fake_viewer_context.h"
+#include "pages/event/nvr_event_log_page.h"
+#include "pages/event/vantor_event_log_page.h"
+#include "platform/paths.h"
+#include "shell/user_account.h"
+#include "store/store_fixture.h"
+#include "temp_folder.h"
+#include "ui/message_box.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Numbers = std::vector<platform::UINT>;
+constexpr int64_t kDay = 20240131000000;  // the test installation's one day
+
+CDateTime At(int hour, int minute = 0, int second = 0) { return CDateTime::FromFields(2024, 1, 31, hour, minute, second); }
+
+// A page over a temporary installation whose one daily file holds the rows
+// a test writes; cameras 11, 12, 13; one edge event, 30001.
+template <class Page>
+class PageTest : public ::testing::Test {
+ protected:
+  PageTest() {
+    platform::SetInstallFolder(m_folder.Path());
+    m_folder.Write("SupportedEdgeEventListOfDP.ini",
+                   "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\nEventType=30001\nEdgeEventName=Edge Tripwire\n");
+    context.settings.serverAddress = m_folder.Path();
+    context.settings.modeless = 1;
+    context.cameraNames = {"Gate", "Hall", "Yard"};
+    context.cameraIds = {11, 12, 13};
+  }
+  // Builds the page (after the test set the context up) over `rows`.
+  void Create(const std::vector<store_test::EventRow>& rows) {
+    store_test::WriteDatabase(m_folder.Write("db/EventLog/EventLog_20240131.db", ""), store_test::EventLogSql(rows));
+    page.SetOwner(&context);
+    page.Create();
+    page.HostLink().window = &host;
+    Controls().dayPicker->SetTime(At(0));
+  }
+  CPageControls Controls() { return page.Controls(); }
+  std::vector<int64_t> TypeValues() {
+    std::vector<int64_t> values;
+    for (int i = 0; i < Controls().typeSelector->GetCount(); ++i) values.push_back(Controls().typeSelector->GetItemData(i));
+    return values;
+  }
+  void PickType(int64_t value) {
+    const auto values = TypeValues();
+    Controls().typeSelector->UserSelect(static_cast<int>(std::find(values.begin(), values.end(), value) - values.begin()));
+  }
+  // Searches and returns the list as drawn: one line per row, cells joined by "|".
+  Lines Search() {
+    Controls().searchButton->Click();
+    Lines lines;
+    for (const CListRowView& row : Controls().list->DrawRows(0, Controls().list->GetItemCount())) {
+      std::string line;
+      for (const std::string& cell : row.texts) line += (line.empty() ? "" : "|") + cell;
+      lines.push_back(line);
+    }
+    return lines;
+  }
+
+  TempFolder m_folder;
+  FakeViewerContext context;
+  FakeHost host;
+  Page page;
+};
+
+using VantorPageTest = PageTest<CVantorEventLogPage>;
+using NVRPageTest = PageTest<CNVREventLogPage>;
+
+TEST_F(VantorPageTest, TypesAndCameraColumn) {
+  Create({{kDay + 1, 0, 11, 0, "a"}, {kDay + 2, 0, 11, 7, "b"}, {kDay, 0, 99, 8, "gone"}, {kDay, 0, 12, 100, "disk"},
+          {kDay, 0, -2, 200, "input"}, {kDay, 0, 13, 30001, "trip"}, {kDay, 0, 13, 30002, "?"}, {kDay, 0, 13, 9, "x"}});
+  // 5-8 and the compound numbers after the first are never offered alone.
+  EXPECT_EQ(TypeValues(), (std::vector<int64_t>{-1, 0, 1, 2, 3, 4, 50, 100, 101, 102, 103, 200, 9, 112, 113, 40001,
+                                                30001}));
+  EXPECT_EQ(Search(), (Lines{"2024/01/31 00:00:01|General Motion|01|a", "2024/01/31 00:00:02|General Motion|01|b",
+                             "2024/01/31 00:00:00|General Motion|[Deleted]|gone",
+                             "2024/01/31 00:00:00|Disk Space Exhausted||disk",
+                             "2024/01/31 00:00:00|Digital Input Triggered||input",
+                             "2024/01/31 00:00:00|Edge Tripwire|03|trip",
+                             "2024/01/31 00:00:00|Edge Motion (Any Zone)|03|Edge Motion (Any Zone)"}));
+  PickType(0);
+  EXPECT_EQ(Search().size(), 3u);  // 0, 7 and 8
+  // Kinds without a camera leave the camera selector at "All", unusable.
+  Controls().secondSelector->SetCurSel(2);
+  PickType(100);
+  EXPECT_EQ(Controls().secondSelector->GetCurSel(), 0);
+  EXPECT_FALSE(Controls().secondSelector->IsEnabled());
+  PickType(30001);
+  EXPECT_TRUE(Controls().secondSelector->IsEnabled());
+}
+
+TEST_F(VantorPageTest, PickedRangeBoundsTheSearch) {
+  Create({{20240130235959, 0, 11, 1, "before"}, {kDay, 0, 11, 1, "first"}, {kDay + 235959, 0, 11, 1, "last"},
+          {20240201000000, 0, 11, 1, "after"}});
+  Controls().startPicker->SetTime(CDateTime::FromFields(2024, 1, 1));  // the day picker wins
+  EXPECT_EQ(Search().size(), 2u);
+  Controls().startPicker->UserSetTime(At(12));
+  EXPECT_EQ(Search().size(), 2u);  // no end: "last" and "after"
+  Controls().endPicker->UserSetTime(At(11));
+  EXPECT_TRUE(Search().empty());  // start after end: no search, no message
+  EXPECT_TRUE(context.dialog.received.empty());
+  m_folder.Write("db/EventLog/EventLog_20240131.db", "not a database, but long enough to be read as one...");
+  Controls().dayPicker->UserSetCheck(true);
+  EXPECT_TRUE(Search().empty());
+  EXPECT_EQ(context.dialog.received, Numbers{platform::kMsgSearchFailed});
+}
+
+TEST_F(VantorPageTest, SwitchesRightsAndGenericCameras) {
+  context.eventSwitches.generalMotion = 0;
+  CUserAccount user("operator", {{12, 1}, {13, 0}});
+  context.settings.userAccount = &user;
+  Create({{kDay, 0, 11, 0, "motion"}, {kDay, 2, 12, 1, "object 12"}, {kDay, 1, 13, 1, "object 13"}});
+  EXPECT_EQ(TypeValues()[1], 1);  // no "General Motion" to offer
+  EXPECT_EQ(Search(), Lines{"2024/01/31 00:00:00|Foreign Object|02|object 12"});
+  // Generic names: cameras by channel, without camera ids, switches or rights.
+  context.settings.genericCameraNames = 1;
+  Controls().secondSelector->SetCurSel(2);  // "[02] Hall" (id 12): position 1
+  EXPECT_EQ(Search(), Lines{"2024/01/31 00:00:00|Foreign Object|2|object 13"});
+}
+
+TEST_F(VantorPageTest, SortAndExport) {
+  Create({{kDay + 2, 0, 12, 50, "b"}, {kDay + 1, 0, 11, 1, "c"}, {kDay + 3, 0, 11, 50, "a"}});
+  Search();
+  CLogListCtrl& list = *Controls().list;
+  list.ClickHeader(1);  // smaller first; equal numbers keep their order
+  list.ClickHeader(1);
+  EXPECT_EQ(list.GetItemText(0, 3) + list.GetItemText(1, 3) + list.GetItemText(2, 3), "bac");
+  list.ClickHeader(3);
+  ASSERT_TRUE(page.Export(m_folder.File("list.csv")));
+  EXPECT_EQ(ReadWholeFile(m_folder.File("list.csv")),
+            "Event Time,Event Type,Camera,Description,\r\n2024/01/31 00:00:03,Signal Lost,01,a,\r\n"
+            "2024/01/31 00:00:02,Signal Lost,02,b,\r\n2024/01/31 00:00:01,Foreign Object,01,c,\r\n");
+}
+
+TEST_F(VantorPageTest, PlayStatesAndTheOpenAction) {
+  Create({{kDay + 83000, 0, 12, 1, "in"}, {kDay + 100000, 0, 12, 1, "ten"}, {kDay + 83000, 0, 13, 1, "other"}});
+  page.SetLogDateTime(At(8), At(10));
+  page.HostLink().cameras.set(1);
+  Controls().dayPicker->UserSetCheck(true);
+  Controls().searchButton->Click();
+  EXPECT_TRUE(host.Messages().empty());  // nothing is asked before a row is drawn
+  CLogListCtrl& list = *Controls().list;
+  EXPECT_EQ(list.GetItemImage(1), EventListItem::kPlayable);
+  EXPECT_EQ(list.GetItemImage(1), EventListItem::kPlayable);  // asked once
+  EXPECT_EQ(list.GetItemImage(2), EventListItem::kNotPlayable);  // not among the host's cameras
+  EXPECT_EQ(host.Numbers(), Numbers(2, platform::kMsgCanPlay));
+  host.messages.clear();
+  list.DoubleClickRow(1);  // shown by the host: it seeks there
+  EXPECT_EQ(host.Numbers(), Numbers{platform::kMsgSeekPlayback});
+  EXPECT_EQ(*reinterpret_cast<const CDateTime*>(host.messages[0].wParam), At(10));
+
+  // The host moved on: the viewer asks for a channel, then moves every page
+  // to ten seconds around the event and asks the host to play them.
+  page.SetLogDateTime(At(8), At(9));
+  host.messages.clear();
+  host.channelsFull = true;
+  std::vector<CMessageBoxRequest> boxes;
+  CMessageBoxHandlerScope scope([&](const CMessageBoxRequest& box) {
+    boxes.push_back(box);
+    return CMessageBox::kIdOk;
+  });
+  page.OpenRow(1);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text + "|" + boxes[0].caption, "Exceed the playback maximun channels.|Error");
+  EXPECT_EQ(boxes[0].style, CMessageBox::kIconStop);
+  host.channelsFull = false;
+  page.OpenRow(1);
+  ASSERT_EQ(context.searches.size(), 1u);
+  EXPECT_EQ(context.searches[0].start, At(9, 59, 55));
+  EXPECT_EQ(context.searches[0].end, At(10, 0, 5));
+  EXPECT_EQ(host.Numbers(), (Numbers{platform::kMsgPlaybackChannelsFull, platform::kMsgPlaybackChannelsFull,
+                                     platform::kMsgStartPlayback}));
+  const auto& request = *reinterpret_cast<const PlaybackRequest*>(host.messages.back().wParam);
+  EXPECT_EQ(request.selectedTime, At(10));
+  EXPECT_TRUE(request.end == At(10, 0, 5) && request.cameras.test(1));
+
+  context.settings.modeless = 0;  // the modal viewer plays whatever the host can, at once
+  Controls().dayPicker->UserSetCheck(true);
+  Controls().searchButton->Click();
+  host.messages.clear();
+  EXPECT_EQ(list.GetItemImage(2), EventListItem::kPlayable);
+  list.DoubleClickRow(2);
+  EXPECT_EQ(host.Numbers(), (Numbers{platform::kMsgCanPlay, platform::kMsgPlayModal}));
+  EXPECT_EQ(host.messages[1].wParam, 2u);
+}
+
+TEST_F(NVRPageTest, RemoteVariantCells) {
+  Create({{kDay + 123456, 0, 11, 50, "lost"}, {kDay, 0, 12, 400, "motion"}, {kDay, 0, 12, 30001, "edge"}});
+  EXPECT_EQ(Search(), Lines{"2024/01/31|12:34:56|Connection Lost|01|lost"});
+  EXPECT_TRUE(host.Messages().empty());  // rows outside the host's window are not asked about
+  context.settings.nvrMode = 1;
+  EXPECT_EQ(Search().size(), 2u);
+  EXPECT_EQ(TypeValues(), (std::vector<int64_t>{-1, 400, 50, 200, 600}));
+  ASSERT_TRUE(page.Export(m_folder.File("list.txt")));
+  EXPECT_EQ(ReadWholeFile(m_folder.File("list.txt")).substr(0, 42), "Date, Time, Log Type, Channel, Description");
+}
+
+}  // namespace

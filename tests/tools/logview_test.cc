@@ -1,0 +1,255 @@
+// The logview executable: its usage errors, the failures it reports and the
+// outputs of a search, run as a user runs it on a small demo installation.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+#include "tools/logview-demo/demo_installation.h"
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
+
+class LogviewTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    s_folder = new TempFolder;
+    DemoOptions options;
+    options.days = 2;
+    options.endDate = kLastDay;
+    options.folder = s_folder->File("demo");
+    std::string error;
+    ASSERT_TRUE(WriteDemoInstallation(options, [](const std::string&) {}, &error)) << error;
+  }
+  static void TearDownTestSuite() { delete s_folder; }
+
+  static std::string Install() { return s_folder->File("demo"); }
+
+  // Runs logview with `args` (after --install of the demo installation when
+  // `install` is set); a run that hangs is ended after a minute.
+  Outcome Run(std::vector<std::string> args, bool install = true) {
+    if (install) args.insert(args.begin(), {"--install", Install()});
+    const std::string outPath = m_scratch.File("out"), errPath = m_scratch.File("err");
+    const pid_t pid = fork();
+    if (pid == 0) {
+      dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+      dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+      unsetenv("LOGVIEW_INSTALL");
+      unsetenv("LOGVIEW_REGISTRY");
+      std::vector<char*> argv{const_cast<char*>("logview")};
+      for (std::string& arg : args) argv.push_back(arg.data());
+      argv.push_back(nullptr);
+      alarm(60);
+      execv(LOGVIEW_PATH, argv.data());
+      _exit(127);
+    }
+    Outcome outcome;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    outcome.out = ReadWholeFile(outPath);
+    outcome.err = ReadWholeFile(errPath);
+    return outcome;
+  }
+
+  static TempFolder* s_folder;
+  TempFolder m_scratch;
+};
+
+TempFolder* LogviewTest::s_folder = nullptr;
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+size_t Lines(const std::string& text) {
+  size_t lines = 0;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+  return lines;
+}
+
+TEST_F(LogviewTest, UsageErrors) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{}, "logview: no page named; PAGE is one of events, system,"},
+      {{"calendar"}, "logview: unknown page \"calendar\""},
+      {{"events", "--colour"}, "logview: unknown option --colour"},
+      {{"events", "--day"}, "logview: --day needs a value"},
+      {{"events", "--day", "2024-02-30"}, "--day takes 'YYYY-MM-DD[ HH:MM:SS]', not '2024-02-30'"},
+      {{"events", "--from", "2024-03-05"}, "--from takes 'YYYY-MM-DD HH:MM:SS'"},
+      {{"events", "--event-switches", "1,0,1"}, "--event-switches takes 17 numbers"},
+      {{"events", "--login", "admin:admin"}, "--login needs --server"},
+      {{"events", "--server", "host:99999"}, "--server takes HOST[:PORT]"},
+      {{"events", "system"}, "a second page \"system\""},
+      {{"counting"}, "the counting page is not part of this viewer yet"},
+      {{"events", "--pos-settings", "/nonexistent/pos.ini"}, "--pos-settings: cannot read /nonexistent/pos.ini"},
+      {{"events", "--mode", "basic"}, "--mode: the events page has no mode"},
+      {{"events", "--type", "Sunshine"}, "--type: no entry \"Sunshine\"; the entries are \"All\", \"General Motion\""},
+      {{"events", "--camera", "#99"}, "--camera: no entry \"#99\"; the entries are \"All\", \"[01] "},
+      {{"events", "--sort", "4"}, "--sort: there is no column 4; the columns are 0 \"Event Time\", 1 \"Event Type\", "
+                                  "2 \"Camera\", 3 \"Description\""},
+      // A type that takes every camera leaves the camera selector disabled.
+      {{"events", "--type", "Disk Space Exhausted", "--camera", "#1"}, "--camera: the selector cannot be changed"},
+  };
+  for (const auto& [args, message] : cases) {
+    const Outcome outcome = Run(args);
+    EXPECT_EQ(outcome.status, 64) << args.size() << " " << outcome.err;
+    EXPECT_TRUE(Has(outcome.err, message)) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+  }
+  const Outcome help = Run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(Has(help.out, "usage: logview [VIEWER OPTIONS] PAGE [PAGE OPTIONS]"));
+}
+
+TEST_F(LogviewTest, ListsSelectorsAsStored) {
+  Outcome types = Run({"events", "--list-types"});
+  EXPECT_EQ(types.status, 0);
+  EXPECT_EQ(types.out.substr(0, 24), "-1\tAll\n0\tGeneral Motion\n");
+  const Outcome cameras = Run({"events", "--list-cameras", "--generic-cameras", "2"});
+  EXPECT_EQ(cameras.out, "-1\tAll\n0\t[01] Camera 1\n1\t[02] Camera 2\n");
+  types = Run({"system", "--list-types"});
+  EXPECT_EQ(types.out.substr(0, 23), "0\tAll\n1\tVantor Startup\n");
+  EXPECT_FALSE(Has(types.out, "\tExecute Backup\n"));
+}
+
+TEST_F(LogviewTest, SearchOutputs) {
+  const std::vector<std::string> day = {"events", "--day", "2024-03-05"};
+  const Outcome text = Run(day);
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.substr(0, 45), "Event Time, Event Type, Camera, Description\r\n");
+  EXPECT_TRUE(Has(text.out, "\r\n2024/03/05 "));
+  EXPECT_FALSE(Has(text.out, "2024/03/04 "));
+  // Every row is drawn, so the host is asked about each local row.
+  EXPECT_TRUE(Has(text.err, "host: 32792 ")) << text.err;
+
+  // The same rows as JSON, playable inside the host's window and cameras.
+  std::vector<std::string> json = day;
+  json.insert(json.end(), {"--json", "--playable", "all", "--cameras", "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15",
+                           "--window", "2024-03-05 00:00:00", "2024-03-05 23:59:59"});
+  const Outcome rows = Run(json);
+  EXPECT_EQ(rows.status, 0) << rows.err;
+  EXPECT_EQ(rows.out.substr(0, 17), "[\n{\"Event Time\": ");
+  EXPECT_TRUE(Has(rows.out, "\"state\": 0}"));
+  EXPECT_FALSE(Has(rows.out, "\"state\": -1"));
+
+  // The export writes the file and nothing to standard output; a second
+  // CSV export appends under the one title row.
+  std::vector<std::string> exported = day;
+  exported.insert(exported.end(), {"--export", m_scratch.File("day.csv")});
+  EXPECT_EQ(Run(exported).status, 0);
+  const Outcome again = Run(exported);
+  EXPECT_EQ(again.out, "");
+  const std::string csv = ReadWholeFile(m_scratch.File("day.csv"));
+  EXPECT_EQ(csv.find("Event Time,Event Type,Camera,Description,\r\n"), 0u);
+  EXPECT_EQ(csv.find("Event Time,", 1), std::string::npos);
+  EXPECT_EQ(Lines(csv), 1 + 2 * (Lines(text.out) - 1)) << "each export adds its rows";
+
+  // Sorting by the type column twice puts the largest event number first.
+  std::vector<std::string> sorted = day;
+  sorted.insert(sorted.end(), {"--sort", "1,1"});
+  const Outcome reversed = Run(sorted);
+  EXPECT_EQ(reversed.status, 0);
+  EXPECT_NE(reversed.out, text.out);
+  EXPECT_EQ(reversed.out.size(), text.out.size());
+}
+
+TEST_F(LogviewTest, FailuresEndWithStatusTwo) {
+  // Nothing listens on port 1: the remote search cannot reach the server.
+  const Outcome remote = Run({"--server", "127.0.0.1:1", "events", "--day", "2024-03-05"});
+  EXPECT_EQ(remote.status, 2);
+  EXPECT_TRUE(Has(remote.err, "host: 32789 0 0")) << remote.err;
+
+  const Outcome login = Run({"--server", "127.0.0.1:1", "--login", "admin:admin", "events"});
+  EXPECT_EQ(login.status, 2);
+  EXPECT_TRUE(Has(login.err, "login: 600")) << login.err;
+
+  // A daily file that is no database fails the local search; the dialog
+  // tells the user.
+  const std::string broken = m_scratch.File("broken");
+  m_scratch.Write("broken/db/EventLog/EventLog_20240305.db", "not a database at all");
+  const Outcome local = Run({"--root", broken, "events", "--day", "2024-03-05"});
+  EXPECT_EQ(local.status, 2);
+  EXPECT_TRUE(Has(local.err, "message: Error: Log viewer database is now occupied")) << local.err;
+}
+
+// vxpp-server serving the demo installation on a free port of 127.0.0.1,
+// stopped when the object goes.
+class ServerProcess {
+ public:
+  explicit ServerProcess(const std::string& install) {
+    int errors[2];
+    if (pipe(errors) != 0) return;
+    m_pid = fork();
+    if (m_pid == 0) {
+      dup2(errors[1], 2);
+      alarm(120);
+      execl(VXPP_SERVER_PATH, "vxpp-server", "--install", install.c_str(), "--port", "0", nullptr);
+      _exit(127);
+    }
+    close(errors[1]);
+    m_log = fdopen(errors[0], "r");
+    char line[512] = {};
+    while (m_port == 0 && fgets(line, sizeof line, m_log) != nullptr) {
+      if (const char* at = strstr(line, "127.0.0.1:")) std::sscanf(at, "127.0.0.1:%u", &m_port);
+    }
+  }
+  ~ServerProcess() {
+    if (m_pid > 0) {
+      kill(m_pid, SIGTERM);
+      waitpid(m_pid, nullptr, 0);
+    }
+    if (m_log != nullptr) fclose(m_log);
+  }
+  std::string Address() const { return "127.0.0.1:" + std::to_string(m_port); }
+  unsigned Port() const { return m_port; }
+
+ private:
+  pid_t m_pid = -1;
+  FILE* m_log = nullptr;
+  unsigned m_port = 0;
+};
+
+TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
+  ServerProcess server(Install());
+  ASSERT_NE(server.Port(), 0u);
+  const std::vector<std::vector<std::string>> filters = {
+      {"--day", "2024-03-05"},
+      {"--day", "2024-03-04", "--type", "General Motion"},
+      {"--from", "2024-03-04 12:00:00", "--to", "2024-03-05 06:00:00", "--camera", "[02] Lobby"},
+      {"--day", "2024-03-05", "--type", "Signal Lost", "--sort", "2"},
+      {"--from", "2024-03-05 08:00:00", "--sort", "3,3"},
+      {"--day", "2024-03-05", "--type", "Digital Input Triggered"},
+      {"--day", "2024-03-05", "--type", "Edge Tripwire"},
+  };
+  for (const std::vector<std::string>& filter : filters) {
+    std::vector<std::string> local = {"events"}, remote = {"--server", server.Address(), "--login", "admin:admin",
+                                                            "events"};
+    local.insert(local.end(), filter.begin(), filter.end());
+    remote.insert(remote.end(), filter.begin(), filter.end());
+    const Outcome here = Run(local), there = Run(remote);
+    EXPECT_EQ(here.status, 0) << here.err;
+    EXPECT_EQ(there.status, 0) << there.err;
+    std::string named;
+    for (const std::string& word : filter) named += word + " ";
+    EXPECT_GT(Lines(here.out), 1u) << named;
+    EXPECT_EQ(there.out, here.out) << named;
+  }
+  // The camera list comes from the server.
+  EXPECT_EQ(Run({"--server", server.Address(), "--login", "admin:admin", "events", "--list-cameras"}).out,
+            Run({"events", "--list-cameras"}).out);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "tools/logview/logview_host.h"
+
+#include "lang/translated_string.h"
+#include "platform/message_queue.h"
+#include "shell/date_time.h"
+#include "shell/playback_request.h"
+
+namespace {
+
+// String numbers of the boxes that report a failed search.
+constexpr int kSearchFailedText = 97;
+constexpr int kOpenDatabaseFailedText = 1;
+
+std::string Moment(platform::WPARAM pointer) {
+  const auto* time = reinterpret_cast<const CDateTime*>(pointer);
+  return time != nullptr ? time->FormatListCell() : "null";
+}
+
+std::string Request(platform::WPARAM pointer) {
+  const auto* request = reinterpret_cast<const PlaybackRequest*>(pointer);
+  if (request == nullptr) return "null";
+  std::string cameras;
+  for (size_t i = 0; i < request->cameras.size(); ++i) {
+    if (!request->cameras.test(i)) continue;
+    cameras += (cameras.empty() ? "" : ",") + std::to_string(i);
+  }
+  return "[" + request->start.FormatListCell() + " - " + request->end.FormatListCell() + " at " +
+         request->selectedTime.FormatListCell() + " cameras " + cameras + "]";
+}
+
+}  // namespace
+
+std::string DescribeHostMessage(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam) {
+  const auto lPointer = static_cast<platform::WPARAM>(lParam);
+  std::string wText = std::to_string(wParam);
+  std::string lText = std::to_string(lParam);
+  switch (message) {
+    case platform::kMsgSeekPlayback:
+      wText = Moment(wParam);
+      break;
+    case platform::kMsgStartPlayback:
+      wText = Request(wParam);
+      break;
+    case platform::kMsgCanPlay:
+    case platform::kMsgPlayModal:
+      lText = Moment(lPointer);
+      break;
+    default:
+      break;
+  }
+  return std::to_string(message) + " " + wText + " " + lText;
+}
+
+LogviewHost::LogviewHost(bool playable, FILE* log) : m_playable(playable), m_log(log) {
+  m_previousHandler =
+      CMessageBox::SetHandler([this](const CMessageBoxRequest& request) { return OnMessageBox(request); });
+}
+
+LogviewHost::~LogviewHost() { CMessageBox::SetHandler(std::move(m_previousHandler)); }
+
+void LogviewHost::DeliverPosted() { platform::MessageQueue::Default()->DeliverUntilEmpty(); }
+
+platform::LRESULT LogviewHost::WindowProc(platform::UINT message, platform::WPARAM wParam,
+                                          platform::LPARAM lParam) {
+  std::fprintf(m_log, "host: %s\n", DescribeHostMessage(message, wParam, lParam).c_str());
+  switch (message) {
+    case platform::kMsgCanPlay:
+      return m_playable ? 1 : 0;
+    case platform::kMsgRemoteRequestFailed:
+      m_searchFailed = true;
+      return 0;
+    default:
+      return 0;  // 32791 included: a playback channel is always free
+  }
+}
+
+int LogviewHost::OnMessageBox(const CMessageBoxRequest& request) {
+  std::fprintf(m_log, "message: %s: %s\n", request.caption.c_str(), request.text.c_str());
+  if (request.text == LoadTranslatedString(kSearchFailedText) ||
+      request.text == LoadTranslatedString(kOpenDatabaseFailedText))
+    m_searchFailed = true;
+  return CMessageBox::DefaultAnswer(request.style);
+}

@@ -1,0 +1,208 @@
+// The command-line viewer once the viewer library is loaded: sets the viewer
+// up through the exported functions as a host does, then drives the one page
+// the command line names.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "config/export_file_dialog.h"
+#include "config/initial_file.h"
+#include "logview/logview.h"
+#include "protocol/login_info.h"
+#include "protocol/result_codes.h"
+#include "protocol/vxpp_client.h"
+#include "shell/log_viewer_app.h"
+#include "tools/logview/logview_host.h"
+#include "tools/logview/logview_options.h"
+#include "tools/logview/page_driver.h"
+
+namespace {
+
+// Pages of the viewer's tabs that this build of the viewer has.
+bool PageIsBuilt(const std::string& page) { return page == "events" || page == "system"; }
+
+CDateTime ToDateTime(const LogviewDateTime& t) {
+  return CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+// A login on the server for the run: made first, ended last.
+class ServerLogin {
+ public:
+  ServerLogin(const std::string& host, int port) : m_url("vxpp://" + host + "/") {
+    m_client.SetPort(static_cast<uint32_t>(port));
+  }
+  ~ServerLogin() {
+    if (m_loggedIn) m_client.UserLogout(m_url, m_session);
+  }
+  int LogIn(const std::string& user, const std::string& password) {
+    LoginInfo info;
+    UserPrivileges privileges;
+    const int result = m_client.UserLogin(m_url, user, password, "", false, false, m_session, info, privileges);
+    m_loggedIn = result == vxpp::kLoginSuccess;
+    return result;
+  }
+  uint32_t Session() const { return m_session; }
+
+ private:
+  CVXPPClient m_client;
+  const std::string m_url;
+  uint32_t m_session = 0;
+  bool m_loggedIn = false;
+};
+
+int32_t IniNumber(const CInitialFile& ini, const std::string& section, const char* key, int32_t fallback) {
+  const std::string text = ini.GetValue(section, key);
+  return text.empty() ? fallback : static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 0));
+}
+
+void IniText(const CInitialFile& ini, const std::string& section, const char* key, std::string* field) {
+  const std::string text = ini.GetValue(section, key);
+  if (!text.empty()) *field = text;
+}
+
+// One source per section of the file, in file order; a missing key keeps
+// the field's default.
+bool ReadPosSettings(const std::string& path, std::vector<EPOS_Setting>* settings) {
+  CInitialFile ini;
+  if (!ini.Load(path)) return false;
+  std::vector<std::string> sections;
+  for (const CInitialFile::Entry& entry : ini.Entries()) {
+    if (entry.section.empty() || entry.comment) continue;
+    if (std::find(sections.begin(), sections.end(), entry.section) == sections.end())
+      sections.push_back(entry.section);
+  }
+  for (const std::string& s : sections) {
+    EPOS_Setting p;
+    p.PosId = static_cast<uint32_t>(IniNumber(ini, s, "PosId", static_cast<int32_t>(p.PosId)));
+    IniText(ini, s, "Status", &p.Status);
+    IniText(ini, s, "Name", &p.Name);
+    IniText(ini, s, "IP", &p.IP);
+    p.Port = IniNumber(ini, s, "Port", p.Port);
+    p.bActive = IniNumber(ini, s, "bActive", p.bActive);
+    p.bShowOSD = IniNumber(ini, s, "bShowOSD", p.bShowOSD);
+    p.bDisplayTimeout = IniNumber(ini, s, "bDisplayTimeout", p.bDisplayTimeout);
+    p.DisplayTimeout = IniNumber(ini, s, "DisplayTimeout", p.DisplayTimeout);
+    p.bRecord = IniNumber(ini, s, "bRecord", p.bRecord);
+    p.ScrollDelayTime = IniNumber(ini, s, "ScrollDelayTime", p.ScrollDelayTime);
+    IniText(ini, s, "TagFilterName", &p.TagFilterName);
+    IniText(ini, s, "SerialBoxType", &p.SerialBoxType);
+    IniText(ini, s, "Baudrate", &p.Baudrate);
+    IniText(ini, s, "DataBits", &p.DataBits);
+    IniText(ini, s, "Parity", &p.Parity);
+    IniText(ini, s, "StopBits", &p.StopBits);
+    IniText(ini, s, "DataSourceType", &p.DataSourceType);
+    IniText(ini, s, "FlowControl", &p.FlowControl);
+    IniText(ini, s, "FIFOStatus", &p.FIFOStatus);
+    p.MetaSourceID = IniNumber(ini, s, "MetaSourceID", p.MetaSourceID);
+    p.MetaChannelID = IniNumber(ini, s, "MetaChannelID", p.MetaChannelID);
+    IniText(ini, s, "SourceName", &p.SourceName);
+    IniText(ini, s, "MetaSourceType", &p.MetaSourceType);
+    settings->push_back(std::move(p));
+  }
+  return true;
+}
+
+template <class Status>
+Status SwitchesFrom(const std::vector<int32_t>& values) {
+  Status status;
+  static_assert(sizeof(Status) % sizeof(int32_t) == 0);
+  std::copy(values.begin(), values.end(), reinterpret_cast<int32_t*>(&status));
+  return status;
+}
+
+class Run {
+ public:
+  explicit Run(const LogviewOptions& options) : m_o(options), m_host(options.playable, stderr) {}
+
+  int Main() {
+    if (!PageIsBuilt(m_o.page))
+      return Usage("the " + m_o.page + " page is not part of this viewer yet; it has the events and system pages");
+    std::vector<EPOS_Setting> posSettings;
+    if (m_o.posSettings && !ReadPosSettings(*m_o.posSettings, &posSettings))
+      return Usage("--pos-settings: cannot read " + *m_o.posSettings);
+    if (m_o.exportPath) {
+      const std::string path = *m_o.exportPath;
+      CExportFileDialog::SetChooser([path](const CExportFileDialog&) { return std::optional<std::string>(path); });
+    }
+    ApplyViewerFunctions();
+
+    uint32_t session = static_cast<uint32_t>(m_o.session);
+    std::optional<ServerLogin> login;
+    if (m_o.login) {
+      login.emplace(*m_o.serverHost, m_o.serverPort);
+      const int result = login->LogIn(m_o.login->first, m_o.login->second);
+      if (result != vxpp::kLoginSuccess) {
+        std::fprintf(stderr, "login: %d\n", result);
+        return kExitSearchFailed;
+      }
+      session = login->Session();
+    }
+
+    std::unique_ptr<CUserAccount> account;
+    if (m_o.user || !m_o.rights.empty()) {
+      account = std::make_unique<CUserAccount>(m_o.user.value_or(""));
+      for (const auto& [id, word] : m_o.rights) account->SetCameraRights(id, word);
+    }
+
+    const bool events = m_o.page == "events";
+    const bool system = m_o.page == "system";
+    int status = kExitUsage;
+    bool driven = false;
+    const auto drive = [&](CLogViewerDlg& dialog) {
+      driven = true;
+      CTabPageEx* page = dialog.TabCtrl().GetCurrentPage();
+      if (page == nullptr) {
+        status = Usage("the viewer shows no " + m_o.page + " page with these options");
+        return;
+      }
+      status = PageDriver(m_o, m_host, stdout, stderr).Run(*page);
+    };
+    if (m_o.modal) CLogViewerDlg::SetModalLoop([&](CLogViewerDlg& dialog) { drive(dialog); });
+    ShowLogViewerDlg(&m_host, events, system, 0, 0, 0, 0, 0, 0, m_o.serverHost ? 1 : 0, m_o.serverPort,
+                     m_o.serverHost.value_or(m_o.root), session, std::move(posSettings), account.get(),
+                     m_o.genericCameras.value_or(0), m_o.modal ? 0 : 1, 1, m_o.genericCameras ? 1 : 0,
+                     m_o.nvr ? 1 : 0);
+    if (!m_o.modal) {
+      if (m_o.cameras) {
+        VxBitset<128> cameras;
+        for (const int index : *m_o.cameras) cameras.set(static_cast<size_t>(index));
+        SetCameras(cameras);
+      }
+      if (m_o.window) SetLogDateTime(ToDateTime(m_o.window->first), ToDateTime(m_o.window->second));
+      drive(AfxGetLogViewerApp()->Dialog());
+    }
+    CLogViewerDlg::SetModalLoop(nullptr);
+    m_host.DeliverPosted();
+    if (!driven) return Usage("the viewer did not show the " + m_o.page + " page");
+    return status;
+  }
+
+ private:
+  int Usage(const std::string& why) {
+    std::fprintf(stderr, "logview: %s\n", why.c_str());
+    return kExitUsage;
+  }
+
+  // The exported functions that come before the page is built.
+  void ApplyViewerFunctions() {
+    if (m_o.lang || m_o.langFolder) {
+      const unsigned long number = m_o.lang.value_or(AfxGetLogViewerApp()->languageNumber);
+      ResetLogViewerLanguage(number, m_o.langFolder ? m_o.langFolder->c_str() : nullptr);
+    }
+    if (m_o.remoteMode) SetRemoteMode(true);
+    if (m_o.eventSwitches) EnableEventLog(SwitchesFrom<EventLogStatus>(*m_o.eventSwitches));
+    if (m_o.systemSwitches) EnableSystemLog(SwitchesFrom<SystemLogStatus>(*m_o.systemSwitches));
+  }
+
+  const LogviewOptions& m_o;
+  LogviewHost m_host;
+};
+
+}  // namespace
+
+// The entry the launcher looks up once the library is loaded.
+extern "C" __attribute__((visibility("default"))) int LogviewRun(const LogviewOptions* options) {
+  return Run(*options).Main();
+}

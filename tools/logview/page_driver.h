@@ -1,0 +1,38 @@
+// PageDriver: works one page of the viewer as a person would, through the
+// controls the page names (CPageControls): picks selector entries, sets the
+// pickers, presses Search, clicks column headers, draws every row, and
+// prints the page's selector entries or list -- or runs its own export.
+//
+// Used on the main thread while the page and the host live.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "pages/common/tab_page_ex.h"
+#include "tools/logview/logview_host.h"
+#include "tools/logview/logview_options.h"
+
+class PageDriver {
+ public:
+  PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err);
+
+  // Runs the page options in their fixed order and prints the result.
+  // Returns the exit status.
+  int Run(CTabPageEx& page);
+
+ private:
+  int Usage(const std::string& why);
+  // Checks that every option names something the page has, before any
+  // control is touched.  Empty when all do.
+  std::string CheckOptions(const CPageControls& controls) const;
+  int Select(CComboBoxModel& selector, const std::string& item, const char* option);
+  void SetPickers(const CPageControls& controls);
+  int PrintEntries(const CComboBoxModel& selector);
+  void PrintJson(CLogListCtrl& list, bool withStates);
+
+  const LogviewOptions& m_options;
+  LogviewHost& m_host;
+  FILE* const m_out;
+  FILE* const m_err;
+};
