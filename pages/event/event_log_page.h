@@ -93,9 +93,6 @@ class CEventLogPage : public CTabPageEx, public IListItemProvider, public IHostL
   // The edge events the variant can name; null when it knows none.
   virtual const EdgeEventNames* KnownEdgeEvents() const = 0;
 
-  // "vxpp://<server address>/": where the page's requests go.
-  static std::string ServerUrl(const ViewerSettings& viewer);
-
  private:
   std::span<const EventColumn> Columns() const;
   void BuildTypeSelector();
