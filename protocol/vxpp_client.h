@@ -161,11 +161,9 @@ class CVXPPClient : public VXPPClientComm {
   const std::string& Url() const { return m_url; }
   uint32_t Port() const { return m_port; }
   uint32_t ConnectTimeout() const { return m_connectTimeout; }
-  const std::string& ClientGUID() const { return m_clientGuid; }
   const std::string& ServerDescription() const { return m_serverDescription; }
   int ServerKind() const { return m_serverKind; }
   uint32_t ServerCodePageCap() const { return m_serverCodePageCap; }
-  uint32_t ClientCodePage() const { return m_clientCodePage; }
   const CDateTime& ReferenceTime() const { return m_referenceTime; }
   bool AbortSignalled() const { return m_abortSignalled.load(); }
   TimeSequences& SelectedTimeSequences() { return m_timeSequences; }

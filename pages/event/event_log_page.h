@@ -50,8 +50,6 @@ class CEventLogPage : public CTabPageEx, public IListItemProvider, public IHostL
 
   ~CEventLogPage() override;
 
-  EventPageVariant Variant() const { return m_variant; }
-
   // Searches with the selectors and pickers as they are: the list is
   // emptied, then filled with the events found.  A start after the end
   // leaves it empty; a failed search keeps the rows read so far and tells
