@@ -1,11 +1,13 @@
 #include "bench/common/bench_arguments.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace bench {
 
-BenchArguments ParseBenchArguments(int argc, char** argv, const std::string& defaultFolder) {
+std::optional<BenchArguments> PrepareBench(int argc, char** argv, const std::string& defaultFolder,
+                                           const InstallationShape& shape, const std::string& demoTool) {
   BenchArguments arguments;
   arguments.folder = defaultFolder;
   for (int i = 1; i < argc; ++i) {
@@ -14,6 +16,11 @@ BenchArguments ParseBenchArguments(int argc, char** argv, const std::string& def
       arguments.rounds = std::max(1, std::atoi(argv[++i]));
     else
       arguments.folder = arg;
+  }
+  if (!EnsureInstallation(arguments.folder, shape, demoTool)) {
+    std::fprintf(stderr, "could not write the installation into %s with %s\n", arguments.folder.c_str(),
+                 demoTool.c_str());
+    return std::nullopt;
   }
   return arguments;
 }

@@ -1,8 +1,11 @@
-// The command line of the benchmarks that measure a cached installation:
-// [--rounds N] [installation folder].
+// The command line of the benchmarks that measure a cached installation,
+// [--rounds N] [installation folder], and the installation made ready.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "bench/common/cached_installation.h"
 
 namespace bench {
 
@@ -11,7 +14,11 @@ struct BenchArguments {
   std::string folder;  // the installation
 };
 
-// `defaultFolder` serves when no folder is given.
-BenchArguments ParseBenchArguments(int argc, char** argv, const std::string& defaultFolder);
+// Reads the command line (`defaultFolder` serves when it names no folder)
+// and makes sure the folder holds an installation of `shape` (see
+// EnsureInstallation).  Nothing, after a message on standard error, when the
+// demo tool failed.
+std::optional<BenchArguments> PrepareBench(int argc, char** argv, const std::string& defaultFolder,
+                                           const InstallationShape& shape, const std::string& demoTool);
 
 }  // namespace bench

@@ -24,7 +24,6 @@
 
 #include "bench/common/bench_arguments.h"
 #include "bench/common/bench_clock.h"
-#include "bench/common/cached_installation.h"
 #include "bench/common/heap_meter.h"
 #include "lang/vx_trans.h"
 #include "pages/event/vantor_event_log_page.h"
@@ -177,13 +176,10 @@ double PageExport(CVantorEventLogPage& page, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bench::BenchArguments arguments = bench::ParseBenchArguments(argc, argv, LOGVIEW_BENCH_CACHE);
-  const int rounds = arguments.rounds;
-  const std::string& folder = arguments.folder;
-  if (!bench::EnsureInstallation(folder, kShape, LOGVIEW_DEMO_TOOL)) {
-    std::fprintf(stderr, "could not write the installation into %s\n", folder.c_str());
-    return 1;
-  }
+  const auto arguments = bench::PrepareBench(argc, argv, LOGVIEW_BENCH_CACHE, kShape, LOGVIEW_DEMO_TOOL);
+  if (!arguments) return 1;
+  const int rounds = arguments->rounds;
+  const std::string& folder = arguments->folder;
   platform::SetInstallFolder(folder);
   const std::string root = LogRootFolder(folder);
   const std::string csv = folder + "/.bench-export.csv";

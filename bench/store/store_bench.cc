@@ -17,7 +17,6 @@
 
 #include "bench/common/bench_arguments.h"
 #include "bench/common/bench_clock.h"
-#include "bench/common/cached_installation.h"
 #include "bench/common/heap_meter.h"
 #include "platform/paths.h"
 #include "store/event_log_query_ctrl.h"
@@ -123,13 +122,10 @@ void Report(const Search& s, const Measured& m, double goalCallback, double goal
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bench::BenchArguments arguments = bench::ParseBenchArguments(argc, argv, LOGVIEW_BENCH_CACHE);
-  const int rounds = arguments.rounds;
-  const std::string& root = arguments.folder;
-  if (!bench::EnsureInstallation(root, kShape, LOGVIEW_DEMO_TOOL)) {
-    std::fprintf(stderr, "could not write the installation with %s\n", LOGVIEW_DEMO_TOOL);
-    return 1;
-  }
+  const auto arguments = bench::PrepareBench(argc, argv, LOGVIEW_BENCH_CACHE, kShape, LOGVIEW_DEMO_TOOL);
+  if (!arguments) return 1;
+  const int rounds = arguments->rounds;
+  const std::string& root = arguments->folder;
   platform::SetInstallFolder(root);
   const std::string folder = root + "/db/EventLog/";
 
