@@ -1,6 +1,5 @@
 #include "protocol/header_reader.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -141,14 +140,19 @@ int ResponseStatus(std::string_view headers, const char* version) {
   return n.read ? static_cast<int>(static_cast<uint32_t>(AsSigned(n))) : -1;
 }
 
-HeaderIndex::HeaderIndex(std::string_view headers, const char* const* name, size_t count) : m_headers(headers) {
-  count = std::min(count, kMaxNames);
+HeaderIndex::HeaderIndex(std::string_view headers, std::initializer_list<const char*> names) : m_headers(headers) {
   size_t lengths[kMaxNames];
-  for (size_t i = 0; i < count; ++i) lengths[i] = std::strlen(name[i]);
-  for (size_t& start : m_valueStart) start = std::string_view::npos;
-  size_t missing = count;
+  size_t count = 0, missing = 0;
+  for (const char* name : names) {
+    if (count == kMaxNames) break;
+    lengths[count] = std::strlen(name);
+    m_valueStart[count++] = std::string_view::npos;
+    ++missing;
+  }
+  for (size_t i = count; i < kMaxNames; ++i) m_valueStart[i] = std::string_view::npos;
   // A name occurs where a colon ends it; the first such colon of each name
   // is its first occurrence, as a search from the start would find it.
+  const char* const* name = names.begin();
   for (size_t colon = headers.find(':'); colon != std::string_view::npos && missing > 0;
        colon = headers.find(':', colon + 1)) {
     for (size_t i = 0; i < count; ++i) {

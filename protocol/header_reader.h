@@ -45,10 +45,7 @@ class HeaderIndex {
  public:
   static constexpr size_t kMaxNames = 8;
 
-  HeaderIndex(std::string_view headers, std::initializer_list<const char*> names)
-      : HeaderIndex(headers, names.begin(), names.size()) {}
-  // `count` names from `names`; those past kMaxNames are not looked for.
-  HeaderIndex(std::string_view headers, const char* const* names, size_t count);
+  HeaderIndex(std::string_view headers, std::initializer_list<const char*> names);
 
   // As HeaderText, HeaderU32 and HeaderInt of the name at `index`.
   bool Text(size_t index, std::string* value) const;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <variant>
+#include <tuple>
 
 #include "platform/code_page.h"
 #include "protocol/format_text.h"
@@ -77,14 +77,21 @@ std::string DescriptionAt(const char* bytes) {
 enum class SignedText { kAsUnsigned, kAsSigned };
 
 // One line of a record's text block: its header name and the member it
-// carries.  A block's table is both its writer's line order and its
-// reader's names, so the two cannot drift apart.
-template <typename Record>
+// carries.  A block's fields, a tuple, are both its writer's line order and
+// its reader's names, so the two cannot drift apart; being a tuple, they
+// are walked at compile time, as hand-written code would be.
+template <typename Record, typename Value>
 struct BlockField {
   const char* name;
-  std::variant<CDateTime Record::*, int32_t Record::*, uint32_t Record::*, std::string Record::*> member;
-  SignedText signedText = SignedText::kAsUnsigned;
+  Value Record::*member;
+  SignedText signedText;
 };
+
+template <typename Record, typename Value>
+constexpr BlockField<Record, Value> Field(const char* name, Value Record::*member,
+                                          SignedText signedText = SignedText::kAsUnsigned) {
+  return {name, member, signedText};
+}
 
 // The value of the name at `index`, read into *value.  A time the block does
 // not have is null; a number it does not have keeps *value.
@@ -108,76 +115,71 @@ void ReadValue(const HeaderIndex& block, size_t index, SignedText how, int32_t* 
 void ReadValue(const HeaderIndex& block, size_t index, SignedText, std::string* value) { block.Text(index, value); }
 
 // The lines of `fields`, in their order, without the empty line.
-template <typename Record, size_t N>
-void PutLines(std::string* out, const Record& record, const BlockField<Record> (&fields)[N]) {
-  for (const BlockField<Record>& field : fields)
-    std::visit([&](auto member) { Line(out, field.name, record.*member); }, field.member);
+template <typename Record, typename... Values>
+void PutLines(std::string* out, const Record& record, const std::tuple<BlockField<Record, Values>...>& fields) {
+  std::apply([&](const auto&... field) { (Line(out, field.name, record.*field.member), ...); }, fields);
 }
 
 // A whole block: the lines of `fields` and the empty line.
-template <typename Record, size_t N>
-void PutBlock(std::string* out, const Record& record, const BlockField<Record> (&fields)[N]) {
+template <typename Record, typename... Values>
+void PutBlock(std::string* out, const Record& record, const std::tuple<BlockField<Record, Values>...>& fields) {
   PutLines(out, record, fields);
   out->append("\r\n");
 }
 
 // A fresh record with the values of `fields` that `block` holds.
-template <typename Record, size_t N>
-Record ReadBlock(std::string_view block, const BlockField<Record> (&fields)[N]) {
-  static_assert(N <= HeaderIndex::kMaxNames, "a block reads at most kMaxNames headers");
-  const char* names[N];
-  for (size_t i = 0; i < N; ++i) names[i] = fields[i].name;
-  const HeaderIndex index(block, names, N);
-  Record record;
-  for (size_t i = 0; i < N; ++i)
-    std::visit([&](auto member) { ReadValue(index, i, fields[i].signedText, &(record.*member)); }, fields[i].member);
-  return record;
+template <typename Record, typename... Values>
+Record ReadBlock(std::string_view block, const std::tuple<BlockField<Record, Values>...>& fields) {
+  static_assert(sizeof...(Values) <= HeaderIndex::kMaxNames, "a block reads at most kMaxNames headers");
+  return std::apply(
+      [block](const auto&... field) {
+        const HeaderIndex index(block, {field.name...});
+        Record record;
+        size_t at = 0;
+        (ReadValue(index, at++, field.signedText, &(record.*field.member)), ...);
+        return record;
+      },
+      fields);
 }
 
 // The description comes last in every block: a text that happens to hold a
 // header name then cannot hide the real header, which the readers find first.
-const BlockField<EventLogBasket> kEventFields[] = {
-    {kEventTime, &EventLogBasket::LogTime},
-    {kEventNumber, &EventLogBasket::EventNumber},
-    {kEventChannel, &EventLogBasket::ChannelIndex},
-    {kEventCamera, &EventLogBasket::CameraId},
-    {kEventDescription, &EventLogBasket::Description},
-};
-const BlockField<CounterLog> kCountingFields[] = {
-    {kCountingTime, &CounterLog::LogTime},
-    {kCountingChannel, &CounterLog::ChannelIndex},
-    {kCountingCamera, &CounterLog::CameraId},
-    {kCountingIn, &CounterLog::CountIn},
-    {kCountingOut, &CounterLog::CountOut},
-};
-const BlockField<IVSCounterLog> kIvsCountingFields[] = {
-    {kIvsTime, &IVSCounterLog::LogTime},
-    {kIvsDevice, &IVSCounterLog::IVSDeviceId},
-    {kIvsDeviceId, &IVSCounterLog::DeviceId},
-    {kIvsCounter, &IVSCounterLog::CounterId},
-    {kIvsType, &IVSCounterLog::CounterType},
-    {kIvsResult, &IVSCounterLog::CounterResult},
-    {kIvsReset, &IVSCounterLog::Reset},
-    {kIvsName, &IVSCounterLog::CounterName},
-};
-const BlockField<CombinedCounterLog> kCombinedCountingFields[] = {
-    {kCombinedTime, &CombinedCounterLog::LogTime},
-    {kCombinedCounter, &CombinedCounterLog::CounterID},
-    {kCombinedResult, &CombinedCounterLog::CounterResult, SignedText::kAsSigned},
-};
-const BlockField<EdgeRecordLogBasket> kEdgeRecordFields[] = {
-    {kEventTime, &EdgeRecordLogBasket::LogTime},
-    {kEventNumber, &EdgeRecordLogBasket::LogType},
-    {kEventCamera, &EdgeRecordLogBasket::CameraId},
-};
+constexpr auto kEventFields = std::make_tuple(
+    Field(kEventTime, &EventLogBasket::LogTime),
+    Field(kEventNumber, &EventLogBasket::EventNumber),
+    Field(kEventChannel, &EventLogBasket::ChannelIndex),
+    Field(kEventCamera, &EventLogBasket::CameraId),
+    Field(kEventDescription, &EventLogBasket::Description));
+constexpr auto kCountingFields = std::make_tuple(
+    Field(kCountingTime, &CounterLog::LogTime),
+    Field(kCountingChannel, &CounterLog::ChannelIndex),
+    Field(kCountingCamera, &CounterLog::CameraId),
+    Field(kCountingIn, &CounterLog::CountIn),
+    Field(kCountingOut, &CounterLog::CountOut));
+constexpr auto kIvsCountingFields = std::make_tuple(
+    Field(kIvsTime, &IVSCounterLog::LogTime),
+    Field(kIvsDevice, &IVSCounterLog::IVSDeviceId),
+    Field(kIvsDeviceId, &IVSCounterLog::DeviceId),
+    Field(kIvsCounter, &IVSCounterLog::CounterId),
+    Field(kIvsType, &IVSCounterLog::CounterType),
+    Field(kIvsResult, &IVSCounterLog::CounterResult),
+    Field(kIvsReset, &IVSCounterLog::Reset),
+    Field(kIvsName, &IVSCounterLog::CounterName));
+constexpr auto kCombinedCountingFields = std::make_tuple(
+    Field(kCombinedTime, &CombinedCounterLog::LogTime),
+    Field(kCombinedCounter, &CombinedCounterLog::CounterID),
+    Field(kCombinedResult, &CombinedCounterLog::CounterResult, SignedText::kAsSigned));
+constexpr auto kEdgeRecordFields = std::make_tuple(
+    Field(kEventTime, &EdgeRecordLogBasket::LogTime),
+    Field(kEventNumber, &EdgeRecordLogBasket::LogType),
+    Field(kEventCamera, &EdgeRecordLogBasket::CameraId));
 // The description of a POS block is fitted and has its line breaks replaced,
 // so it is written and read on its own, after these.
-const BlockField<PosEventLogBasket> kPosEventFields[] = {
-    {kPosTime, &PosEventLogBasket::LogTime},
-    {kPosRule, &PosEventLogBasket::EventRuleId},
-    {kPosId, &PosEventLogBasket::PosId},
-    {kPosCameras, &PosEventLogBasket::CameraId},
-};
+constexpr auto kPosEventFields = std::make_tuple(
+    Field(kPosTime, &PosEventLogBasket::LogTime),
+    Field(kPosRule, &PosEventLogBasket::EventRuleId),
+    Field(kPosId, &PosEventLogBasket::PosId),
+    Field(kPosCameras, &PosEventLogBasket::CameraId));
 
 }  // namespace
 
