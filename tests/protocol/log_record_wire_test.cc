@@ -50,7 +50,8 @@ TEST(LogRecordWireTest, BlocksAreWrittenLineByLineAndReadBack) {
   vxpp::PutIvsCountingBlock(&out, ivs);
   EXPECT_EQ(out, "IVSCountingLog-LogTime: 2024/03/05;12:30:15\r\nIVSCountingLog-IVSDeviceID: 1\r\n"
                  "IVSCountingLog-DeviceID: 2\r\nIVSCountingLog-CounterID: 3\r\nIVSCountingLog-CounterType: 1\r\n"
-                 "IVSCountingLog-CounterResult: -4\r\nIVSCountingLog-Reset: 1\r\nIVSCountingLog-CounterName: Gate\r\n\r\n");
+                 "IVSCountingLog-CounterResult: -4\r\nIVSCountingLog-Reset: 1\r\n"
+                 "IVSCountingLog-CounterName: Gate\r\n\r\n");
   const IVSCounterLog ivs2 = vxpp::ReadIvsCountingBlock(out);
   EXPECT_EQ(ivs2.CounterName, "Gate");
   EXPECT_EQ(ivs2.CounterResult, -4);
