@@ -2,6 +2,8 @@
 
 #include <clocale>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "platform/code_page.h"
 #include "platform/paths.h"
@@ -41,23 +43,18 @@ std::string ConvertTranslation(const std::string& utf8, unsigned codePage) {
 
 }  // namespace
 
+// The key form's replacements: ToKeyForm makes each plain text its key
+// text, FromKeyForm each key text its plain text, both in this order.
+constexpr std::pair<std::string_view, std::string_view> kKeyForm[] = {
+    {"\r\n", "/r/n"}, {"\n", "/n"}, {"&", "&amp;"}, {"<", "&lt;"}, {">", "&gt;"}, {"\"", "&quot;"}};
+
 std::string ToKeyForm(std::string text) {
-  ReplaceAll(text, "\r\n", "/r/n");
-  ReplaceAll(text, "\n", "/n");
-  ReplaceAll(text, "&", "&amp;");
-  ReplaceAll(text, "<", "&lt;");
-  ReplaceAll(text, ">", "&gt;");
-  ReplaceAll(text, "\"", "&quot;");
+  for (const auto& [plain, key] : kKeyForm) ReplaceAll(text, plain, key);
   return text;
 }
 
 std::string FromKeyForm(std::string text) {
-  ReplaceAll(text, "/r/n", "\r\n");
-  ReplaceAll(text, "/n", "\n");
-  ReplaceAll(text, "&amp;", "&");
-  ReplaceAll(text, "&lt;", "<");
-  ReplaceAll(text, "&gt;", ">");
-  ReplaceAll(text, "&quot;", "\"");
+  for (const auto& [plain, key] : kKeyForm) ReplaceAll(text, key, plain);
   return text;
 }
 

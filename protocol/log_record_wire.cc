@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <tuple>
 
 #include "platform/code_page.h"
 #include "protocol/format_text.h"
@@ -47,6 +48,7 @@ constexpr char kPosLf = 14;
 // The text up to its first line break: a block line cannot hold more.
 std::string_view OneLine(std::string_view text) { return text.substr(0, text.find_first_of("\r\n")); }
 
+// One "Name: value" line of a block.
 void Line(std::string* out, const char* name, std::string_view value) {
   out->append(name);
   out->push_back(' ');
@@ -54,8 +56,8 @@ void Line(std::string* out, const char* name, std::string_view value) {
   out->append("\r\n");
 }
 void Line(std::string* out, const char* name, uint32_t value) { Line(out, name, FormatText("%u", value)); }
-void SignedLine(std::string* out, const char* name, int32_t value) { Line(out, name, FormatText("%d", value)); }
-void TimeLine(std::string* out, const char* name, const CDateTime& time) { Line(out, name, time.FormatWire()); }
+void Line(std::string* out, const char* name, int32_t value) { Line(out, name, FormatText("%d", value)); }
+void Line(std::string* out, const char* name, const CDateTime& time) { Line(out, name, time.FormatWire()); }
 
 void PutDescription(std::string* out, const std::string& text) {
   const size_t length = std::min<size_t>(text.size(), INT32_MAX);
@@ -70,18 +72,114 @@ std::string DescriptionAt(const char* bytes) {
   return std::string(bytes + 4, ::strnlen(bytes + 4, length));
 }
 
-// A time of a block, or the null time when the block has none.
-CDateTime TimeAt(const HeaderIndex& block, size_t index) {
+// How the readers take a signed field: as "%u" reads it (most blocks), or
+// as "%d" does.
+enum class SignedText { kAsUnsigned, kAsSigned };
+
+// One line of a record's text block: its header name and the member it
+// carries.  A block's fields, a tuple, are both its writer's line order and
+// its reader's names, so the two cannot drift apart; being a tuple, they
+// are walked at compile time, as hand-written code would be.
+template <typename Record, typename Value>
+struct BlockField {
+  const char* name;
+  Value Record::*member;
+  SignedText signedText;
+};
+
+template <typename Record, typename Value>
+constexpr BlockField<Record, Value> Field(const char* name, Value Record::*member,
+                                          SignedText signedText = SignedText::kAsUnsigned) {
+  return {name, member, signedText};
+}
+
+// The value of the name at `index`, read into *value.  A time the block does
+// not have is null; a number it does not have keeps *value.
+void ReadValue(const HeaderIndex& block, size_t index, SignedText, CDateTime* value) {
   std::string text;
-  return block.Text(index, &text) ? CDateTime::ParseWire(text.c_str()) : CDateTime::Null();
+  *value = block.Text(index, &text) ? CDateTime::ParseWire(text.c_str()) : CDateTime::Null();
 }
-uint32_t U32At(const HeaderIndex& block, size_t index) {
-  uint32_t value = 0;
-  block.U32(index, &value);
-  return value;
+void ReadValue(const HeaderIndex& block, size_t index, SignedText, uint32_t* value) {
+  uint32_t read = 0;
+  if (block.U32(index, &read)) *value = read;
 }
-// The signed fields travel as "%u" reads them.
-int32_t SignedAt(const HeaderIndex& block, size_t index) { return static_cast<int32_t>(U32At(block, index)); }
+void ReadValue(const HeaderIndex& block, size_t index, SignedText how, int32_t* value) {
+  if (how == SignedText::kAsSigned) {
+    int32_t read = 0;
+    if (block.Int(index, &read)) *value = read;
+  } else {
+    uint32_t read = 0;
+    if (block.U32(index, &read)) *value = static_cast<int32_t>(read);
+  }
+}
+void ReadValue(const HeaderIndex& block, size_t index, SignedText, std::string* value) { block.Text(index, value); }
+
+// The lines of `fields`, in their order, without the empty line.
+template <typename Record, typename... Values>
+void PutLines(std::string* out, const Record& record, const std::tuple<BlockField<Record, Values>...>& fields) {
+  std::apply([&](const auto&... field) { (Line(out, field.name, record.*field.member), ...); }, fields);
+}
+
+// A whole block: the lines of `fields` and the empty line.
+template <typename Record, typename... Values>
+void PutBlock(std::string* out, const Record& record, const std::tuple<BlockField<Record, Values>...>& fields) {
+  PutLines(out, record, fields);
+  out->append("\r\n");
+}
+
+// A fresh record with the values of `fields` that `block` holds.
+template <typename Record, typename... Values>
+Record ReadBlock(std::string_view block, const std::tuple<BlockField<Record, Values>...>& fields) {
+  static_assert(sizeof...(Values) <= HeaderIndex::kMaxNames, "a block reads at most kMaxNames headers");
+  return std::apply(
+      [block](const auto&... field) {
+        const HeaderIndex index(block, {field.name...});
+        Record record;
+        size_t at = 0;
+        (ReadValue(index, at++, field.signedText, &(record.*field.member)), ...);
+        return record;
+      },
+      fields);
+}
+
+// The description comes last in every block: a text that happens to hold a
+// header name then cannot hide the real header, which the readers find first.
+constexpr auto kEventFields = std::make_tuple(
+    Field(kEventTime, &EventLogBasket::LogTime),
+    Field(kEventNumber, &EventLogBasket::EventNumber),
+    Field(kEventChannel, &EventLogBasket::ChannelIndex),
+    Field(kEventCamera, &EventLogBasket::CameraId),
+    Field(kEventDescription, &EventLogBasket::Description));
+constexpr auto kCountingFields = std::make_tuple(
+    Field(kCountingTime, &CounterLog::LogTime),
+    Field(kCountingChannel, &CounterLog::ChannelIndex),
+    Field(kCountingCamera, &CounterLog::CameraId),
+    Field(kCountingIn, &CounterLog::CountIn),
+    Field(kCountingOut, &CounterLog::CountOut));
+constexpr auto kIvsCountingFields = std::make_tuple(
+    Field(kIvsTime, &IVSCounterLog::LogTime),
+    Field(kIvsDevice, &IVSCounterLog::IVSDeviceId),
+    Field(kIvsDeviceId, &IVSCounterLog::DeviceId),
+    Field(kIvsCounter, &IVSCounterLog::CounterId),
+    Field(kIvsType, &IVSCounterLog::CounterType),
+    Field(kIvsResult, &IVSCounterLog::CounterResult),
+    Field(kIvsReset, &IVSCounterLog::Reset),
+    Field(kIvsName, &IVSCounterLog::CounterName));
+constexpr auto kCombinedCountingFields = std::make_tuple(
+    Field(kCombinedTime, &CombinedCounterLog::LogTime),
+    Field(kCombinedCounter, &CombinedCounterLog::CounterID),
+    Field(kCombinedResult, &CombinedCounterLog::CounterResult, SignedText::kAsSigned));
+constexpr auto kEdgeRecordFields = std::make_tuple(
+    Field(kEventTime, &EdgeRecordLogBasket::LogTime),
+    Field(kEventNumber, &EdgeRecordLogBasket::LogType),
+    Field(kEventCamera, &EdgeRecordLogBasket::CameraId));
+// The description of a POS block is fitted and has its line breaks replaced,
+// so it is written and read on its own, after these.
+constexpr auto kPosEventFields = std::make_tuple(
+    Field(kPosTime, &PosEventLogBasket::LogTime),
+    Field(kPosRule, &PosEventLogBasket::EventRuleId),
+    Field(kPosId, &PosEventLogBasket::PosId),
+    Field(kPosCameras, &PosEventLogBasket::CameraId));
 
 }  // namespace
 
@@ -162,58 +260,23 @@ CounterLog GetCountingRecord(const char* bytes) {
   return record;
 }
 
-// The description comes last in every block: a text that happens to hold a
-// header name then cannot hide the real header, which the readers find first.
-void PutEventBlock(std::string* out, const EventLogBasket& record) {
-  TimeLine(out, kEventTime, record.LogTime);
-  SignedLine(out, kEventNumber, record.EventNumber);
-  SignedLine(out, kEventChannel, record.ChannelIndex);
-  Line(out, kEventCamera, record.CameraId);
-  Line(out, kEventDescription, record.Description);
-  out->append("\r\n");
-}
+void PutEventBlock(std::string* out, const EventLogBasket& record) { PutBlock(out, record, kEventFields); }
 
-void PutCountingBlock(std::string* out, const CounterLog& record) {
-  TimeLine(out, kCountingTime, record.LogTime);
-  SignedLine(out, kCountingChannel, record.ChannelIndex);
-  Line(out, kCountingCamera, record.CameraId);
-  SignedLine(out, kCountingIn, record.CountIn);
-  SignedLine(out, kCountingOut, record.CountOut);
-  out->append("\r\n");
-}
+void PutCountingBlock(std::string* out, const CounterLog& record) { PutBlock(out, record, kCountingFields); }
 
-void PutIvsCountingBlock(std::string* out, const IVSCounterLog& record) {
-  TimeLine(out, kIvsTime, record.LogTime);
-  Line(out, kIvsDevice, record.IVSDeviceId);
-  Line(out, kIvsDeviceId, record.DeviceId);
-  Line(out, kIvsCounter, record.CounterId);
-  SignedLine(out, kIvsType, record.CounterType);
-  SignedLine(out, kIvsResult, record.CounterResult);
-  SignedLine(out, kIvsReset, record.Reset);
-  Line(out, kIvsName, record.CounterName);
-  out->append("\r\n");
-}
+void PutIvsCountingBlock(std::string* out, const IVSCounterLog& record) { PutBlock(out, record, kIvsCountingFields); }
 
 void PutCombinedCountingBlock(std::string* out, const CombinedCounterLog& record) {
-  TimeLine(out, kCombinedTime, record.LogTime);
-  Line(out, kCombinedCounter, record.CounterID);
-  SignedLine(out, kCombinedResult, record.CounterResult);
-  out->append("\r\n");
+  PutBlock(out, record, kCombinedCountingFields);
 }
 
 void PutEdgeRecordBlock(std::string* out, const EdgeRecordLogBasket& record) {
-  TimeLine(out, kEventTime, record.LogTime);
-  SignedLine(out, kEventNumber, record.LogType);
-  Line(out, kEventCamera, record.CameraId);
-  out->append("\r\n");
+  PutBlock(out, record, kEdgeRecordFields);
 }
 
 void PutPosEventBlock(std::string* out, const PosEventLogBasket& record) {
   std::string block;
-  TimeLine(&block, kPosTime, record.LogTime);
-  SignedLine(&block, kPosRule, record.EventRuleId);
-  Line(&block, kPosId, record.PosId);
-  Line(&block, kPosCameras, record.CameraId);
+  PutLines(&block, record, kPosEventFields);
   std::string description = record.Description;
   std::replace(description.begin(), description.end(), '\r', kPosCr);
   std::replace(description.begin(), description.end(), '\n', kPosLf);
@@ -224,72 +287,28 @@ void PutPosEventBlock(std::string* out, const PosEventLogBasket& record) {
   out->append(block);
 }
 
-EventLogBasket ReadEventBlock(std::string_view block) {
-  const HeaderIndex h(block, {kEventTime, kEventNumber, kEventChannel, kEventCamera, kEventDescription});
-  EventLogBasket record;
-  record.LogTime = TimeAt(h, 0);
-  record.EventNumber = SignedAt(h, 1);
-  record.ChannelIndex = SignedAt(h, 2);
-  record.CameraId = U32At(h, 3);
-  h.Text(4, &record.Description);
-  return record;
-}
+EventLogBasket ReadEventBlock(std::string_view block) { return ReadBlock(block, kEventFields); }
 
-CounterLog ReadCountingBlock(std::string_view block) {
-  const HeaderIndex h(block, {kCountingTime, kCountingChannel, kCountingCamera, kCountingIn, kCountingOut});
-  CounterLog record;
-  record.LogTime = TimeAt(h, 0);
-  record.ChannelIndex = SignedAt(h, 1);
-  record.CameraId = U32At(h, 2);
-  record.CountIn = SignedAt(h, 3);
-  record.CountOut = SignedAt(h, 4);
-  return record;
-}
+CounterLog ReadCountingBlock(std::string_view block) { return ReadBlock(block, kCountingFields); }
 
-IVSCounterLog ReadIvsCountingBlock(std::string_view block) {
-  const HeaderIndex h(block, {kIvsTime, kIvsDevice, kIvsDeviceId, kIvsCounter, kIvsName, kIvsType, kIvsResult, kIvsReset});
-  IVSCounterLog record;
-  record.LogTime = TimeAt(h, 0);
-  record.IVSDeviceId = U32At(h, 1);
-  record.DeviceId = U32At(h, 2);
-  record.CounterId = U32At(h, 3);
-  h.Text(4, &record.CounterName);
-  record.CounterType = SignedAt(h, 5);
-  record.CounterResult = SignedAt(h, 6);
-  record.Reset = SignedAt(h, 7);
-  return record;
-}
+IVSCounterLog ReadIvsCountingBlock(std::string_view block) { return ReadBlock(block, kIvsCountingFields); }
 
 CombinedCounterLog ReadCombinedCountingBlock(std::string_view block) {
-  const HeaderIndex h(block, {kCombinedTime, kCombinedCounter, kCombinedResult});
-  CombinedCounterLog record;
-  record.LogTime = TimeAt(h, 0);
-  if (!h.U32(1, &record.CounterID)) record.CounterID = CombinedCounterLog::kNoCounter;
-  h.Int(2, &record.CounterResult);
-  return record;
+  return ReadBlock(block, kCombinedCountingFields);
 }
 
 EdgeRecordLogBasket ReadEdgeRecordBlock(std::string_view block) {
-  const HeaderIndex h(block, {kEventTime, kEventNumber, kEventCamera});
-  EdgeRecordLogBasket record;
-  record.LogTime = TimeAt(h, 0);
-  record.LogType = SignedAt(h, 1);
-  record.CameraId = U32At(h, 2);
-  h.Text(2, &record.Description);
+  EdgeRecordLogBasket record = ReadBlock(block, kEdgeRecordFields);
+  HeaderText(block, kEventCamera, &record.Description);
   return record;
 }
 
 PosEventLogBasket ReadPosEventBlock(std::string_view block) {
-  const HeaderIndex h(block, {kPosTime, kPosRule, kPosId, kPosDescription, kPosCameras});
-  PosEventLogBasket record;
-  record.LogTime = TimeAt(h, 0);
-  record.EventRuleId = SignedAt(h, 1);
-  record.PosId = U32At(h, 2);
-  if (h.Text(3, &record.Description)) {
+  PosEventLogBasket record = ReadBlock(block, kPosEventFields);
+  if (HeaderText(block, kPosDescription, &record.Description)) {
     std::replace(record.Description.begin(), record.Description.end(), kPosCr, '\r');
     std::replace(record.Description.begin(), record.Description.end(), kPosLf, '\n');
   }
-  h.Text(4, &record.CameraId);
   return record;
 }
 

@@ -161,11 +161,9 @@ class CVXPPClient : public VXPPClientComm {
   const std::string& Url() const { return m_url; }
   uint32_t Port() const { return m_port; }
   uint32_t ConnectTimeout() const { return m_connectTimeout; }
-  const std::string& ClientGUID() const { return m_clientGuid; }
   const std::string& ServerDescription() const { return m_serverDescription; }
   int ServerKind() const { return m_serverKind; }
   uint32_t ServerCodePageCap() const { return m_serverCodePageCap; }
-  uint32_t ClientCodePage() const { return m_clientCodePage; }
   const CDateTime& ReferenceTime() const { return m_referenceTime; }
   bool AbortSignalled() const { return m_abortSignalled.load(); }
   TimeSequences& SelectedTimeSequences() { return m_timeSequences; }
@@ -229,21 +227,25 @@ class CVXPPClient : public VXPPClientComm {
   std::string CameraNameFromServer(const std::string& name) const;
   bool SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body);
 
-  // The steps a log answer takes after its status: "Error:" (when the
-  // command knows it), "Log-Count:" ("%u" or "%d"; negative fails),
-  // "Content-Length:" (read where the command reads it; negative fails).
-  struct LogSteps {
-    bool knowsError;
-    bool unsignedCount;
-    bool readsContentLength;
+  // A log query: its command word, the protocol texts of its request and of
+  // the answer's status, and the steps its answer takes after the status:
+  // "Error:" (when the command knows it), "Log-Count:" ("%u" or "%d";
+  // negative fails), "Content-Length:" (read where the command reads it;
+  // negative fails).
+  struct LogCommand {
+    const char* word;
+    const char* version;
+    const char* answerVersion;
+    bool knowsError = false;
+    bool unsignedCount = false;
+    bool readsContentLength = false;
   };
   using RecordsReader = std::function<void(CNetHelper& net, const std::string& headers, uint64_t count)>;
+  // Sends `command` with the header lines `lines` (the filters and the date
+  // range) and hands the announced record count to `readRecords`.
   // 1, -1, or -2 for an "Error:" answer.
-  int LogExchange(const std::string& url, const char* answerVersion, const RequestBuilder& build,
-                  const LogSteps& steps, const RecordsReader& readRecords);
-  static std::string PosRequest(const char* word, const std::string& url, int cseq, uint32_t session,
-                                const int* eventNumber, const uint32_t* posId, const CDateTime& start,
-                                const CDateTime& end);
+  int LogExchange(const std::string& url, uint32_t session, const LogCommand& command, const std::string& lines,
+                  const RecordsReader& readRecords);
   // One record block of a POSEVENTLOG2 answer.
   static std::string ReceivePosBlock(CNetHelper& net);
 

@@ -55,6 +55,50 @@ void ReadRecords(CNetHelper& net, uint64_t count, vxpp::RecordLayout layout, std
   vxpp::CRecordReader(net, layout).Read(count, [&](std::string_view bytes) { records.push_back(make(bytes)); });
 }
 
+// The reader of records that come as text blocks when the answer says so
+// (see TextFormat) and else as binary records of `layout` built by `make`.
+template <typename Record, typename ReadBlock, typename Make>
+auto TextOrBinaryRecords(std::vector<Record>& records, int* textFormat, ReadBlock readBlock,
+                         vxpp::RecordLayout layout, Make make) {
+  return [&records, textFormat, readBlock, layout, make](CNetHelper& net, const std::string& headers,
+                                                          uint64_t count) {
+    if (TextFormat(headers, textFormat))
+      ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, readBlock);
+    else
+      ReadRecords(net, count, layout, records, make);
+  };
+}
+
+// The same for records that have no binary form: an older server sends none.
+template <typename Record, typename ReadBlock>
+auto TextOnlyRecords(std::vector<Record>& records, int* textFormat, ReadBlock readBlock) {
+  return [&records, textFormat, readBlock](CNetHelper& net, const std::string& headers, uint64_t count) {
+    if (TextFormat(headers, textFormat))
+      ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, readBlock);
+  };
+}
+
+// Event records, whose binary form carries the camera for IVSEVENTLOG only.
+auto EventRecords(std::vector<EventLogBasket>& records, int* textFormat, bool withCamera) {
+  return TextOrBinaryRecords(
+      records, textFormat, vxpp::ReadEventBlock,
+      vxpp::RecordLayout::LengthPrefixed(withCamera ? vxpp::kIvsEventHeadBytes : vxpp::kEventHeadBytes),
+      [withCamera](std::string_view bytes) { return vxpp::GetEventRecord(bytes.data(), withCamera); });
+}
+
+// The filter lines, the date range and the line that asks a server able to
+// answer in text blocks to do so.
+std::string TextQueryLines(const std::string& filters, const CDateTime& start, const CDateTime& end) {
+  return filters + Range(start, end) + "VXPP-Version: 2.0\r\n";
+}
+
+// "POS-Index" and "POS-ID" both carry the POS id.
+std::string PosLines(const int* eventNumber, const uint32_t* posId, const CDateTime& start, const CDateTime& end) {
+  return TextQueryLines(vxpp::FormatText("Event-Number: %d\r\nPOS-Index: %u\r\nPOS-ID: %u\r\n",
+                                         SignedFilter(eventNumber), UnsignedFilter(posId), UnsignedFilter(posId)),
+                        start, end);
+}
+
 // A system log string of a Ravlo server: UTF-8, converted to the local code
 // page and fitted to the record's 300-byte field.
 std::string RavloSystemString(const std::string& utf8) {
@@ -66,31 +110,33 @@ std::string RavloSystemString(const std::string& utf8) {
 
 }  // namespace
 
-int CVXPPClient::LogExchange(const std::string& url, const char* answerVersion, const RequestBuilder& build,
-                             const LogSteps& steps, const RecordsReader& readRecords) {
+int CVXPPClient::LogExchange(const std::string& url, uint32_t session, const LogCommand& command,
+                             const std::string& lines, const RecordsReader& readRecords) {
   bool serverError = false;
-  const Answer answer = Exchange(url, {answerVersion, nullptr, kHeaderTimeoutMs, true}, build, {},
-                                 [&](CNetHelper& net, const std::string& headers) {
-                                   if (steps.knowsError && (serverError = HasServerError(headers))) return;
-                                   uint64_t count = 0;
-                                   if (steps.unsignedCount) {
-                                     uint32_t value = 0;
-                                     vxpp::HeaderU32(headers, "Log-Count:", &value);
-                                     count = value;
-                                   } else {
-                                     // No "Log-Count:" reads no records.
-                                     int32_t value = 0;
-                                     vxpp::HeaderInt(headers, "Log-Count:", &value);
-                                     if (value < 0) throw kMalformedAnswer;
-                                     count = static_cast<uint64_t>(value);
-                                   }
-                                   if (steps.readsContentLength) {
-                                     int32_t length = 0;
-                                     vxpp::HeaderInt(headers, "Content-Length:", &length);
-                                     if (length < 0) throw kMalformedAnswer;
-                                   }
-                                   readRecords(net, headers, count);
-                                 });
+  const Answer answer = Exchange(
+      url, {command.answerVersion, nullptr, kHeaderTimeoutMs, true},
+      [&](int cseq) { return SessionRequest(command.word, url, command.version, cseq, session, lines); }, {},
+      [&](CNetHelper& net, const std::string& headers) {
+        if (command.knowsError && (serverError = HasServerError(headers))) return;
+        uint64_t count = 0;
+        if (command.unsignedCount) {
+          uint32_t value = 0;
+          vxpp::HeaderU32(headers, "Log-Count:", &value);
+          count = value;
+        } else {
+          // No "Log-Count:" reads no records.
+          int32_t value = 0;
+          vxpp::HeaderInt(headers, "Log-Count:", &value);
+          if (value < 0) throw kMalformedAnswer;
+          count = static_cast<uint64_t>(value);
+        }
+        if (command.readsContentLength) {
+          int32_t length = 0;
+          vxpp::HeaderInt(headers, "Content-Length:", &length);
+          if (length < 0) throw kMalformedAnswer;
+        }
+        readRecords(net, headers, count);
+      });
   if (serverError) return vxpp::kResultServerError;
   return answer.Ok() ? vxpp::kResultSuccess : vxpp::kResultFailure;
 }
@@ -98,57 +144,34 @@ int CVXPPClient::LogExchange(const std::string& url, const char* answerVersion, 
 int CVXPPClient::EventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
                           const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
                           const uint32_t* channelIndex, int* textFormat) {
+  const std::string filters =
+      vxpp::FormatText("Event-Number: %d\r\nChannel-Index: %u\r\nCamera-ID: %u\r\n", SignedFilter(eventNumber),
+                       UnsignedFilter(channelIndex), UnsignedFilter(cameraId));
   return LogExchange(
-      url, kVersion1,
-      [&](int cseq) {
-        return SessionRequest("EVENTLOG", url, kVersion1, cseq, session,
-                              vxpp::FormatText("Event-Number: %d\r\nChannel-Index: %u\r\nCamera-ID: %u\r\n",
-                                               SignedFilter(eventNumber), UnsignedFilter(channelIndex),
-                                               UnsignedFilter(cameraId)) +
-                                  Range(start, end) + "VXPP-Version: 2.0\r\n");
-      },
-      {true, false, true},
-      [&](CNetHelper& net, const std::string& headers, uint64_t count) {
-        if (TextFormat(headers, textFormat))
-          ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, vxpp::ReadEventBlock);
-        else
-          ReadRecords(net, count, vxpp::RecordLayout::LengthPrefixed(vxpp::kEventHeadBytes), records,
-                      [](std::string_view bytes) { return vxpp::GetEventRecord(bytes.data(), false); });
-      });
+      url, session,
+      {.word = "EVENTLOG", .version = kVersion1, .answerVersion = kVersion1, .knowsError = true,
+       .readsContentLength = true},
+      TextQueryLines(filters, start, end), EventRecords(records, textFormat, false));
 }
 
 int CVXPPClient::IVSEventLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId,
                              const int* ruleType, const CDateTime& start, const CDateTime& end,
                              std::vector<EventLogBasket>& records, int* textFormat) {
+  const std::string filters = vxpp::FormatText("IVSDevice-ID: %u\r\nIVSRule-Type: %d\r\n",
+                                               UnsignedFilter(ivsDeviceId), SignedFilter(ruleType));
   return LogExchange(
-      url, kVersion1,
-      [&](int cseq) {
-        return SessionRequest("IVSEVENTLOG", url, kVersion1, cseq, session,
-                              vxpp::FormatText("IVSDevice-ID: %u\r\nIVSRule-Type: %d\r\n", UnsignedFilter(ivsDeviceId),
-                                               SignedFilter(ruleType)) +
-                                  Range(start, end) + "VXPP-Version: 2.0\r\n");
-      },
-      {true, false, true},
-      [&](CNetHelper& net, const std::string& headers, uint64_t count) {
-        if (TextFormat(headers, textFormat))
-          ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, vxpp::ReadEventBlock);
-        else
-          ReadRecords(net, count, vxpp::RecordLayout::LengthPrefixed(vxpp::kIvsEventHeadBytes), records,
-                      [](std::string_view bytes) { return vxpp::GetEventRecord(bytes.data(), true); });
-      });
+      url, session,
+      {.word = "IVSEVENTLOG", .version = kVersion1, .answerVersion = kVersion1, .knowsError = true,
+       .readsContentLength = true},
+      TextQueryLines(filters, start, end), EventRecords(records, textFormat, true));
 }
 
 int CVXPPClient::SystemLog(const std::string& url, uint32_t session, const int* systemLogNumber,
                            const CDateTime& start, const CDateTime& end, std::vector<SystemLogRecord>& records) {
   const bool ravlo = m_serverKind == vxpp::kServerKindRavlo;
   return LogExchange(
-      url, kVersion1,
-      [&](int cseq) {
-        return SessionRequest("SYSTEMLOG", url, kVersion1, cseq, session,
-                              vxpp::FormatText("System-Log-Number: %d\r\n", SignedFilter(systemLogNumber)) +
-                                  Range(start, end));
-      },
-      {true, false, false},
+      url, session, {.word = "SYSTEMLOG", .version = kVersion1, .answerVersion = kVersion1, .knowsError = true},
+      vxpp::FormatText("System-Log-Number: %d\r\n", SignedFilter(systemLogNumber)) + Range(start, end),
       [&](CNetHelper& net, const std::string&, uint64_t count) {
         ReadRecords(net, count, vxpp::RecordLayout::Fixed(vxpp::kSystemRecordBytes), records,
                     [ravlo](std::string_view bytes) {
@@ -162,54 +185,34 @@ int CVXPPClient::SystemLog(const std::string& url, uint32_t session, const int* 
 int CVXPPClient::CountingLog(const std::string& url, uint32_t session, const uint32_t* cameraId,
                              const CDateTime& start, const CDateTime& end, std::vector<CounterLog>& records,
                              const uint32_t* channelIndex, int* textFormat) {
+  const std::string filters = vxpp::FormatText("Channel-Index: %u\r\nCamera-ID: %u\r\n", UnsignedFilter(channelIndex),
+                                               UnsignedFilter(cameraId));
   return LogExchange(
-      url, kVersion1,
-      [&](int cseq) {
-        return SessionRequest("COUNTINGLOG", url, kVersion1, cseq, session,
-                              vxpp::FormatText("Channel-Index: %u\r\nCamera-ID: %u\r\n", UnsignedFilter(channelIndex),
-                                               UnsignedFilter(cameraId)) +
-                                  Range(start, end) + "VXPP-Version: 2.0\r\n");
-      },
-      {true, false, false},
-      [&](CNetHelper& net, const std::string& headers, uint64_t count) {
-        if (TextFormat(headers, textFormat))
-          ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, vxpp::ReadCountingBlock);
-        else
-          ReadRecords(net, count, vxpp::RecordLayout::Fixed(vxpp::kCountingRecordBytes), records,
-                      [](std::string_view bytes) { return vxpp::GetCountingRecord(bytes.data()); });
-      });
+      url, session, {.word = "COUNTINGLOG", .version = kVersion1, .answerVersion = kVersion1, .knowsError = true},
+      TextQueryLines(filters, start, end),
+      TextOrBinaryRecords(records, textFormat, vxpp::ReadCountingBlock,
+                          vxpp::RecordLayout::Fixed(vxpp::kCountingRecordBytes),
+                          [](std::string_view bytes) { return vxpp::GetCountingRecord(bytes.data()); }));
 }
 
 int CVXPPClient::IVSCountingLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId,
                                 const CDateTime& start, const CDateTime& end, std::vector<IVSCounterLog>& records,
                                 const uint32_t* channelIndex, int* textFormat) {
+  const std::string filters = vxpp::FormatText("Channel-Index: %u\r\nIVSDevice-ID: %u\r\n",
+                                               UnsignedFilter(channelIndex), UnsignedFilter(ivsDeviceId));
   return LogExchange(
-      url, kVersion1,
-      [&](int cseq) {
-        return SessionRequest("IVSCOUNTINGLOG", url, kVersion1, cseq, session,
-                              vxpp::FormatText("Channel-Index: %u\r\nIVSDevice-ID: %u\r\n",
-                                               UnsignedFilter(channelIndex), UnsignedFilter(ivsDeviceId)) +
-                                  Range(start, end) + "VXPP-Version: 2.0\r\n");
-      },
-      {true, false, false},
-      [&](CNetHelper& net, const std::string& headers, uint64_t count) {
-        // These records have no binary form: an older server sends none.
-        if (TextFormat(headers, textFormat))
-          ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, vxpp::ReadIvsCountingBlock);
-      });
+      url, session, {.word = "IVSCOUNTINGLOG", .version = kVersion1, .answerVersion = kVersion1, .knowsError = true},
+      TextQueryLines(filters, start, end), TextOnlyRecords(records, textFormat, vxpp::ReadIvsCountingBlock));
 }
 
 int CVXPPClient::CombinedCountingLog(const std::string& url, uint32_t session, const uint32_t* counterId,
                                      const CDateTime& start, const CDateTime& end,
                                      std::vector<CombinedCounterLog>& records) {
   return LogExchange(
-      url, kVersion2,
-      [&](int cseq) {
-        return SessionRequest("COMBINEDCOUNTINGLOG", url, kVersion2, cseq, session,
-                              vxpp::FormatText("CounterID: %u\r\n", UnsignedFilter(counterId)) + Range(start, end) +
-                                  "VXPP-Version: 2.0\r\n");
-      },
-      {true, true, false},
+      url, session,
+      {.word = "COMBINEDCOUNTINGLOG", .version = kVersion2, .answerVersion = kVersion2, .knowsError = true,
+       .unsignedCount = true},
+      TextQueryLines(vxpp::FormatText("CounterID: %u\r\n", UnsignedFilter(counterId)), start, end),
       [&](CNetHelper& net, const std::string&, uint64_t count) {
         ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, vxpp::ReadCombinedCountingBlock);
       });
@@ -218,30 +221,14 @@ int CVXPPClient::CombinedCountingLog(const std::string& url, uint32_t session, c
 int CVXPPClient::EdgeRecordLog(const std::string& url, uint32_t session, const int* eventNumber,
                                const uint32_t* cameraId, const CDateTime& start, const CDateTime& end,
                                std::vector<EdgeRecordLogBasket>& records, int* textFormat) {
+  const std::string filters = vxpp::FormatText("Event-Number: %d\r\nCamera-ID: %u\r\n", SignedFilter(eventNumber),
+                                               UnsignedFilter(cameraId));
   // Asked with VXPP/2.0; its answer carries VXPP/1.0.
-  return LogExchange(
-      url, kVersion1,
-      [&](int cseq) {
-        return SessionRequest("EDGERECORDLOG", url, kVersion2, cseq, session,
-                              vxpp::FormatText("Event-Number: %d\r\nCamera-ID: %u\r\n", SignedFilter(eventNumber),
-                                               UnsignedFilter(cameraId)) +
-                                  Range(start, end) + "VXPP-Version: 2.0\r\n");
-      },
-      {true, false, true},
-      [&](CNetHelper& net, const std::string& headers, uint64_t count) {
-        if (TextFormat(headers, textFormat))
-          ReadRecords(net, count, vxpp::RecordLayout::TextBlock(), records, vxpp::ReadEdgeRecordBlock);
-      });
-}
-
-std::string CVXPPClient::PosRequest(const char* word, const std::string& url, int cseq, uint32_t session,
-                                    const int* eventNumber, const uint32_t* posId, const CDateTime& start,
-                                    const CDateTime& end) {
-  // "POS-Index" and "POS-ID" both carry the POS id.
-  return SessionRequest(word, url, kVersion1, cseq, session,
-                        vxpp::FormatText("Event-Number: %d\r\nPOS-Index: %u\r\nPOS-ID: %u\r\n",
-                                         SignedFilter(eventNumber), UnsignedFilter(posId), UnsignedFilter(posId)) +
-                            Range(start, end) + "VXPP-Version: 2.0\r\n");
+  return LogExchange(url, session,
+                     {.word = "EDGERECORDLOG", .version = kVersion2, .answerVersion = kVersion1, .knowsError = true,
+                      .readsContentLength = true},
+                     TextQueryLines(filters, start, end),
+                     TextOnlyRecords(records, textFormat, vxpp::ReadEdgeRecordBlock));
 }
 
 bool CVXPPClient::PosEventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* posId,
@@ -254,25 +241,26 @@ bool CVXPPClient::PosEventLog(const std::string& url, uint32_t session, const in
     if (a > 3 || (a == 3 && b >= 2))
       return PosEventLog2(url, session, eventNumber, posId, start, end, records) == vxpp::kResultSuccess;
   }
-  return LogExchange(
-             url, kVersion1,
-             [&](int cseq) { return PosRequest("POSEVENTLOG", url, cseq, session, eventNumber, posId, start, end); },
-             {false, false, true},
-             [&](CNetHelper& net, const std::string&, uint64_t count) {
-               ReadRecords(net, count, vxpp::RecordLayout::LengthPrefixed(vxpp::kEventHeadBytes), records,
-                           [](std::string_view bytes) { return vxpp::GetPosEventRecord(bytes.data()); });
-             }) == vxpp::kResultSuccess;
+  return LogExchange(url, session,
+                     {.word = "POSEVENTLOG", .version = kVersion1, .answerVersion = kVersion1,
+                      .readsContentLength = true},
+                     PosLines(eventNumber, posId, start, end),
+                     [&](CNetHelper& net, const std::string&, uint64_t count) {
+                       ReadRecords(net, count, vxpp::RecordLayout::LengthPrefixed(vxpp::kEventHeadBytes), records,
+                                   [](std::string_view bytes) { return vxpp::GetPosEventRecord(bytes.data()); });
+                     }) == vxpp::kResultSuccess;
 }
 
 int CVXPPClient::PosEventLog2(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* posId,
                               const CDateTime& start, const CDateTime& end, std::vector<PosEventLogBasket>& records) {
-  return LogExchange(
-      url, kVersion1,
-      [&](int cseq) { return PosRequest("POSEVENTLOG2", url, cseq, session, eventNumber, posId, start, end); },
-      {true, false, true},
-      [&](CNetHelper& net, const std::string&, uint64_t count) {
-        for (uint64_t i = 0; i < count; ++i) records.push_back(vxpp::ReadPosEventBlock(ReceivePosBlock(net)));
-      });
+  return LogExchange(url, session,
+                     {.word = "POSEVENTLOG2", .version = kVersion1, .answerVersion = kVersion1, .knowsError = true,
+                      .readsContentLength = true},
+                     PosLines(eventNumber, posId, start, end),
+                     [&](CNetHelper& net, const std::string&, uint64_t count) {
+                       for (uint64_t i = 0; i < count; ++i)
+                         records.push_back(vxpp::ReadPosEventBlock(ReceivePosBlock(net)));
+                     });
 }
 
 std::string CVXPPClient::ReceivePosBlock(CNetHelper& net) {

@@ -13,20 +13,18 @@
 //
 // Rounds interleave each pair; medians and their ratios are printed, with
 // the peak heap of the page's search per listed row.
-#include <malloc.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <numeric>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "bench/common/bench_arguments.h"
+#include "bench/common/bench_clock.h"
+#include "bench/common/heap_meter.h"
 #include "lang/vx_trans.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "platform/paths.h"
@@ -36,70 +34,16 @@
 
 namespace {
 
-// Heap use of the C++ allocations, counted as the allocator hands out
-// chunks: usable size plus the chunk header.
-size_t g_heapNow = 0;
-size_t g_heapPeak = 0;
-
-void* Allocate(size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
-  if (p == nullptr) throw std::bad_alloc();
-  g_heapNow += malloc_usable_size(p) + sizeof(size_t);
-  g_heapPeak = std::max(g_heapPeak, g_heapNow);
-  return p;
-}
-
-void Release(void* p) {
-  if (p == nullptr) return;
-  g_heapNow -= malloc_usable_size(p) + sizeof(size_t);
-  std::free(p);
-}
-
-}  // namespace
-
-void* operator new(size_t size) { return Allocate(size); }
-void* operator new[](size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete[](void* p) noexcept { Release(p); }
-void operator delete(void* p, size_t) noexcept { Release(p); }
-void operator delete[](void* p, size_t) noexcept { Release(p); }
-
-namespace {
-
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Median;
+using bench::Seconds;
 
 // Ten days of 118,000 events, of which some 100,000 a day are of the kinds
 // the page lists: the search covers all ten days.
-constexpr int kDays = 10;
-constexpr int kEventsPerDay = 118000;
-constexpr const char* kEndDate = "2024-01-31";
+constexpr bench::InstallationShape kShape{10, 118000, "2024-01-31"};
 const CDateTime kFirstDay = CDateTime::FromFields(2024, 1, 22);
 const CDateTime kLastMoment = CDateTime::FromFields(2024, 1, 31, 23, 59, 59);
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-// Writes the installation once; a stamp records the options it was made with.
-bool EnsureInstallation(const std::string& folder) {
-  char options[160];
-  std::snprintf(options, sizeof options, "--days %d --events-per-day %d --end-date %s --seed 1", kDays,
-                kEventsPerDay, kEndDate);
-  const std::string stampPath = folder + "/.bench-stamp";
-  std::string stamp;
-  std::getline(std::ifstream(stampPath), stamp);
-  if (stamp == options) return true;
-  std::printf("writing the benchmark installation into %s ...\n", folder.c_str());
-  std::fflush(stdout);
-  const std::string command = std::string("'") + LOGVIEW_DEMO_TOOL + "' " + options + " '" + folder + "'";
-  if (std::system(command.c_str()) != 0) return false;
-  std::ofstream(stampPath) << options << '\n';
-  return true;
-}
 
 // The viewer as the page sees it: a local search of the installation, the
 // installation's cameras, every switch on.
@@ -142,12 +86,11 @@ double BareSearch(const std::string& root, size_t* records) {
 
 double PageSearch(CVantorEventLogPage& page, double* bytesPerRow) {
   page.ClearList();
-  const size_t before = g_heapNow;
-  g_heapPeak = g_heapNow;
+  const bench::HeapMeter heap;
   const auto start = Clock::now();
   page.Controls().searchButton->Click();
   const double took = Seconds(start);
-  *bytesPerRow = double(g_heapPeak - before) / double(std::max<size_t>(page.RowCount(), 1));
+  *bytesPerRow = double(heap.PeakGrowth()) / double(std::max<size_t>(page.RowCount(), 1));
   return took;
 }
 
@@ -233,19 +176,10 @@ double PageExport(CVantorEventLogPage& page, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int rounds = 5;
-  std::string folder = LOGVIEW_BENCH_CACHE;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--rounds" && i + 1 < argc)
-      rounds = std::max(1, std::atoi(argv[++i]));
-    else
-      folder = arg;
-  }
-  if (!EnsureInstallation(folder)) {
-    std::fprintf(stderr, "could not write the installation into %s\n", folder.c_str());
-    return 1;
-  }
+  const auto arguments = bench::PrepareBench(argc, argv, LOGVIEW_BENCH_CACHE, kShape, LOGVIEW_DEMO_TOOL);
+  if (!arguments) return 1;
+  const int rounds = arguments->rounds;
+  const std::string& folder = arguments->folder;
   platform::SetInstallFolder(folder);
   const std::string root = LogRootFolder(folder);
   const std::string csv = folder + "/.bench-export.csv";
@@ -286,7 +220,7 @@ int main(int argc, char** argv) {
   fs::remove(bareCsv);
 
   std::printf("\n%d events stored in range, %zu of them read by the search, %zu rows listed, %d rounds (medians)\n",
-              kDays * kEventsPerDay, records, page.RowCount(), rounds);
+              kShape.days * kShape.eventsPerDay, records, page.RowCount(), rounds);
   const auto line = [](const char* what, double bare, double measured, double goal) {
     std::printf("%-22s bare %8.3f s   page %8.3f s   ratio %5.2f  (goal <= %.1f)\n", what, bare, measured,
                 measured / bare, goal);

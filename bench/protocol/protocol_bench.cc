@@ -29,6 +29,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "bench/common/bench_clock.h"
 #include "platform/paths.h"
 #include "protocol/header_reader.h"
 #include "protocol/log_record_wire.h"
@@ -40,17 +41,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Median;
+using bench::Seconds;
 
 constexpr size_t kRecvChunk = 64 * 1024;
 const char* const kUrl = "vxpp://127.0.0.1/";
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 int Connect(uint16_t port) {
   const int fd = ::socket(AF_INET, SOCK_STREAM, 0);

@@ -8,87 +8,27 @@
 // Two searches: a one-hour window of one day (few rows match) and every file
 // without a filter (every row matches).  Rounds interleave a, b and c;
 // medians are printed with the ratios and the peak memory per record of (c).
-#include <malloc.h>
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "bench/common/bench_arguments.h"
+#include "bench/common/bench_clock.h"
+#include "bench/common/heap_meter.h"
 #include "platform/paths.h"
 #include "store/event_log_query_ctrl.h"
 #include "store/log_root_folder.h"
 
 namespace {
 
-// Heap use of the C++ allocations (records, texts, the results), counted
-// as the allocator hands out chunks: usable size plus the chunk header.
-size_t g_heapNow = 0;
-size_t g_heapPeak = 0;
+using bench::Clock;
+using bench::Median;
+using bench::Seconds;
 
-void* Allocate(size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
-  if (p == nullptr) throw std::bad_alloc();
-  g_heapNow += malloc_usable_size(p) + sizeof(size_t);
-  g_heapPeak = std::max(g_heapPeak, g_heapNow);
-  return p;
-}
-
-void Release(void* p) {
-  if (p == nullptr) return;
-  g_heapNow -= malloc_usable_size(p) + sizeof(size_t);
-  std::free(p);
-}
-
-}  // namespace
-
-void* operator new(size_t size) { return Allocate(size); }
-void* operator new[](size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete[](void* p) noexcept { Release(p); }
-void operator delete(void* p, size_t) noexcept { Release(p); }
-void operator delete[](void* p, size_t) noexcept { Release(p); }
-
-namespace {
-
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-constexpr int kDays = 30;
-constexpr int kEventsPerDay = 100000;
-constexpr const char* kEndDate = "2024-01-31";
-
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-// Writes the installation once; a stamp records the options it was made with.
-bool EnsureInstallation(const std::string& folder) {
-  char options[160];
-  std::snprintf(options, sizeof options, "--days %d --events-per-day %d --end-date %s --seed 1",
-                kDays, kEventsPerDay, kEndDate);
-  const std::string stampPath = folder + "/.bench-stamp";
-  std::string stamp;
-  std::getline(std::ifstream(stampPath), stamp);
-  if (stamp == options) return true;
-  std::printf("writing the benchmark installation into %s ...\n", folder.c_str());
-  std::fflush(stdout);
-  const std::string command = std::string("'") + LOGVIEW_DEMO_TOOL + "' " + options + " '" + folder + "'";
-  if (std::system(command.c_str()) != 0) return false;
-  std::ofstream(stampPath) << options << '\n';
-  return true;
-}
+constexpr bench::InstallationShape kShape{30, 100000, "2024-01-31"};
 
 struct Search {
   const char* name;
@@ -144,8 +84,7 @@ double WithCallback(const std::string& root, const Search& s, Measured* m) {
 // divided by the records it holds.
 double Collecting(const std::string& root, const Search& s, Measured* m) {
   CVxEventLogQueryCtrl<EventLogBasket> ctrl;
-  const size_t heapBefore = g_heapNow;
-  g_heapPeak = g_heapNow;
+  const bench::HeapMeter heap;
   const auto start = Clock::now();
   ctrl.Initialise(root);
   int count = 0;
@@ -155,7 +94,7 @@ double Collecting(const std::string& root, const Search& s, Measured* m) {
     size_t text = 0;
     for (const auto& r : ctrl.GetResults()) text += r->Description.size();
     m->descriptionLength = static_cast<double>(text) / count;
-    m->bytesPerRecord = static_cast<double>(g_heapPeak - heapBefore) / count;
+    m->bytesPerRecord = static_cast<double>(heap.PeakGrowth()) / count;
   }
   return took;
 }
@@ -183,20 +122,10 @@ void Report(const Search& s, const Measured& m, double goalCallback, double goal
 }  // namespace
 
 int main(int argc, char** argv) {
-  int rounds = 5;
-  std::string root = LOGVIEW_BENCH_CACHE;
-  for (int i = 1; i < argc; ++i) {
-    if (std::string(argv[i]) == "--rounds" && i + 1 < argc) {
-      rounds = std::max(1, std::atoi(argv[++i]));
-    } else {
-      root = argv[i];
-    }
-  }
-  fs::create_directories(fs::path(root).parent_path());
-  if (!EnsureInstallation(root)) {
-    std::fprintf(stderr, "could not write the installation with %s\n", LOGVIEW_DEMO_TOOL);
-    return 1;
-  }
+  const auto arguments = bench::PrepareBench(argc, argv, LOGVIEW_BENCH_CACHE, kShape, LOGVIEW_DEMO_TOOL);
+  if (!arguments) return 1;
+  const int rounds = arguments->rounds;
+  const std::string& root = arguments->folder;
   platform::SetInstallFolder(root);
   const std::string folder = root + "/db/EventLog/";
 

@@ -8,6 +8,7 @@
 
 class CButtonModel;
 class CComboBoxModel;
+class CDateRangePickers;
 class CDateTimePickerModel;
 class CLogListCtrl;
 
@@ -26,3 +27,9 @@ struct CPageControls {
   // 2 not playable), decided when a row is first drawn.
   bool imagesArePlayStates = false;
 };
+
+// The controls of a page laid out around one type selector, the date-range
+// pickers, Search, "Export to..." and the list; the page adds the roles
+// only it has.
+CPageControls SearchPageControls(CComboBoxModel& typeSelector, CDateRangePickers& pickers, CButtonModel& searchButton,
+                                 CButtonModel& exportButton, CLogListCtrl& list);

@@ -45,3 +45,6 @@ class IViewerContext {
   virtual void SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
                                        const VxBitset<128>& cameras) = 0;
 };
+
+// "vxpp://<server address>/": where a page's requests go in remote mode.
+inline std::string ServerUrl(const ViewerSettings& viewer) { return "vxpp://" + viewer.serverAddress + "/"; }

@@ -41,8 +41,6 @@ struct LocalListing {
 
 }  // namespace
 
-std::string CEventLogPage::ServerUrl(const ViewerSettings& viewer) { return "vxpp://" + viewer.serverAddress + "/"; }
-
 CEventLogPage::CEventLogPage(EventPageVariant variant)
     : CTabPageEx(kTemplateId, kLanguageSection),
       m_variant(variant),
@@ -104,15 +102,8 @@ void CEventLogPage::OnCameraListLoaded() {
 }
 
 CPageControls CEventLogPage::Controls() {
-  CPageControls controls;
-  controls.typeSelector = &m_typeSelector;
+  CPageControls controls = SearchPageControls(m_typeSelector, m_pickers, m_searchButton, m_exportButton, m_list);
   controls.secondSelector = &m_cameraSelector;
-  controls.dayPicker = &m_pickers.Day();
-  controls.startPicker = &m_pickers.Start();
-  controls.endPicker = &m_pickers.End();
-  controls.searchButton = &m_searchButton;
-  controls.exportButton = &m_exportButton;
-  controls.list = &m_list;
   controls.imagesArePlayStates = true;
   return controls;
 }

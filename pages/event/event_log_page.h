@@ -50,8 +50,6 @@ class CEventLogPage : public CTabPageEx, public IListItemProvider, public IHostL
 
   ~CEventLogPage() override;
 
-  EventPageVariant Variant() const { return m_variant; }
-
   // Searches with the selectors and pickers as they are: the list is
   // emptied, then filled with the events found.  A start after the end
   // leaves it empty; a failed search keeps the rows read so far and tells
@@ -92,9 +90,6 @@ class CEventLogPage : public CTabPageEx, public IListItemProvider, public IHostL
   virtual std::vector<EventTypeChoice> TypeChoices() = 0;
   // The edge events the variant can name; null when it knows none.
   virtual const EdgeEventNames* KnownEdgeEvents() const = 0;
-
-  // "vxpp://<server address>/": where the page's requests go.
-  static std::string ServerUrl(const ViewerSettings& viewer);
 
  private:
   std::span<const EventColumn> Columns() const;

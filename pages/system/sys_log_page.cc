@@ -83,15 +83,7 @@ SystemLogStatus CSysLogPage::Switches() const {
 }
 
 CPageControls CSysLogPage::Controls() {
-  CPageControls controls;
-  controls.typeSelector = &m_typeSelector;
-  controls.dayPicker = &m_pickers.Day();
-  controls.startPicker = &m_pickers.Start();
-  controls.endPicker = &m_pickers.End();
-  controls.searchButton = &m_searchButton;
-  controls.exportButton = &m_exportButton;
-  controls.list = &m_list;
-  return controls;
+  return SearchPageControls(m_typeSelector, m_pickers, m_searchButton, m_exportButton, m_list);
 }
 
 void CSysLogPage::ClearList() {
@@ -136,7 +128,7 @@ void CSysLogPage::SearchRemote(const std::optional<int32_t>& logType, const CDat
   if (settings.nvrMode != 0) client.SetNvr();
   std::vector<SystemLogRecord> records;
   const int number = logType.value_or(0);
-  const int result = client.SystemLog("vxpp://" + std::string(settings.serverAddress) + "/", settings.userSessionNo,
+  const int result = client.SystemLog(ServerUrl(settings), settings.userSessionNo,
                                       logType ? &number : nullptr, range.start, range.end, records);
   if (result == kRemoteSuccess) {
     ShowRecords(records);

@@ -60,10 +60,8 @@ const XmlAttribute* XmlElement::FindAttribute(std::string_view name) const {
 
 XmlElement* XmlElement::AppendChild(std::unique_ptr<XmlElement> child) {
   XmlElement* added = child.get();
-  added->m_parent = this;
   added->m_next = nullptr;
-  added->m_previous = m_children.empty() ? nullptr : m_children.back().get();
-  if (added->m_previous) added->m_previous->m_next = added;
+  if (!m_children.empty()) m_children.back()->m_next = added;
   m_children.push_back(std::move(child));
   return added;
 }

@@ -61,17 +61,13 @@ class XmlElement {
   XmlElement* ChildAt(size_t index) const;
   size_t ChildCount() const { return m_children.size(); }
 
-  XmlElement* Parent() const { return m_parent; }
   XmlElement* NextSibling() const { return m_next; }
-  XmlElement* PreviousSibling() const { return m_previous; }
 
  private:
   std::string m_name;
   std::optional<std::string> m_contents;
   std::vector<XmlAttribute> m_attributes;
   std::vector<std::unique_ptr<XmlElement>> m_children;
-  XmlElement* m_parent = nullptr;
-  XmlElement* m_previous = nullptr;
   XmlElement* m_next = nullptr;
 };
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <mutex>
+#include <string_view>
+#include <utility>
 
 #include "platform/code_page.h"
 #include "shell/xml/xml_parser.h"
@@ -100,11 +102,9 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 }
 
 std::string DecodeXmlEntities(std::string value) {
-  ReplaceAll(value, "&amp;", "&");
-  ReplaceAll(value, "&lt;", "<");
-  ReplaceAll(value, "&gt;", ">");
-  ReplaceAll(value, "&apos;", "'");
-  ReplaceAll(value, "&quot;", "\"");
+  constexpr std::pair<std::string_view, std::string_view> kEntities[] = {
+      {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&apos;", "'"}, {"&quot;", "\""}};
+  for (const auto& [entity, text] : kEntities) ReplaceAll(value, entity, text);
   return value;
 }
 

@@ -6,25 +6,18 @@
 #include "lang/vx_trans.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "language_packs_test.h"
 #include "temp_folder.h"
 
 namespace {
 
-class VxLangTest : public ::testing::Test {
+class VxLangTest : public LanguagePacksTest {
  protected:
-  void SetUp() override {
-    platform::SetSystemCodePage(platform::kCodePageUtf8);
-    platform::SetInstallFolder(TestDataPath("lang/install"));
-    table.SetTablePath(TestDataPath("lang/install/lang/LanguageTable.xml"));
-  }
-  void TearDown() override { platform::SetSystemCodePage(0); }
-
   bool Load(unsigned langId, const std::string& folder = "lang/") {
     return lang.Load("LogView", langId, folder, table);
   }
   std::string T(std::string text) { return CVxTrans(lang).Translated(std::move(text)); }
 
-  CVxLangDef table;
   CVxLang lang;
 };
 

@@ -6,6 +6,7 @@
 
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "language_packs_test.h"
 #include "temp_folder.h"
 
 namespace {
@@ -31,17 +32,10 @@ TEST(VxTransTest, StripMnemonics) {
   EXPECT_EQ(CVxTrans::StripMnemonics(""), "");
 }
 
-class VxTransDialogTest : public ::testing::Test {
+class VxTransDialogTest : public LanguagePacksTest {
  protected:
-  void SetUp() override {
-    platform::SetSystemCodePage(platform::kCodePageUtf8);
-    platform::SetInstallFolder(TestDataPath("lang/install"));
-    table.SetTablePath(TestDataPath("lang/install/lang/LanguageTable.xml"));
-    page.children = {&button, &label, &combo, &edit, &placeholder, &list};
-  }
-  void TearDown() override { platform::SetSystemCodePage(0); }
+  VxTransDialogTest() { page.children = {&button, &label, &combo, &edit, &placeholder, &list}; }
 
-  CVxLangDef table;
   CVxLang lang;
   FakeWindow page{"#32770", "&Camera"};
   FakeWindow button{"BUTTON", "&Search"}, label{"Static", "Unusual &Event"};

@@ -1,6 +1,7 @@
-// A demo installation in a temporary folder and a client aimed at a server
-// of it; the server runs in-process on a free port of 127.0.0.1 and is
-// stopped by the fixture.
+// A temporary installation and a client aimed at a server of it; the
+// server runs in-process on a free port of 127.0.0.1 and is stopped by the
+// fixture.  A demo installation can also be written, for one test or for a
+// whole suite.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +13,10 @@
 #include <thread>
 #include <vector>
 
+#include "platform/paths.h"
 #include "protocol/vxpp_client.h"
+#include "store/log_root_folder.h"
+#include "tools/logview-demo/demo_installation.h"
 #include "tools/vxpp-server/service.h"
 
 constexpr const char kTestSettings[] =
@@ -90,7 +94,32 @@ class ServerFixture : public ::testing::Test {
     return m_log;
   }
 
+  // Writes a demo installation of `demo`'s shape into `folder` and makes it
+  // the viewer's installation.
+  static void WriteDemoSite(DemoOptions demo, const std::string& folder) {
+    demo.folder = folder;
+    std::string problems;
+    ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
+    platform::SetInstallFolder(folder);
+    ResetRecordFileMarker();
+  }
+  // A demo installation of `days` days of `eventsPerDay` events up to
+  // `endDate`, the same way into s_site, a fresh temporary folder that the
+  // tests of a suite share: call from SetUpTestSuite, and RemoveSuiteSite
+  // from TearDownTestSuite.
+  static void WriteSuiteSite(int days, int eventsPerDay, const CDateTime& endDate) {
+    char pattern[] = "/tmp/vxpp-suite-site-XXXXXX";
+    s_site = std::string(mkdtemp(pattern)) + "/site";
+    DemoOptions demo;
+    demo.days = days;
+    demo.eventsPerDay = eventsPerDay;
+    demo.endDate = endDate;
+    WriteDemoSite(demo, s_site);
+  }
+  static void RemoveSuiteSite() { std::filesystem::remove_all(std::filesystem::path(s_site).parent_path()); }
+
   static constexpr const char* kUrl = "vxpp://127.0.0.1/";
+  static inline std::string s_site;
   std::string m_folder;
   std::unique_ptr<vxpp_server::Service> m_service;
   std::thread m_thread;

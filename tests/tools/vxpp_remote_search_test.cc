@@ -5,7 +5,6 @@
 // carry is allowed to differ, and each such field is named where it is
 // reset.  The device lists the server sends equal what the installation's
 // registry and filter files hold.
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -17,9 +16,7 @@
 #include "store/combined_counter_list.h"
 #include "store/event_log_query_ctrl.h"
 #include "store/ivs_device_table.h"
-#include "store/log_root_folder.h"
 #include "store/system_log_query_ctrl.h"
-#include "tools/logview-demo/demo_installation.h"
 #include "tools/server_fixture.h"
 #include "tools/vxpp-server/registry_cameras.h"
 
@@ -79,20 +76,8 @@ struct Range {
 
 class RemoteSearchTest : public ServerFixture {
  protected:
-  static void SetUpTestSuite() {
-    char pattern[] = "/tmp/vxpp-remote-search-XXXXXX";
-    s_site = std::string(mkdtemp(pattern)) + "/site";
-    DemoOptions demo;
-    demo.days = 3;
-    demo.eventsPerDay = 300;
-    demo.endDate = kLastDay;
-    demo.folder = s_site;
-    std::string problems;
-    ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
-    platform::SetInstallFolder(s_site);
-    ResetRecordFileMarker();
-  }
-  static void TearDownTestSuite() { std::filesystem::remove_all(std::filesystem::path(s_site).parent_path()); }
+  static void SetUpTestSuite() { WriteSuiteSite(3, 300, kLastDay); }
+  static void TearDownTestSuite() { RemoveSuiteSite(); }
 
   // A server of the demo site speaking `version`, and a logged-in client.
   void Serve(const char* version, const char* type = "Vantor", const char* serverVersion = "3,2,0,1") {
@@ -125,11 +110,7 @@ class RemoteSearchTest : public ServerFixture {
     for (const auto& record : query.GetResults()) records.push_back(*record);
     return records;
   }
-
-  static std::string s_site;
 };
-
-std::string RemoteSearchTest::s_site;
 
 TEST_F(RemoteSearchTest, EventRecordsEqualLocalInBothForms) {
   struct Filter {

@@ -4,10 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/paths.h"
 #include "protocol/result_codes.h"
 #include "protocol/string_list.h"
-#include "store/log_root_folder.h"
 #include "temp_folder.h"
 #include "tools/logview-demo/demo_installation.h"
 #include "tools/server_fixture.h"
@@ -21,11 +19,8 @@ class ServerCommandsTest : public ServerFixture {
     demo.days = 2;
     demo.eventsPerDay = 200;
     demo.endDate = CDateTime::FromFields(2024, 3, 5);
-    demo.folder = Site();
-    std::string problems;
-    ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
-    platform::SetInstallFolder(Site());
-    ResetRecordFileMarker();
+    WriteDemoSite(demo, Site());
+    if (HasFatalFailure()) return;
     StartServerOn(Site());
     ASSERT_EQ(Login("admin", "admin"), vxpp::kLoginSuccess);
   }

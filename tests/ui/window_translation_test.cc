@@ -8,6 +8,7 @@
 #include "lang/vx_trans.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "language_packs_test.h"
 #include "temp_folder.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
@@ -15,17 +16,7 @@
 
 namespace {
 
-class WindowTranslationTest : public testing::Test {
- protected:
-  void SetUp() override {
-    platform::SetSystemCodePage(platform::kCodePageUtf8);
-    platform::SetInstallFolder(TestDataPath("lang/install"));
-    table.SetTablePath(TestDataPath("lang/install/lang/LanguageTable.xml"));
-  }
-  void TearDown() override { platform::SetSystemCodePage(0); }
-
-  CVxLangDef table;
-};
+using WindowTranslationTest = LanguagePacksTest;
 
 TEST_F(WindowTranslationTest, PageControlsGetTextsAndFontsByClass) {
   CVxLang german;

@@ -26,11 +26,16 @@ std::optional<int32_t> SignedFilter(const VxppRequest& request, const char* name
   return static_cast<int32_t>(value);
 }
 
+template <typename Record>
+using RecordWriter = std::function<void(std::string*, const Record&)>;
+template <typename Record>
+using RecordTest = std::function<bool(const Record&)>;
+
 // The records of one answer, encoded as they come out of the store.
 template <typename Record>
 struct Encoder {
-  std::function<bool(const Record&)> keep;  // all records when empty
-  std::function<void(std::string*, const Record&)> put;
+  RecordTest<Record> keep;  // all records when empty
+  RecordWriter<Record> put;
   std::string body;
   int64_t count = 0;
 
@@ -42,12 +47,15 @@ struct Encoder {
   }
 };
 
-// Searches the installation's event databases and answers the records, or
+// Searches the installation's event databases and answers the records that
+// `keep` lets through (all when it is empty), each written by `put`, or
 // "Error:" when the search failed.  `contentLength`: the answer says how
-// long its records are.
+// long its records are.  The connection always carries on.
 template <typename Record>
-void AnswerSearch(ServerContext& context, const VxppRequest& request, VxppResponse& response,
-                  const typename LogTable<Record>::Filter& filter, Encoder<Record>& encoder, bool contentLength) {
+bool AnswerSearch(ServerContext& context, const VxppRequest& request, VxppResponse& response,
+                  const typename LogTable<Record>::Filter& filter, RecordWriter<Record> put, bool contentLength,
+                  RecordTest<Record> keep = {}) {
+  Encoder<Record> encoder{std::move(keep), std::move(put), {}, 0};
   CVxEventLogQueryCtrl<Record> query;
   query.Initialise(context.installFolder);
   query.SetRowCallback(&Encoder<Record>::Take, &encoder);
@@ -55,14 +63,25 @@ void AnswerSearch(ServerContext& context, const VxppRequest& request, VxppRespon
   if (!query.Search(filter, RequestTime(request, "Start-Date-Time"), RequestTime(request, "End-Date-Time"),
                     &ignored)) {
     response.Add("Error", std::string(kQueryFailed) + " " + query.LastError());
-    return;
+    return true;
   }
   response.Add("Log-Count", encoder.count);
   if (contentLength) response.Add("Content-Length", static_cast<int64_t>(encoder.body.size()));
   response.body = std::move(encoder.body);
+  return true;
 }
 
 bool Text(const ServerContext& context) { return context.settings.SendsTextBlocks(); }
+
+// Event records as text blocks or as binary records, whose IVSEVENTLOG form
+// carries the camera.
+bool AnswerEvents(ServerContext& context, const VxppRequest& request, VxppResponse& response,
+                  const EventLogFilter& filter, bool withCamera) {
+  RecordWriter<EventLogBasket> put = vxpp::PutEventBlock;
+  if (!Text(context))
+    put = [withCamera](std::string* out, const EventLogBasket& r) { vxpp::PutEventRecord(out, r, withCamera); };
+  return AnswerSearch<EventLogBasket>(context, request, response, filter, put, true);
+}
 
 bool EventLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
   EventLogFilter filter;
@@ -71,13 +90,7 @@ bool EventLog(ServerContext& context, const VxppRequest& request, ServerConnecti
     filter.event = EventNumberFilter{*number, channel ? static_cast<int32_t>(*channel) : -1};
   }
   filter.cameraId = UnsignedFilter(request, "Camera-ID");
-  Encoder<EventLogBasket> encoder;
-  if (Text(context))
-    encoder.put = vxpp::PutEventBlock;
-  else
-    encoder.put = [](std::string* out, const EventLogBasket& r) { vxpp::PutEventRecord(out, r, false); };
-  AnswerSearch(context, request, response, filter, encoder, true);
-  return true;
+  return AnswerEvents(context, request, response, filter, false);
 }
 
 bool IvsEventLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
@@ -87,56 +100,40 @@ bool IvsEventLog(ServerContext& context, const VxppRequest& request, ServerConne
   EventLogFilter filter;
   filter.event = EventNumberFilter{10000, device ? static_cast<int32_t>(*device) : -1};
   if (const auto rule = SignedFilter(request, "IVSRule-Type")) filter.cameraId = static_cast<uint32_t>(*rule);
-  Encoder<EventLogBasket> encoder;
-  if (Text(context))
-    encoder.put = vxpp::PutEventBlock;
-  else
-    encoder.put = [](std::string* out, const EventLogBasket& r) { vxpp::PutEventRecord(out, r, true); };
-  AnswerSearch(context, request, response, filter, encoder, true);
-  return true;
+  return AnswerEvents(context, request, response, filter, true);
 }
 
 bool CountingLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
   CounterLogFilter filter;
   filter.cameraId = UnsignedFilter(request, "Camera-ID");
-  Encoder<CounterLog> encoder;
   // The counter tables have no channel condition: the channel narrows the
   // records as they come.
+  RecordTest<CounterLog> keep;
   if (const auto channel = UnsignedFilter(request, "Channel-Index"))
-    encoder.keep = [channel = static_cast<int32_t>(*channel)](const CounterLog& r) { return r.ChannelIndex == channel; };
-  encoder.put = Text(context) ? vxpp::PutCountingBlock : vxpp::PutCountingRecord;
-  AnswerSearch(context, request, response, filter, encoder, false);
-  return true;
+    keep = [channel = static_cast<int32_t>(*channel)](const CounterLog& r) { return r.ChannelIndex == channel; };
+  return AnswerSearch<CounterLog>(context, request, response, filter,
+                                  Text(context) ? vxpp::PutCountingBlock : vxpp::PutCountingRecord, false, keep);
 }
 
 bool IvsCountingLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
   IVSCounterLogFilter filter;
   filter.deviceId = UnsignedFilter(request, "IVSDevice-ID");
   // Text blocks are the only form of these records.
-  Encoder<IVSCounterLog> encoder;
-  encoder.put = vxpp::PutIvsCountingBlock;
-  AnswerSearch(context, request, response, filter, encoder, false);
-  return true;
+  return AnswerSearch<IVSCounterLog>(context, request, response, filter, vxpp::PutIvsCountingBlock, false);
 }
 
 bool CombinedCountingLog(ServerContext& context, const VxppRequest& request, ServerConnection&,
                          VxppResponse& response) {
   CombinedCounterLogFilter filter;
   filter.counterId = UnsignedFilter(request, "CounterID");
-  Encoder<CombinedCounterLog> encoder;
-  encoder.put = vxpp::PutCombinedCountingBlock;
-  AnswerSearch(context, request, response, filter, encoder, false);
-  return true;
+  return AnswerSearch<CombinedCounterLog>(context, request, response, filter, vxpp::PutCombinedCountingBlock, false);
 }
 
 bool EdgeRecordLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
   EdgeRecordLogFilter filter;
   filter.logType = SignedFilter(request, "Event-Number");
   filter.cameraId = UnsignedFilter(request, "Camera-ID");
-  Encoder<EdgeRecordLogBasket> encoder;
-  encoder.put = vxpp::PutEdgeRecordBlock;
-  AnswerSearch(context, request, response, filter, encoder, true);
-  return true;
+  return AnswerSearch<EdgeRecordLogBasket>(context, request, response, filter, vxpp::PutEdgeRecordBlock, true);
 }
 
 PosEventLogFilter PosFilter(const VxppRequest& request) {
@@ -147,17 +144,13 @@ PosEventLogFilter PosFilter(const VxppRequest& request) {
 }
 
 bool PosEventLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
-  Encoder<PosEventLogBasket> encoder;
-  encoder.put = vxpp::PutPosEventRecord;
-  AnswerSearch(context, request, response, PosFilter(request), encoder, true);
-  return true;
+  return AnswerSearch<PosEventLogBasket>(context, request, response, PosFilter(request), vxpp::PutPosEventRecord,
+                                         true);
 }
 
 bool PosEventLog2(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
-  Encoder<PosEventLogBasket> encoder;
-  encoder.put = vxpp::PutPosEventBlock;
-  AnswerSearch(context, request, response, PosFilter(request), encoder, true);
-  return true;
+  return AnswerSearch<PosEventLogBasket>(context, request, response, PosFilter(request), vxpp::PutPosEventBlock,
+                                         true);
 }
 
 bool SystemLog(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {

@@ -21,7 +21,6 @@ class Service {
   static std::unique_ptr<Service> Load(const std::string& installFolder, std::string* problems);
   Service(const std::string& installFolder, ServerSettings settings, UserStore users);
 
-  ServerContext& Context() { return m_context; }
   bool Start(ServerOptions options, std::string* error);
   uint16_t Port() const { return m_server ? m_server->Port() : 0; }
   void Run() { m_server->Run(); }

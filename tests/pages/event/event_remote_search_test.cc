@@ -9,8 +9,6 @@
 #include "pages/event/vantor_event_log_page.h"
 #include "platform/paths.h"
 #include "protocol/result_codes.h"
-#include "store/log_root_folder.h"
-#include "tools/logview-demo/demo_installation.h"
 #include "tools/server_fixture.h"
 
 namespace {
@@ -19,20 +17,8 @@ const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
 
 class EventRemoteSearchTest : public ServerFixture {
  protected:
-  static void SetUpTestSuite() {
-    char pattern[] = "/tmp/event-remote-search-XXXXXX";
-    s_site = std::string(mkdtemp(pattern)) + "/site";
-    DemoOptions demo;
-    demo.days = 2;
-    demo.eventsPerDay = 400;
-    demo.endDate = kLastDay;
-    demo.folder = s_site;
-    std::string problems;
-    ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
-    platform::SetInstallFolder(s_site);
-    ResetRecordFileMarker();
-  }
-  static void TearDownTestSuite() { std::filesystem::remove_all(std::filesystem::path(s_site).parent_path()); }
+  static void SetUpTestSuite() { WriteSuiteSite(2, 400, kLastDay); }
+  static void TearDownTestSuite() { RemoveSuiteSite(); }
 
   // A server of the site answering in protocol `version`, and the page made
   // while the viewer searches it.
@@ -66,7 +52,6 @@ class EventRemoteSearchTest : public ServerFixture {
   }
   CPageControls Controls() { return page.Controls(); }
 
-  static inline std::string s_site;
   FakeViewerContext context;
   FakeHost host;
   CVantorEventLogPage page;
