@@ -29,18 +29,18 @@ install(TARGETS logview EXPORT logviewTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # The public header and every header it includes, kept at their project-relative
-# paths below include/logview/ so that their own includes ("shell/date_time.h")
+# paths below include/logview/ so that their own includes ("vocabulary/date_time.h")
 # resolve there.
 set(LOGVIEW_PUBLIC_HEADERS
   config/supported_edge_event_list.h
   platform/cwnd.h
-  shell/cstring_a.h
-  shell/date_time.h
-  shell/epos_setting.h
-  shell/log_status.h
-  shell/playback_request.h
-  shell/user_account.h
-  shell/vx_bitset.h)
+  vocabulary/cstring_a.h
+  vocabulary/date_time.h
+  vocabulary/epos_setting.h
+  vocabulary/log_status.h
+  vocabulary/playback_request.h
+  vocabulary/user_account.h
+  vocabulary/vx_bitset.h)
 install(FILES ${PROJECT_SOURCE_DIR}/include/logview/logview.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview)
 foreach(_header IN LISTS LOGVIEW_PUBLIC_HEADERS)

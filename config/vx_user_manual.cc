@@ -9,7 +9,7 @@
 
 #include "platform/debug_output.h"
 #include "platform/paths.h"
-#include "shell/xml/xml_util.h"
+#include "xml/xml_util.h"
 
 extern char** environ;
 

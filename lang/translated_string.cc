@@ -1,6 +1,6 @@
 #include "lang/translated_string.h"
 
 #include "lang/vx_trans.h"
-#include "shell/string_table.h"
+#include "vocabulary/string_table.h"
 
 std::string LoadTranslatedString(int number) { return CVxTrans().Translated(LoadStringText(number)); }

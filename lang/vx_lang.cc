@@ -7,8 +7,8 @@
 
 #include "platform/code_page.h"
 #include "platform/paths.h"
-#include "shell/xml/xml_parser.h"
-#include "shell/xml/xml_util.h"
+#include "xml/xml_parser.h"
+#include "xml/xml_util.h"
 
 namespace {
 

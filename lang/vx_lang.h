@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "lang/vx_lang_def.h"
-#include "shell/xml/xml_tree.h"
+#include "xml/xml_tree.h"
 
 class CVxLang {
  public:

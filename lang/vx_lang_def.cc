@@ -2,7 +2,7 @@
 
 #include "lang/lang_names.h"
 #include "platform/paths.h"
-#include "shell/xml/xml_util.h"
+#include "xml/xml_util.h"
 
 namespace {
 constexpr unsigned kPrimaryMask = 0x3ff;

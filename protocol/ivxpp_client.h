@@ -15,13 +15,13 @@
 
 #include "protocol/login_info.h"
 #include "protocol/vxpp_bodies.h"
-#include "shell/date_time.h"
-#include "shell/epos_setting.h"
-#include "store/counter_log.h"
-#include "store/edge_record_log_basket.h"
-#include "store/event_log_basket.h"
-#include "store/pos_event_log_basket.h"
-#include "store/system_log_record.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/epos_setting.h"
+#include "vocabulary/counter_log.h"
+#include "vocabulary/edge_record_log_basket.h"
+#include "vocabulary/event_log_basket.h"
+#include "vocabulary/pos_event_log_basket.h"
+#include "vocabulary/system_log_record.h"
 
 class IRPBClient;
 // The selection of the backup commands.

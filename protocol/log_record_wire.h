@@ -20,11 +20,11 @@
 #include <string>
 #include <string_view>
 
-#include "store/counter_log.h"
-#include "store/edge_record_log_basket.h"
-#include "store/event_log_basket.h"
-#include "store/pos_event_log_basket.h"
-#include "store/system_log_record.h"
+#include "vocabulary/counter_log.h"
+#include "vocabulary/edge_record_log_basket.h"
+#include "vocabulary/event_log_basket.h"
+#include "vocabulary/pos_event_log_basket.h"
+#include "vocabulary/system_log_record.h"
 
 namespace vxpp {
 

@@ -31,7 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 // One record of a POSRECORD answer.
 struct PosRecordEntry {

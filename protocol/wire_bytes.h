@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 namespace vxpp {
 

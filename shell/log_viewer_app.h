@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/log_status.h"
+#include "vocabulary/log_status.h"
 #include "shell/log_viewer_dlg.h"
 
 struct ViewerFont {

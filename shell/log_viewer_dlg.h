@@ -22,12 +22,12 @@
 #include "pages/event/vantor_event_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
-#include "shell/date_time.h"
-#include "shell/epos_setting.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/epos_setting.h"
 #include "shell/tab_ctrl_ex.h"
-#include "shell/viewer_settings.h"
+#include "vocabulary/viewer_settings.h"
 #include "shell/viewer_tabs.h"
-#include "shell/vx_bitset.h"
+#include "vocabulary/vx_bitset.h"
 #include "ui/window_model.h"
 
 class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewerContext {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "shell/viewer_settings.h"
+#include "vocabulary/viewer_settings.h"
 
 // The page objects of the dialog: the local (Vantor) and remote (NVR)
 // variants are separate pages.

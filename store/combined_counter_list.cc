@@ -1,7 +1,7 @@
 #include "store/combined_counter_list.h"
 
 #include "platform/paths.h"
-#include "shell/xml/xml_util.h"
+#include "xml/xml_util.h"
 
 CombinedCounterList ReadCombinedCounterList(const std::string& installFolder) {
   CXmlUtil xml;

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "store/counter_log.h"
-#include "store/edge_record_log_basket.h"
-#include "store/event_log_basket.h"
+#include "vocabulary/counter_log.h"
+#include "vocabulary/edge_record_log_basket.h"
+#include "vocabulary/event_log_basket.h"
 #include "store/log_database.h"
 #include "store/log_row_reader.h"
-#include "store/pos_event_log_basket.h"
+#include "vocabulary/pos_event_log_basket.h"
 
 template <class T>
 class CVxEventLogQuery {

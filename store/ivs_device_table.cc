@@ -1,7 +1,7 @@
 #include "store/ivs_device_table.h"
 
 #include "platform/paths.h"
-#include "shell/xml/xml_util.h"
+#include "xml/xml_util.h"
 
 IVSDeviceTable ReadIVSDeviceTable(const std::string& installFolder) {
   CXmlUtil xml;

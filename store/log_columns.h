@@ -2,12 +2,12 @@
 // log_row_reader.h).  Included where a row reader is instantiated.
 #pragma once
 
-#include "store/counter_log.h"
-#include "store/edge_record_log_basket.h"
-#include "store/event_log_basket.h"
+#include "vocabulary/counter_log.h"
+#include "vocabulary/edge_record_log_basket.h"
+#include "vocabulary/event_log_basket.h"
 #include "store/log_row_reader.h"
-#include "store/pos_event_log_basket.h"
-#include "store/system_log_record.h"
+#include "vocabulary/pos_event_log_basket.h"
+#include "vocabulary/system_log_record.h"
 
 template <>
 std::span<const LogColumn<EventLogBasket>> LogColumnsOf<EventLogBasket>();

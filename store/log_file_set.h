@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "platform/env.h"
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 #include "store/log_database.h"
 
 class CLogFileSet {

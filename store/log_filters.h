@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
-#include "shell/date_time.h"
-#include "store/counter_log.h"
-#include "store/edge_record_log_basket.h"
-#include "store/event_log_basket.h"
-#include "store/pos_event_log_basket.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/counter_log.h"
+#include "vocabulary/edge_record_log_basket.h"
+#include "vocabulary/event_log_basket.h"
+#include "vocabulary/pos_event_log_basket.h"
 
 // An event type: its number and, for channel-indexed events (10000-19999),
 // the channel index (negative = any channel).

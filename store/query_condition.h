@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 class CQueryCondition {
  public:

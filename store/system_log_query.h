@@ -9,7 +9,7 @@
 
 #include "store/log_database.h"
 #include "store/log_row_reader.h"
-#include "store/system_log_record.h"
+#include "vocabulary/system_log_record.h"
 
 class CVxSystemLogQuery {
  public:

@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 #include "ui/window_model.h"
 
 class CDateTimePickerModel : public CWindowModel {

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/xml/xml_parser.h"
-#include "shell/xml/xml_util.h"
-#include "shell/xml/xml_writer.h"
+#include "xml/xml_parser.h"
+#include "xml/xml_util.h"
+#include "xml/xml_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;

@@ -20,13 +20,13 @@
 
 #include "config/supported_edge_event_list.h"
 #include "platform/cwnd.h"
-#include "shell/cstring_a.h"
-#include "shell/date_time.h"
-#include "shell/epos_setting.h"
-#include "shell/log_status.h"
-#include "shell/playback_request.h"
-#include "shell/user_account.h"
-#include "shell/vx_bitset.h"
+#include "vocabulary/cstring_a.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/epos_setting.h"
+#include "vocabulary/log_status.h"
+#include "vocabulary/playback_request.h"
+#include "vocabulary/user_account.h"
+#include "vocabulary/vx_bitset.h"
 
 // The host's windows (it derives its own from CWnd to receive the viewer's
 // messages) and the message the host's loop hands to FilterDllMsg.

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 #include "ui/date_time_picker_model.h"
 #include "ui/signal.h"
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "platform/cwnd.h"
-#include "shell/date_time.h"
-#include "shell/vx_bitset.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/vx_bitset.h"
 
 struct CHostLink {
   platform::CWnd* window = nullptr;  // null until ShowLogViewerDlg names it

@@ -5,7 +5,7 @@
 #include <strings.h>
 #include <vector>
 
-#include "config/export_file_dialog.h"
+#include "ui/export_file_dialog.h"
 #include "csv/csv_file.h"
 #include "platform/env.h"
 #include "ui/log_list_ctrl.h"

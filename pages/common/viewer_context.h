@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "platform/cwnd.h"
-#include "shell/date_time.h"
-#include "shell/log_status.h"
-#include "shell/viewer_settings.h"
-#include "shell/vx_bitset.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/log_status.h"
+#include "vocabulary/viewer_settings.h"
+#include "vocabulary/vx_bitset.h"
 
 class IViewerContext {
  public:

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 struct EventListItem {
   // Play state, also the row's image in the list.

@@ -32,7 +32,7 @@
 #include "pages/event/event_list_item.h"
 #include "pages/event/event_row_rules.h"
 #include "pages/event/event_types.h"
-#include "shell/playback_request.h"
+#include "vocabulary/playback_request.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
 #include "ui/log_list_ctrl.h"

@@ -10,8 +10,8 @@
 
 #include "pages/common/host_link.h"
 #include "pages/event/event_list_item.h"
-#include "shell/date_time.h"
-#include "shell/vx_bitset.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/vx_bitset.h"
 
 // Whether the camera set holds camera `index`.  The set has room for the
 // first 128 cameras of the list only; a camera further down is never in it,

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/event_ranges.h"
-#include "shell/user_account.h"
+#include "vocabulary/event_ranges.h"
+#include "vocabulary/user_account.h"
 
 namespace {
 

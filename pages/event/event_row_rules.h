@@ -19,9 +19,9 @@
 #include "pages/common/page_rows.h"
 #include "pages/event/event_list_item.h"
 #include "pages/event/event_types.h"
-#include "shell/event_catalogue.h"
-#include "shell/log_status.h"
-#include "store/event_log_basket.h"
+#include "vocabulary/event_catalogue.h"
+#include "vocabulary/log_status.h"
+#include "vocabulary/event_log_basket.h"
 
 class CUserAccount;
 

@@ -1,7 +1,7 @@
 #include "pages/event/event_types.h"
 
-#include "shell/event_ranges.h"
-#include "shell/string_table.h"
+#include "vocabulary/event_ranges.h"
+#include "vocabulary/string_table.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/event_catalogue.h"
-#include "shell/log_status.h"
+#include "vocabulary/event_catalogue.h"
+#include "vocabulary/log_status.h"
 
 // The page class: the local (Vantor) page or the remote (NVR) page.
 enum class EventPageVariant { kLocal, kRemote };

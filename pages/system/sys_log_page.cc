@@ -3,7 +3,7 @@
 #include "lang/translated_string.h"
 #include "pages/common/page_export.h"
 #include "protocol/vxpp_client.h"
-#include "shell/string_table.h"
+#include "vocabulary/string_table.h"
 #include "store/log_root_folder.h"
 #include "store/system_log_query_ctrl.h"
 #include "ui/message_box.h"

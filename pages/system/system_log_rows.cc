@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "pages/system/system_log_types.h"
-#include "shell/string_table.h"
+#include "vocabulary/string_table.h"
 
 namespace {
 

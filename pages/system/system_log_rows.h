@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "lang/vx_trans.h"
-#include "shell/log_status.h"
-#include "store/system_log_record.h"
+#include "vocabulary/log_status.h"
+#include "vocabulary/system_log_record.h"
 
 // The texts of one row in column order.
 using SysLogCells = std::vector<std::string>;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/log_status.h"
+#include "vocabulary/log_status.h"
 
 // The item value of "All": the search then takes every type.
 constexpr int32_t kAllSystemLogTypes = 0;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 namespace store_test {
 

@@ -2,8 +2,8 @@
 
 #include <thread>
 
-#include "shell/xml/xml_parser.h"
-#include "shell/xml/xml_writer.h"
+#include "xml/xml_parser.h"
+#include "xml/xml_writer.h"
 #include "temp_folder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/xml/xml_util.h"
+#include "xml/xml_util.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 #include "tools/logview-demo/ini_files.h"
 #include "tools/logview-demo/registry_file.h"
 

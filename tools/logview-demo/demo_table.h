@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 #include "tools/logview-demo/demo_random.h"
 #include "tools/logview-demo/demo_world.h"
 #include "tools/logview-demo/format.h"

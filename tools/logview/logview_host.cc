@@ -2,8 +2,8 @@
 
 #include "lang/translated_string.h"
 #include "platform/message_queue.h"
-#include "shell/date_time.h"
-#include "shell/playback_request.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/playback_request.h"
 
 namespace {
 

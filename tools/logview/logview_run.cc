@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "config/export_file_dialog.h"
+#include "ui/export_file_dialog.h"
 #include "config/initial_file.h"
 #include "logview/logview.h"
 #include "protocol/login_info.h"

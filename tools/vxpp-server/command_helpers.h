@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 #include "tools/vxpp-server/command_table.h"
 #include "tools/vxpp-server/server_context.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/epos_setting.h"
+#include "vocabulary/epos_setting.h"
 
 namespace vxpp_server {
 

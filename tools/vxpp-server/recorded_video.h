@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "protocol/vxpp_bodies.h"
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 namespace vxpp_server {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "config/export_file_dialog.h"
+#include "ui/export_file_dialog.h"
 #include "pages/common/camera_selector.h"
 #include "pages/common/page_rows.h"
 #include "platform/env.h"

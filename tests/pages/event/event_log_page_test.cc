@@ -9,7 +9,7 @@
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "platform/paths.h"
-#include "shell/user_account.h"
+#include "vocabulary/user_account.h"
 #include "store/store_fixture.h"
 #include "temp_folder.h"
 #include "ui/message_box.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/event_ranges.h"
-#include "shell/user_account.h"
+#include "vocabulary/event_ranges.h"
+#include "vocabulary/user_account.h"
 
 namespace {
 

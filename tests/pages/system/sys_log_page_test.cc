@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "config/export_file_dialog.h"
+#include "ui/export_file_dialog.h"
 #include "pages/common/fake_viewer_context.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"

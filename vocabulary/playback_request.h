@@ -4,8 +4,8 @@
 // so the host may read it when the posted message arrives.  A plain value.
 #pragma once
 
-#include "shell/date_time.h"
-#include "shell/vx_bitset.h"
+#include "vocabulary/date_time.h"
+#include "vocabulary/vx_bitset.h"
 
 struct PlaybackRequest {
   CDateTime start = CDateTime::Null();         // the time window to play

@@ -1,4 +1,4 @@
-#include "shell/user_account.h"
+#include "vocabulary/user_account.h"
 
 uint32_t CUserAccount::RightsOfCamera(uint32_t cameraId) const {
   if (m_userName == kChiefUserName) return kAllRights;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 struct CounterLog {
   CDateTime LogTime;

@@ -1,4 +1,4 @@
-#include "shell/xml/xml_parser.h"
+#include "xml/xml_parser.h"
 
 #include <expat.h>
 

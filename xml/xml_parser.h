@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/xml/xml_tree.h"
+#include "xml/xml_tree.h"
 
 struct XML_ParserStruct;
 

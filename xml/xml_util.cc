@@ -1,4 +1,4 @@
-#include "shell/xml/xml_util.h"
+#include "xml/xml_util.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/code_page.h"
-#include "shell/xml/xml_parser.h"
+#include "xml/xml_parser.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/xml/xml_tree.h"
+#include "xml/xml_tree.h"
 
 // Status codes: the Windows error numbers of the same meaning.
 constexpr uint32_t kXmlStatusOk = 0;

@@ -1,4 +1,4 @@
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/xml/xml_writer.h"
+#include "xml/xml_writer.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "shell/vx_bitset.h"
+#include "vocabulary/vx_bitset.h"
 
 #include <gtest/gtest.h>
 

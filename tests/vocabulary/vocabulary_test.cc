@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "shell/event_catalogue.h"
-#include "shell/log_status.h"
-#include "shell/string_table.h"
-#include "shell/user_account.h"
+#include "vocabulary/event_catalogue.h"
+#include "vocabulary/log_status.h"
+#include "vocabulary/string_table.h"
+#include "vocabulary/user_account.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/auto_width_combo_box.h"
+#include "ui/auto_width_combo_box.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/xml/xml_tree.h"
+#include "xml/xml_tree.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "shell/log_status.h"
+#include "vocabulary/log_status.h"
 
-#include "shell/event_ranges.h"
+#include "vocabulary/event_ranges.h"
 
 EventSwitch EventSwitchFor(int n) {
   if (IsEdgeEvent(n)) return &EventLogStatus::edgeEvent;

@@ -1,4 +1,4 @@
-#include "config/export_file_dialog.h"
+#include "ui/export_file_dialog.h"
 
 #include <mutex>
 

@@ -1,4 +1,4 @@
-#include "shell/string_table.h"
+#include "vocabulary/string_table.h"
 
 // Built into the library so that the viewer has its English texts without any
 // file.  Language packs are keyed on these English texts, so they stay byte for

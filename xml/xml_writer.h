@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/xml/xml_tree.h"
+#include "xml/xml_tree.h"
 
 // The whole document as text.  A tree without root gives the declaration only.
 std::string FormatXmlTree(const XmlTree& tree);

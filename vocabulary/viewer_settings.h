@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/cstring_a.h"
+#include "vocabulary/cstring_a.h"
 
 class CUserAccount;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 struct PosEventLogBasket {
   CDateTime LogTime;

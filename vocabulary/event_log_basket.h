@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/date_time.h"
+#include "vocabulary/date_time.h"
 
 struct EventLogBasket {
   CDateTime LogTime;         // valid, tick 0 until a row sets it

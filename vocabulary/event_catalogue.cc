@@ -1,8 +1,8 @@
-#include "shell/event_catalogue.h"
+#include "vocabulary/event_catalogue.h"
 
 #include <array>
 
-#include "shell/event_ranges.h"
+#include "vocabulary/event_ranges.h"
 
 namespace {
 
