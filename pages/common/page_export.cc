@@ -91,14 +91,18 @@ std::optional<std::string> ChooseExportPath(const std::string& filter) {
   return dialog.GetPathName();
 }
 
-bool ExportList(const CLogListCtrl& list, const std::string& path) {
+bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error) {
   switch (ExportFormOf(path)) {
     case ExportForm::kCsv:
-      return ExportCsv(list, path);
-    case ExportForm::kText:
-      return ExportText(list, path);
-    case ExportForm::kNone:
+      if (ExportCsv(list, path)) return true;
       break;
+    case ExportForm::kText:
+      if (ExportText(list, path)) return true;
+      break;
+    case ExportForm::kNone:
+      *error = "only .csv and .txt files can be written";
+      return false;
   }
+  *error = "the file could not be written";
   return false;
 }

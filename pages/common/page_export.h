@@ -33,6 +33,7 @@ std::optional<std::string> ChooseExportPath(const std::string& filter);
 // a command-line host, or the export file).  False when a write failed.
 bool WriteListText(const CLogListCtrl& list, FILE* file);
 
-// Writes the list to `path`.  False when nothing could be written (another
-// extension, or a file that cannot be opened or created).
-bool ExportList(const CLogListCtrl& list, const std::string& path);
+// Writes the list to `path`.  False when the file was not written whole
+// (another extension, a file that cannot be opened or created, a failed
+// write); `error` then says why, in words a message box can show.
+bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error);

@@ -158,7 +158,10 @@ void CEventLogPage::SortRows(int column, int direction) {
   m_list.Invalidate();
 }
 
-bool CEventLogPage::Export(const std::string& path) { return ExportList(m_list, path); }
+bool CEventLogPage::Export(const std::string& path) {
+  std::string error;
+  return ExportList(m_list, path, &error);
+}
 
 EventRowSettings CEventLogPage::RowSettings(EventSearchSource source) const {
   const ViewerSettings& viewer = Owner()->Settings();

@@ -175,4 +175,7 @@ void CSysLogPage::Export() {
   if (const std::optional<std::string> path = ChooseExportPath(kExportFilter)) ExportTo(*path);
 }
 
-bool CSysLogPage::ExportTo(const std::string& path) { return ExportList(m_list, path); }
+bool CSysLogPage::ExportTo(const std::string& path) {
+  std::string error;
+  return ExportList(m_list, path, &error);
+}

@@ -49,11 +49,12 @@ class RowsPage : public IListItemProvider {
 class PageExportTest : public ::testing::Test {
  protected:
   std::string Export(const std::string& name) {
-    EXPECT_TRUE(ExportList(m_page.List(), m_folder.File(name))) << name;
+    EXPECT_TRUE(ExportList(m_page.List(), m_folder.File(name), &error)) << name;
     return ReadWholeFile(m_folder.File(name));
   }
   TempFolder m_folder;
   RowsPage m_page;
+  std::string error;
 };
 
 TEST_F(PageExportTest, CsvAppendsBelowOneTitleRow) {
@@ -86,10 +87,10 @@ TEST_F(PageExportTest, EmptyListsAndUnknownExtensions) {
   EXPECT_EQ(Export("empty.txt"), "Event Time, Event Type\r\n");
   m_page.Add("2024/01/31 10:00:00", 5);
   for (const char* name : {"list.xls", "list", "list.csv.bak"}) {
-    EXPECT_FALSE(ExportList(m_page.List(), m_folder.File(name)));
+    EXPECT_FALSE(ExportList(m_page.List(), m_folder.File(name), &error));
     EXPECT_FALSE(platform::Env::Default()->FileExists(m_folder.File(name))) << name;
   }
-  EXPECT_FALSE(ExportList(m_page.List(), m_folder.File("missing/list.txt")));
+  EXPECT_FALSE(ExportList(m_page.List(), m_folder.File("missing/list.txt"), &error));
 }
 
 TEST_F(PageExportTest, ChooseExportPath) {
