@@ -80,27 +80,13 @@ EPOS_Association ReadAssociation(const std::string& block) {
 
 }  // namespace
 
-void CVXPPClient::ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengthName,
-                               std::string* body) {
-  int32_t length = 0;
-  vxpp::HeaderInt(headers, lengthName, &length);
-  if (length < 0) throw kMalformedAnswer;
-  net.RecvAppend(body, static_cast<size_t>(length));
-}
-
-std::string CVXPPClient::SessionRequest(const char* word, const std::string& url, const char* version, int cseq,
-                                        uint32_t session, const std::string& more) {
-  return vxpp::FormatText("%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n%s\r\n", word, url.c_str(), version, cseq,
-                          session, more.c_str());
-}
-
 bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vector<std::string>& names,
                              std::vector<uint32_t>& ids) {
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return SessionRequest("GETCAMINFO", url, kVersion2, cseq, session,
+        return vxpp::SessionRequest("GETCAMINFO", url, kVersion2, cseq, session,
                               vxpp::FormatText("VXPP-Version: 2.0\r\nSupport-Channel-Count: %d\r\n",
                                                kSupportChannelCount));
       },
@@ -110,11 +96,11 @@ bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vect
         uint32_t includeIds = 0;
         vxpp::HeaderU32(headers, "Include-Camera-ID:", &includeIds);
         std::string block;
-        ReceiveSized(net, headers, "Content-Length:", &block);
+        vxpp::ReceiveSized(net, headers, "Content-Length:", &block);
         for (std::string& name : vxpp::ReadStringList(block)) names.push_back(CameraNameFromServer(name));
         if (!version2) return;
         std::string idBlock;
-        ReceiveSized(net, headers, "Camera-ID-Content-Length:", &idBlock);
+        vxpp::ReceiveSized(net, headers, "Camera-ID-Content-Length:", &idBlock);
         if (includeIds == 0) return;
         for (uint32_t id : vxpp::ReadNumberList(idBlock)) ids.push_back(id);
       });
@@ -122,34 +108,31 @@ bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vect
 }
 
 std::string CVXPPClient::CameraNameFromServer(const std::string& name) const {
-  if (m_clientCodePage == m_serverCodePageCap) return name;
-  if (m_clientCodePage == platform::kCodePageUtf8)
-    return platform::ConvertCodePage(name, platform::SystemCodePage(), platform::kCodePageUtf8);
-  if (m_clientCodePage == 0)
-    return platform::ConvertCodePage(name, platform::kCodePageUtf8, platform::SystemCodePage());
-  return name;
+  // A server that announced a code page of its own sends its names in UTF-8.
+  if (m_serverCodePageCap == 0) return name;
+  return platform::ConvertCodePage(name, platform::kCodePageUtf8, platform::SystemCodePage());
 }
 
 bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std::vector<uint32_t>& ivsDeviceIds,
                                    std::vector<std::string>& deviceNames, std::vector<uint32_t>& deviceIds) {
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
-      [&](int cseq) { return SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n"); },
+      [&](int cseq) { return vxpp::SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n"); },
       {},
       [&](CNetHelper& net, const std::string& headers) {
         const bool version2 = IsVersion2(headers);
         uint32_t includeIds = 0;
         vxpp::HeaderU32(headers, "Include-IVSDevice-ID:", &includeIds);
         std::string block;
-        ReceiveSized(net, headers, "Content-Length:", &block);
+        vxpp::ReceiveSized(net, headers, "Content-Length:", &block);
         for (uint32_t id : vxpp::ReadNumberList(block)) ivsDeviceIds.push_back(id);
         std::string nameBlock;
-        ReceiveSized(net, headers, "Device-Name-Content-Length:", &nameBlock);
+        vxpp::ReceiveSized(net, headers, "Device-Name-Content-Length:", &nameBlock);
         for (std::string& name : vxpp::ReadStringList(nameBlock)) deviceNames.push_back(std::move(name));
         if (!version2) return;
         std::string idBlock;
-        ReceiveSized(net, headers, "Device-ID-Content-Length:", &idBlock);
+        vxpp::ReceiveSized(net, headers, "Device-ID-Content-Length:", &idBlock);
         if (includeIds == 0) return;
         for (uint32_t id : vxpp::ReadNumberList(idBlock)) deviceIds.push_back(id);
       });
@@ -158,11 +141,11 @@ bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std
 
 bool CVXPPClient::GetCombinedCounterInfo(const std::string& url, uint32_t session,
                                          std::map<uint32_t, std::string>& counters) {
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return SessionRequest("GETCOMBINEDCOUNTERINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
+        return vxpp::SessionRequest("GETCOMBINEDCOUNTERINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
       },
       {},
       [&](CNetHelper& net, const std::string& headers) {
@@ -184,21 +167,21 @@ bool CVXPPClient::SupportedEdgeEventListOfDP(const std::string& url, uint32_t se
                                              const std::string& fileName) {
   if (directory.size() > kMaxFolderChars) return false;
   std::string bytes;
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return SessionRequest("SUPPORTEDEDGEEVENTLISTOFDP", url, kVersion2, cseq, session,
+        return vxpp::SessionRequest("SUPPORTEDEDGEEVENTLISTOFDP", url, kVersion2, cseq, session,
                               vxpp::FormatText("SupportedEdgeEventListOfDP: %s\r\n", fileName.c_str()));
       },
-      {}, [&](CNetHelper& net, const std::string& headers) { ReceiveSized(net, headers, "Content-Length:", &bytes); });
+      {}, [&](CNetHelper& net, const std::string& headers) { vxpp::ReceiveSized(net, headers, "Content-Length:", &bytes); });
   return answer.Ok() && WriteNewFile(platform::JoinPath(directory, fileName + ".tmp"), bytes);
 }
 
 bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std::vector<EPOS_Setting>& settings) {
-  const CommandShape shape{kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false};
-  const Answer answer = Exchange(
-      url, shape, [&](int cseq) { return SessionRequest("QUERYPOSSETTING", url, kVersion2, cseq, session, ""); }, {},
+  const AnswerShape shape{kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false};
+  const Answer answer = m_exchange.Exchange(
+      url, shape, [&](int cseq) { return vxpp::SessionRequest("QUERYPOSSETTING", url, kVersion2, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
         int32_t count = 0;
         vxpp::HeaderInt(headers, "Pos-Count:", &count);
@@ -206,11 +189,11 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
         // then that many bytes of values.
         auto nextBlock = [&] {
           std::string block;
-          ReceiveSized(net, net.RecvHeaders(kFunctionsHeaderTimeoutMs), "Content-Length:", &block);
+          vxpp::ReceiveSized(net, net.RecvHeaders(kFunctionsHeaderTimeoutMs), "Content-Length:", &block);
           return block;
         };
         for (int32_t i = 0; i < count; ++i) {
-          std::string ack = vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_sequence));
+          std::string ack = vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_exchange.NextCSeq()));
           net.SendText(ack);
           EPOS_Setting setting;
           const std::string block = nextBlock();
@@ -225,7 +208,7 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
 }
 
 bool CVXPPClient::LangPackGetVersion(const std::string& url, uint32_t session, std::string& version) {
-  const Answer answer = SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
   if (!answer.Ok()) return false;
   vxpp::HeaderToken(answer.headers, "LangPack-Version:", &version);
   return true;
@@ -234,21 +217,21 @@ bool CVXPPClient::LangPackGetVersion(const std::string& url, uint32_t session, s
 bool CVXPPClient::LangPackGetFile(const std::string& url, uint32_t session, const std::string& fileName,
                                   const std::string& directory) {
   std::string bytes;
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return SessionRequest("LANGPACKGETFILE", url, kVersion2, cseq, session,
+        return vxpp::SessionRequest("LANGPACKGETFILE", url, kVersion2, cseq, session,
                               vxpp::FormatText("LangPack-FileName: %s\r\n", fileName.c_str()));
       },
-      {}, [&](CNetHelper& net, const std::string& headers) { ReceiveSized(net, headers, "Content-Length:", &bytes); });
+      {}, [&](CNetHelper& net, const std::string& headers) { vxpp::ReceiveSized(net, headers, "Content-Length:", &bytes); });
   return answer.Ok() && WriteNewFile(platform::JoinPath(directory, fileName), bytes);
 }
 
 bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDateTime& start, const CDateTime& end,
                            uint32_t cameraIndex, int recordIndex, int& count) {
-  const Answer answer = Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    return SessionRequest("HASVIDEO", url, kVersion2, cseq, session,
+  const Answer answer = m_exchange.Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+    return vxpp::SessionRequest("HASVIDEO", url, kVersion2, cseq, session,
                           vxpp::FormatText("Start-Date-Time: %s\r\nEnd-Date-Time: %s\r\nCamera-Index: %u\r\n"
                                            "Record-Index: %d\r\n",
                                            start.FormatWire().c_str(), end.FormatWire().c_str(), cameraIndex,
@@ -262,8 +245,8 @@ bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDate
 
 bool CVXPPClient::GetVideoSpan(const std::string& url, uint32_t session, uint32_t cameraIndex, int recordIndex,
                                int& result, CDateTime& start, CDateTime& end) {
-  const Answer answer = Exchange(url, {kVersion1, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    return SessionRequest("GETVIDEOSPAN", url, kVersion1, cseq, session,
+  const Answer answer = m_exchange.Exchange(url, {kVersion1, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+    return vxpp::SessionRequest("GETVIDEOSPAN", url, kVersion1, cseq, session,
                           vxpp::FormatText("Camera-Index: %u\r\nRecord-Index: %d\r\n", cameraIndex, recordIndex));
   });
   if (!answer.Ok()) return false;
@@ -276,10 +259,10 @@ bool CVXPPClient::GetVideoSpan(const std::string& url, uint32_t session, uint32_
 }
 
 bool CVXPPClient::SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body) {
-  return Exchange(
+  return m_exchange.Exchange(
              url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
              [&](int cseq) {
-               return SessionRequest(word, url, kVersion1, cseq, session,
+               return vxpp::SessionRequest(word, url, kVersion1, cseq, session,
                                      vxpp::FormatText("Content-Length: %u\r\n", static_cast<unsigned>(body.size())));
              },
              [&](CNetHelper& net) { net.SendAll(body.data(), body.size()); })
@@ -298,9 +281,9 @@ bool CVXPPClient::DeleteBookmark(const std::string& url, uint32_t session, const
 
 bool CVXPPClient::QueryBookmark(const std::string& url, uint32_t session, std::string& body) {
   std::string received;
-  const Answer answer = Exchange(
+  const Answer answer = m_exchange.Exchange(
       url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
-      [&](int cseq) { return SessionRequest("QUERYBOOKMARK", url, kVersion1, cseq, session, ""); }, {},
+      [&](int cseq) { return vxpp::SessionRequest("QUERYBOOKMARK", url, kVersion1, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
         uint32_t length = 0;
         vxpp::HeaderU32(headers, "Content-Length:", &length);

@@ -10,13 +10,14 @@
 
 namespace {
 
-// Runs `step` and returns what it threw (-1 when it threw nothing).
+// Runs `step` and returns the socket error it threw: 0 for a time-out, -1
+// when it threw nothing.
 template <typename Step>
 int Thrown(Step step) {
   try {
     step();
-  } catch (int error) {
-    return error;
+  } catch (const vxpp::VxppError& error) {
+    return error.kind == vxpp::VxppError::kTimeout ? 0 : error.code;
   }
   return -1;
 }

@@ -266,7 +266,7 @@ TEST_F(SessionCommandsTest, StalledServersFailAfterEachCommandsTimeOut) {
   m_api.AddPeer().end = End::kStall;
   uint64_t before = m_api.ElapsedMs();
   EXPECT_FALSE(m_client.GetServerInfo(kUrl, 1));
-  EXPECT_EQ(m_api.ElapsedMs() - before, CVXPPClient::kAnswerWaitMs * CVXPPClient::kAnswerWaitLimit);
+  EXPECT_EQ(m_api.ElapsedMs() - before, vxpp::CExchanger::kAnswerWaitMs * vxpp::CExchanger::kAnswerWaitLimit);
   // An answer that comes after 12 seconds is still taken.
   m_api.AddPeer().Then("VXPP/2.0 200 OK\r\nMaxDurationDay: 3\r\n\r\n", 12000);
   int days = 0;
