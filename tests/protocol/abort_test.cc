@@ -1,9 +1,6 @@
 // Abort from another thread, against real loopback servers that stall: the
 // command under way returns its failure within 100 ms (what a window's
 // Cancel button needs), and the client stays aborted until ResetAbort.
-#include <fcntl.h>
-#include <poll.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -43,23 +40,6 @@ Clock::duration RunUntilAborted(CVXPPClient& client, Command command) {
   return late;
 }
 
-// Fills the accept queue of `listener` (which never accepts) with sockets
-// kept in `held`, until a connect stalls: the next one stalls as well.
-bool FillAcceptQueue(uint16_t port, std::vector<int>& held) {
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(port);
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  for (int i = 0; i < 16; ++i) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-    held.push_back(fd);
-    ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    pollfd entry{fd, POLLOUT, 0};
-    if (::poll(&entry, 1, 300) == 0) return true;
-  }
-  return false;
-}
-
 TEST(AbortTest, AbortEndsAStalledReceiveWithinTheBound) {
   LoopbackPeer peer;
   peer.Serve([](int fd) {
@@ -80,14 +60,12 @@ TEST(AbortTest, AbortEndsAStalledReceiveWithinTheBound) {
 
 TEST(AbortTest, AbortEndsAStalledConnectWithinTheBound) {
   LoopbackPeer full(0);
-  std::vector<int> held;
-  ASSERT_TRUE(FillAcceptQueue(full.Port(), held));
+  ASSERT_TRUE(full.FillAcceptQueue());
   CVXPPClient client;
   client.SetPort(full.Port());
   client.SetConnectTimeout(0);  // without the abort, this connect would wait for minutes
   const Clock::duration late = RunUntilAborted(client, [&] { return !client.UserLogout("vxpp://127.0.0.1/", 1); });
   EXPECT_LT(late, kAbortBound);
-  for (int fd : held) ::close(fd);
 }
 
 TEST(AbortTest, AnAbortHoldsUntilResetAbort) {
