@@ -1,11 +1,11 @@
-// VXPPClientComm: the registry of remote playback clients shared by every
-// VXPP client object, so that several playbacks can run side by side.
+// VXPPClientComm: the registry of remote playback clients that every VXPP
+// client object keeps, so that several playbacks can run side by side.
 //
 // The registry owns its playback clients.  One lock guards it: the lease
 // that Acquire hands out holds the lock while the caller uses the client,
 // so two threads never use the registry at the same time.  The lock is
-// recursive: the thread that holds a lease may still save, restore or
-// destroy the registered clients.
+// recursive, so the thread that holds a lease may still call the registry
+// (destroying the leased client leaves the lease dangling, though).
 #pragma once
 
 #include <map>

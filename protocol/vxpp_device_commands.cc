@@ -11,6 +11,9 @@
 #include "protocol/string_list.h"
 #include "protocol/vxpp_client.h"
 
+using vxpp::SessionRequest;
+using vxpp::ReceiveSized;
+
 namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
@@ -86,7 +89,7 @@ bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vect
   const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return vxpp::SessionRequest("GETCAMINFO", url, kVersion2, cseq, session,
+        return SessionRequest("GETCAMINFO", url, kVersion2, cseq, session,
                               vxpp::FormatText("VXPP-Version: 2.0\r\nSupport-Channel-Count: %d\r\n",
                                                kSupportChannelCount));
       },
@@ -96,11 +99,11 @@ bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vect
         uint32_t includeIds = 0;
         vxpp::HeaderU32(headers, "Include-Camera-ID:", &includeIds);
         std::string block;
-        vxpp::ReceiveSized(net, headers, "Content-Length:", &block);
+        ReceiveSized(net, headers, "Content-Length:", &block);
         for (std::string& name : vxpp::ReadStringList(block)) names.push_back(CameraNameFromServer(name));
         if (!version2) return;
         std::string idBlock;
-        vxpp::ReceiveSized(net, headers, "Camera-ID-Content-Length:", &idBlock);
+        ReceiveSized(net, headers, "Camera-ID-Content-Length:", &idBlock);
         if (includeIds == 0) return;
         for (uint32_t id : vxpp::ReadNumberList(idBlock)) ids.push_back(id);
       });
@@ -118,21 +121,23 @@ bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std
   const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
   const Answer answer = m_exchange.Exchange(
       url, shape,
-      [&](int cseq) { return vxpp::SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n"); },
+      [&](int cseq) {
+        return SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
+      },
       {},
       [&](CNetHelper& net, const std::string& headers) {
         const bool version2 = IsVersion2(headers);
         uint32_t includeIds = 0;
         vxpp::HeaderU32(headers, "Include-IVSDevice-ID:", &includeIds);
         std::string block;
-        vxpp::ReceiveSized(net, headers, "Content-Length:", &block);
+        ReceiveSized(net, headers, "Content-Length:", &block);
         for (uint32_t id : vxpp::ReadNumberList(block)) ivsDeviceIds.push_back(id);
         std::string nameBlock;
-        vxpp::ReceiveSized(net, headers, "Device-Name-Content-Length:", &nameBlock);
+        ReceiveSized(net, headers, "Device-Name-Content-Length:", &nameBlock);
         for (std::string& name : vxpp::ReadStringList(nameBlock)) deviceNames.push_back(std::move(name));
         if (!version2) return;
         std::string idBlock;
-        vxpp::ReceiveSized(net, headers, "Device-ID-Content-Length:", &idBlock);
+        ReceiveSized(net, headers, "Device-ID-Content-Length:", &idBlock);
         if (includeIds == 0) return;
         for (uint32_t id : vxpp::ReadNumberList(idBlock)) deviceIds.push_back(id);
       });
@@ -145,7 +150,7 @@ bool CVXPPClient::GetCombinedCounterInfo(const std::string& url, uint32_t sessio
   const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return vxpp::SessionRequest("GETCOMBINEDCOUNTERINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
+        return SessionRequest("GETCOMBINEDCOUNTERINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
       },
       {},
       [&](CNetHelper& net, const std::string& headers) {
@@ -171,17 +176,17 @@ bool CVXPPClient::SupportedEdgeEventListOfDP(const std::string& url, uint32_t se
   const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return vxpp::SessionRequest("SUPPORTEDEDGEEVENTLISTOFDP", url, kVersion2, cseq, session,
+        return SessionRequest("SUPPORTEDEDGEEVENTLISTOFDP", url, kVersion2, cseq, session,
                               vxpp::FormatText("SupportedEdgeEventListOfDP: %s\r\n", fileName.c_str()));
       },
-      {}, [&](CNetHelper& net, const std::string& headers) { vxpp::ReceiveSized(net, headers, "Content-Length:", &bytes); });
+      {}, [&](CNetHelper& net, const std::string& headers) { ReceiveSized(net, headers, "Content-Length:", &bytes); });
   return answer.Ok() && WriteNewFile(platform::JoinPath(directory, fileName + ".tmp"), bytes);
 }
 
 bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std::vector<EPOS_Setting>& settings) {
   const AnswerShape shape{kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false};
   const Answer answer = m_exchange.Exchange(
-      url, shape, [&](int cseq) { return vxpp::SessionRequest("QUERYPOSSETTING", url, kVersion2, cseq, session, ""); }, {},
+      url, shape, [&](int cseq) { return SessionRequest("QUERYPOSSETTING", url, kVersion2, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
         int32_t count = 0;
         vxpp::HeaderInt(headers, "Pos-Count:", &count);
@@ -189,11 +194,12 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
         // then that many bytes of values.
         auto nextBlock = [&] {
           std::string block;
-          vxpp::ReceiveSized(net, net.RecvHeaders(kFunctionsHeaderTimeoutMs), "Content-Length:", &block);
+          ReceiveSized(net, net.RecvHeaders(kFunctionsHeaderTimeoutMs), "Content-Length:", &block);
           return block;
         };
         for (int32_t i = 0; i < count; ++i) {
-          std::string ack = vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_exchange.NextCSeq()));
+          std::string ack =
+              vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_exchange.NextCSeq()));
           net.SendText(ack);
           EPOS_Setting setting;
           const std::string block = nextBlock();
@@ -208,7 +214,8 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
 }
 
 bool CVXPPClient::LangPackGetVersion(const std::string& url, uint32_t session, std::string& version) {
-  const Answer answer = m_exchange.SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer =
+      m_exchange.SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
   if (!answer.Ok()) return false;
   vxpp::HeaderToken(answer.headers, "LangPack-Version:", &version);
   return true;
@@ -221,17 +228,17 @@ bool CVXPPClient::LangPackGetFile(const std::string& url, uint32_t session, cons
   const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
-        return vxpp::SessionRequest("LANGPACKGETFILE", url, kVersion2, cseq, session,
+        return SessionRequest("LANGPACKGETFILE", url, kVersion2, cseq, session,
                               vxpp::FormatText("LangPack-FileName: %s\r\n", fileName.c_str()));
       },
-      {}, [&](CNetHelper& net, const std::string& headers) { vxpp::ReceiveSized(net, headers, "Content-Length:", &bytes); });
+      {}, [&](CNetHelper& net, const std::string& headers) { ReceiveSized(net, headers, "Content-Length:", &bytes); });
   return answer.Ok() && WriteNewFile(platform::JoinPath(directory, fileName), bytes);
 }
 
 bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDateTime& start, const CDateTime& end,
                            uint32_t cameraIndex, int recordIndex, int& count) {
   const Answer answer = m_exchange.Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    return vxpp::SessionRequest("HASVIDEO", url, kVersion2, cseq, session,
+    return SessionRequest("HASVIDEO", url, kVersion2, cseq, session,
                           vxpp::FormatText("Start-Date-Time: %s\r\nEnd-Date-Time: %s\r\nCamera-Index: %u\r\n"
                                            "Record-Index: %d\r\n",
                                            start.FormatWire().c_str(), end.FormatWire().c_str(), cameraIndex,
@@ -246,7 +253,7 @@ bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDate
 bool CVXPPClient::GetVideoSpan(const std::string& url, uint32_t session, uint32_t cameraIndex, int recordIndex,
                                int& result, CDateTime& start, CDateTime& end) {
   const Answer answer = m_exchange.Exchange(url, {kVersion1, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    return vxpp::SessionRequest("GETVIDEOSPAN", url, kVersion1, cseq, session,
+    return SessionRequest("GETVIDEOSPAN", url, kVersion1, cseq, session,
                           vxpp::FormatText("Camera-Index: %u\r\nRecord-Index: %d\r\n", cameraIndex, recordIndex));
   });
   if (!answer.Ok()) return false;
@@ -262,7 +269,7 @@ bool CVXPPClient::SendBookmark(const char* word, const std::string& url, uint32_
   return m_exchange.Exchange(
              url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
              [&](int cseq) {
-               return vxpp::SessionRequest(word, url, kVersion1, cseq, session,
+               return SessionRequest(word, url, kVersion1, cseq, session,
                                      vxpp::FormatText("Content-Length: %u\r\n", static_cast<unsigned>(body.size())));
              },
              [&](CNetHelper& net) { net.SendAll(body.data(), body.size()); })
@@ -283,7 +290,7 @@ bool CVXPPClient::QueryBookmark(const std::string& url, uint32_t session, std::s
   std::string received;
   const Answer answer = m_exchange.Exchange(
       url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
-      [&](int cseq) { return vxpp::SessionRequest("QUERYBOOKMARK", url, kVersion1, cseq, session, ""); }, {},
+      [&](int cseq) { return SessionRequest("QUERYBOOKMARK", url, kVersion1, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
         uint32_t length = 0;
         vxpp::HeaderU32(headers, "Content-Length:", &length);

@@ -11,6 +11,9 @@
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client.h"
 
+using vxpp::SessionRequest;
+using vxpp::HasServerError;
+
 namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
@@ -115,9 +118,9 @@ int CVXPPClient::LogExchange(const std::string& url, uint32_t session, const Log
   bool serverError = false;
   const Answer answer = m_exchange.Exchange(
       url, {command.answerVersion, nullptr, kHeaderTimeoutMs, true},
-      [&](int cseq) { return vxpp::SessionRequest(command.word, url, command.version, cseq, session, lines); }, {},
+      [&](int cseq) { return SessionRequest(command.word, url, command.version, cseq, session, lines); }, {},
       [&](CNetHelper& net, const std::string& headers) {
-        if (command.knowsError && (serverError = vxpp::HasServerError(headers))) return;
+        if (command.knowsError && (serverError = HasServerError(headers))) return;
         uint64_t count = 0;
         if (command.unsignedCount) {
           uint32_t value = 0;

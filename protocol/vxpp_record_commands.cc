@@ -13,6 +13,9 @@
 #include "protocol/vxpp_client.h"
 #include "protocol/wire_bytes.h"
 
+using vxpp::SessionRequest;
+using vxpp::HasServerError;
+
 namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
@@ -43,7 +46,7 @@ std::string LineValue(CNetHelper& net, const char* name) {
 bool CVXPPClient::GetDayLogs(const std::string& url, uint32_t session, std::vector<std::string>& days) {
   const Answer answer = m_exchange.Exchange(
       url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
-      [&](int cseq) { return vxpp::SessionRequest("GETDAYLOGS", url, kVersion1, cseq, session, ""); }, {},
+      [&](int cseq) { return SessionRequest("GETDAYLOGS", url, kVersion1, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
         int32_t count = 0;
         vxpp::HeaderInt(headers, "Day-Count:", &count);
@@ -83,7 +86,7 @@ bool CVXPPClient::GetRecLog(const std::string& url, uint32_t session, const CDat
 
 bool CVXPPClient::GetRecLog2(const std::string& url, uint32_t session, const CDateTime& day, std::string& body) {
   return m_exchange.ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
-    return vxpp::SessionRequest("GETRECLOG2", url, kVersion2, cseq, session, DateHeader(day));
+    return SessionRequest("GETRECLOG2", url, kVersion2, cseq, session, DateHeader(day));
   }, body);
 }
 
@@ -94,7 +97,7 @@ int CVXPPClient::PosRecord(const std::string& url, uint32_t session, const std::
   const Answer answer = m_exchange.Exchange(
       url, {kVersion2, nullptr, kHeaderTimeoutMs, true},
       [&](int cseq) {
-        return vxpp::SessionRequest("POSRECORD", url, kVersion2, cseq, session,
+        return SessionRequest("POSRECORD", url, kVersion2, cseq, session,
                               vxpp::FormatText("Key-Word: %s\r\nUsing-RE: %d\r\nPos-ID: %s\r\nStart-Date-Time: %s\r\n"
                                                "End-Date-Time: %s\r\n",
                                                keyWord.c_str(), usingRE, PosIdList(posIds).c_str(),
@@ -102,7 +105,7 @@ int CVXPPClient::PosRecord(const std::string& url, uint32_t session, const std::
       },
       {},
       [&](CNetHelper& net, const std::string& headers) {
-        if ((serverError = vxpp::HasServerError(headers))) return;
+        if ((serverError = HasServerError(headers))) return;
         int32_t count = 0, tooMuch = 0;
         vxpp::HeaderInt(headers, "Pos-Record-Count:", &count);
         vxpp::HeaderInt(headers, "Query-Too-Much:", &tooMuch);

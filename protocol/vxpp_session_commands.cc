@@ -14,6 +14,9 @@ namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
 constexpr const char* kVersion2 = "VXPP/2.0";
+// Answers of VXPP/2.0 session commands, read at once or awaited first.
+constexpr vxpp::AnswerShape kAnswer2{kVersion2, nullptr, CVXPPClient::kHeaderTimeoutMs, false};
+constexpr vxpp::AnswerShape kAwaitedAnswer2{kVersion2, nullptr, CVXPPClient::kHeaderTimeoutMs, true};
 // Numbered headers ("History%04d:") are read for at most this many entries,
 // so that a wild count cannot exhaust the client.
 constexpr int32_t kMaxNumberedEntries = 10000;
@@ -162,14 +165,14 @@ bool CVXPPClient::UserLogout(const std::string& url, uint32_t session) {
 }
 
 bool CVXPPClient::QueryIfAlive(const std::string& url, uint32_t session, bool& alive) {
-  const Answer answer = m_exchange.SessionCommand(url, session, "QUERYIFALIVE", {kVersion2, nullptr, kHeaderTimeoutMs, false});
+  const Answer answer = m_exchange.SessionCommand(url, session, "QUERYIFALIVE", kAnswer2);
   if (answer.outcome != Outcome::kStatus || (answer.status != 200 && answer.status != 702)) return false;
   alive = answer.status == 200;
   return true;
 }
 
 bool CVXPPClient::GetServerInfo(const std::string& url, uint32_t session) {
-  const Answer answer = m_exchange.SessionCommand(url, session, "GETSERVERINFO", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETSERVERINFO", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   std::string type, version;
   vxpp::HeaderText(answer.headers, "Server-Type:", &type);
@@ -201,7 +204,7 @@ bool CVXPPClient::IsFunctionSupported(const std::string& headers, const std::str
 }
 
 bool CVXPPClient::MaxDurationDay(const std::string& url, uint32_t session, int& days) {
-  const Answer answer = m_exchange.SessionCommand(url, session, "MAXDURATIONDAY", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "MAXDURATIONDAY", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   int32_t value = 0;
   if (vxpp::HeaderInt(answer.headers, "MaxDurationDay:", &value)) days = value;
@@ -209,7 +212,7 @@ bool CVXPPClient::MaxDurationDay(const std::string& url, uint32_t session, int& 
 }
 
 bool CVXPPClient::GetAccessPeriod(const std::string& url, uint32_t session, int& enabled, int& period) {
-  const Answer answer = m_exchange.SessionCommand(url, session, "GETACCESSPERIOD", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETACCESSPERIOD", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   int32_t value = 0;
   if (vxpp::HeaderInt(answer.headers, "Enabled:", &value)) enabled = value;
@@ -218,8 +221,7 @@ bool CVXPPClient::GetAccessPeriod(const std::string& url, uint32_t session, int&
 }
 
 bool CVXPPClient::GetOnGuardServicePort(const std::string& url, uint32_t session, int& port) {
-  const Answer answer =
-      m_exchange.SessionCommand(url, session, "GETONGUARDSERVICEPORT", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETONGUARDSERVICEPORT", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   int32_t value = 0;
   if (vxpp::HeaderInt(answer.headers, "OnGuardServicePort:", &value)) port = value;
@@ -227,8 +229,7 @@ bool CVXPPClient::GetOnGuardServicePort(const std::string& url, uint32_t session
 }
 
 bool CVXPPClient::GetFailoverHistory(const std::string& url, uint32_t session, std::vector<std::string>& history) {
-  const Answer answer =
-      m_exchange.SessionCommand(url, session, "GETFAILOVERHISTORY", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETFAILOVERHISTORY", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   history.clear();
   int32_t count = 0;
@@ -243,7 +244,7 @@ bool CVXPPClient::GetFailoverHistory(const std::string& url, uint32_t session, s
 
 bool CVXPPClient::GetFailoverToken(const std::string& url, uint32_t session,
                                    std::map<std::string, std::string>& tokens) {
-  const Answer answer = m_exchange.SessionCommand(url, session, "GETFAILOVERTOKEN", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETFAILOVERTOKEN", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   tokens.clear();
   int32_t count = 0;
