@@ -72,6 +72,25 @@ TEST_F(ServerCommandsTest, SettingsFilesAndRecordedVideo) {
   EXPECT_EQ(ReadWholeFile(downloads.File("ENG/Pack.xml")), "<pack/>");
   EXPECT_FALSE(m_client.LangPackGetFile(kUrl, m_session, "../vxpp-users.ini", downloads.Path()));
   EXPECT_FALSE(m_client.LangPackGetFile(kUrl, m_session, "ENG/Missing.xml", downloads.Path()));
+  // Nothing outside lang/ either through an absolute path, a "..", a
+  // directory or a symbolic link; a link that stays inside is followed.
+  std::filesystem::create_symlink(Site() + "/vxpp-users.ini", Site() + "/lang/ENG/Users.xml");
+  std::filesystem::create_symlink("../../vxpp-users.ini", Site() + "/lang/ENG/Relative.xml");
+  std::filesystem::create_directory_symlink(Site(), Site() + "/lang/Site");
+  std::filesystem::create_symlink("Pack.xml", Site() + "/lang/ENG/Alias.xml");
+  std::filesystem::create_directories(downloads.Path() + "/Site");  // so a file served would be kept
+  for (const std::string& name : {Site() + "/vxpp-users.ini", std::string("\\vxpp-users.ini"),
+                                  std::string("ENG\\..\\..\\vxpp-users.ini"), std::string("ENG/./Pack.xml"),
+                                  std::string("ENG/Users.xml"), std::string("ENG/Relative.xml"),
+                                  std::string("Site/vxpp-users.ini"), std::string("ENG")})
+    EXPECT_FALSE(m_client.LangPackGetFile(kUrl, m_session, name, downloads.Path())) << name;
+  // Each refused by the server as a missing file, not only by the client.
+  const auto lines = LogLines();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& l) { return l.find(" LANGPACKGETFILE 404 ") != std::string::npos; }),
+            10);
+  ASSERT_TRUE(m_client.LangPackGetFile(kUrl, m_session, "ENG/Alias.xml", downloads.Path()));
+  EXPECT_EQ(ReadWholeFile(downloads.File("ENG/Alias.xml")), "<pack/>");
 
   // Every camera recorded all of each day that has a daily database.
   std::vector<std::string> days;
