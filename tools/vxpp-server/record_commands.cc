@@ -2,6 +2,7 @@
 
 #include <re2/re2.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -29,6 +30,14 @@ constexpr int64_t kMaxLogEntries = 1000;
 // UTF-8 on a UTF-8 system, repetition counts above 1000) or one whose
 // compiled form needs more than kMaxPatternMemory bytes is answered
 // "Error: InvalidExpression".  Keep README.md ("vxpp-server") in step.
+//
+// Linear in the description is not cheap for every such pattern: where
+// RE2's DFA runs out of memory (a counted repetition like "[a-z]{1000}X"
+// over long runs of letters) it falls back to a simulation that carries up
+// to one state per instruction over each byte, ~20 ms per KB of
+// description for that pattern.  So a search spends at most
+// settings.maxPatternMatchTime (5 s) matching; then it stops and answers
+// what it found with "Query-Too-Much: 1", as for too many records.
 constexpr size_t kMaxPatternBytes = 1024;
 constexpr int64_t kMaxPatternMemory = 1 << 20;
 
@@ -145,10 +154,12 @@ PosSearch SearchPosRecords(ServerContext& context, const VxppRequest& request) {
     std::unique_ptr<RE2> pattern;
     size_t limit;
     PosSearch* search;
+    std::chrono::steady_clock::duration matchTime{0}, maxMatchTime;
   };
   PosSearch search;
   Matcher matcher{{}, request.Text("Key-Word"), nullptr,
-                  static_cast<size_t>(std::max(0, context.settings.maxPosRecords)), &search};
+                  static_cast<size_t>(std::max(0, context.settings.maxPosRecords)), &search, {},
+                  context.settings.maxPatternMatchTime};
   for (int id : ChannelList(request.Text("Pos-ID"))) matcher.sources.insert(static_cast<uint32_t>(id));
   if (request.Number("Using-RE", 0) == 1 && !matcher.keyWord.empty()) {
     matcher.pattern = CompilePattern(matcher.keyWord);
@@ -163,9 +174,18 @@ PosSearch SearchPosRecords(ServerContext& context, const VxppRequest& request) {
       [](const PosEventLogBasket& record, void* data) {
         auto& m = *static_cast<Matcher*>(data);
         if (!m.sources.empty() && m.sources.count(record.PosId) == 0) return;
-        if (m.pattern ? !RE2::PartialMatch(record.Description, *m.pattern)
-                      : record.Description.find(m.keyWord) == std::string::npos)
+        if (m.pattern) {
+          if (m.matchTime >= m.maxMatchTime) {  // see kMaxPatternBytes
+            m.search->tooMuch = true;
+            return;
+          }
+          const auto start = std::chrono::steady_clock::now();
+          const bool matches = RE2::PartialMatch(record.Description, *m.pattern);
+          m.matchTime += std::chrono::steady_clock::now() - start;
+          if (!matches) return;
+        } else if (record.Description.find(m.keyWord) == std::string::npos) {
           return;
+        }
         if (m.search->records.size() >= m.limit) {
           m.search->tooMuch = true;
           return;
