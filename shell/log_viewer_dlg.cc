@@ -139,9 +139,10 @@ std::unique_ptr<IVXPPClient> CLogViewerDlg::MakeClient() {
 
 bool CLogViewerDlg::DownloadEdgeEventList(const std::string& folder, const std::string& fileName) {
   // Not a command of the client interface: the library's own client fetches it.
-  CVXPPClient client;
-  client.SetPort(static_cast<uint32_t>(m_settings.serverPort));
-  return client.SupportedEdgeEventListOfDP(ServerUrl(m_settings), m_settings.userSessionNo, folder, fileName);
+  if (!m_edgeListClient) m_edgeListClient = std::make_unique<CVXPPClient>();
+  m_edgeListClient->SetPort(static_cast<uint32_t>(m_settings.serverPort));
+  return m_edgeListClient->SupportedEdgeEventListOfDP(ServerUrl(m_settings), m_settings.userSessionNo, folder,
+                                                      fileName);
 }
 
 std::string CLogViewerDlg::LogRoot() const { return LogRootFolder(m_settings.serverAddress); }

@@ -24,6 +24,7 @@
 #include "pages/event/vantor_event_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
+#include "protocol/vxpp_client.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/epos_setting.h"
 #include "shell/camera_list_loader.h"
@@ -149,6 +150,7 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   ViewerServices m_services;
   CameraList m_cameras;
   CCameraListLoader m_cameraLoader{[this] { return MakeClient(); }};
+  std::unique_ptr<CVXPPClient> m_edgeListClient;  // made on the first download
   std::vector<EPOS_Setting> m_posSettings;
   CConnection m_geometry;
 };
