@@ -33,6 +33,10 @@ class CSysLogPage : public CSearchLogPage {
   // the comma-separated file is usually opened with.
   static constexpr const char* kExportFilter = "Excel Files (*.csv)|*.csv|Text Files (*.txt)|*.txt||";
 
+  // IListItemProvider: cells are served from the rows; rows have no image.
+  std::string GetItemText(int row, int column) override;
+  int GetItemImage(int) override { return -1; }
+
  protected:
   explicit CSysLogPage(std::span<const PageColumn> columns);
 
@@ -53,10 +57,6 @@ class CSysLogPage : public CSearchLogPage {
   size_t RowCount() const override { return m_rows.size(); }
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
-
-  // IListItemProvider
-  std::string GetItemText(int row, int column) override;
-  int GetItemImage(int) override { return -1; }
 
   void SearchLocal(const std::optional<int32_t>& logType, const CDateRange& range);
   void SearchRemote(const std::optional<int32_t>& logType, const CDateRange& range);
