@@ -108,6 +108,8 @@ void CLogViewerDlg::RequestServerCameraList() {
 }
 
 void CLogViewerDlg::ReadRegistryCameraList() {
+  // Another program may have rewritten the file since this process read it.
+  platform::Registry::Machine().Refresh();
   const platform::RegistryKey video = platform::Registry::Machine()
                                           .OpenKey("SOFTWARE")
                                           .OpenSubKey(GetVxConfig().GetDeveloperType())
