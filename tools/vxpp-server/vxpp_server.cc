@@ -50,7 +50,8 @@ bool VxppServer::Start(std::string* error) {
   ::setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
   socklen_t size = sizeof address;
   if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(m_listener, SOMAXCONN) != 0 || ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+      ::listen(m_listener, SOMAXCONN) != 0 ||
+      ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
     *error = "cannot listen on " + m_options.bindAddress + ":" + std::to_string(m_options.port) + ": " +
              std::strerror(errno);
     return false;
