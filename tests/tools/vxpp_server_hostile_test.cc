@@ -169,8 +169,11 @@ TEST_F(HostilePeerTest, PasswordGuessesAreThrottledPerHostAndAccount) {
 }
 
 TEST_F(HostilePeerTest, RequestWordsAreEscapedInTheLog) {
-  RawConnection(Port()).Send("QUERYIFALIVE\nforged\rline\x01\\x0A vxpp://x/ VXPP/2.0\r\nCSeq: 1\r\n\r\n");
-  RawConnection(Port()).Send(std::string(1000, 'A') + " vxpp://x/ VXPP/2.0\r\nCSeq: 1\r\n\r\n");
+  for (const std::string& word : {std::string("QUERYIFALIVE\nforged\rline\x01\\x0A"), std::string(1000, 'A')}) {
+    RawConnection raw(Port());
+    raw.Send(word + " vxpp://x/ VXPP/2.0\r\nCSeq: 1\r\n\r\n");
+    EXPECT_NE(raw.ReadToEnd().find(" 501 "), std::string::npos);  // and so logged
+  }
   m_server->Stop();
   const std::string log = m_server->Log();
   EXPECT_NE(log.find(R"( QUERYIFALIVE\x0Aforged\x0Dline\x01\\x0A 501 )"), std::string::npos) << log;
