@@ -1,13 +1,13 @@
 // ServerProcess: the vxpp-server executable run as a child process on a
 // free port of 127.0.0.1, its standard error collected on a thread, so that
 // a test can bound the memory the server itself takes (the peak resident
-// size of the child, from wait4) and read its log lines.  The allocator
+// size of its executable image, VmHWM, which unlike the child's rusage does
+// not count the test process it was forked from) and read its log lines.  The allocator
 // checker of a sanitised build is told to keep few freed blocks, so that its
 // peak shows what the server holds rather than what it recently freed.
 #pragma once
 
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,35 +71,25 @@ class ServerProcess {
 
   // 0 when the server did not start.
   uint16_t Port() const { return m_port; }
-  pid_t Pid() const { return m_pid; }
 
-  // The server's resident size now, in KiB (from /proc).
-  long ResidentKb() const {
-    std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
-    std::string line;
-    while (std::getline(status, line))
-      if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return 0;
-  }
+  // The server's resident size now, in KiB.
+  long ResidentKb() const { return StatusKb("VmRSS:"); }
+  // Its peak resident size so far, or up to Stop(), in KiB.
+  long PeakKb() const { return m_stopped ? m_peakKb : StatusKb("VmHWM:"); }
 
   // Stops the server with SIGTERM and waits for it; the exit status (-1 when
   // it did not exit by itself).  Later calls return the same.
   int Stop() {
     if (m_pid > 0 && !m_stopped) {
+      m_peakKb = StatusKb("VmHWM:");
       kill(m_pid, SIGTERM);
       int status = 0;
-      rusage usage{};
-      if (wait4(m_pid, &status, 0, &usage) == m_pid) {
-        m_exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        m_peakKb = usage.ru_maxrss;
-      }
+      if (waitpid(m_pid, &status, 0) == m_pid) m_exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
       m_stopped = true;
       if (m_reader.joinable()) m_reader.join();  // the pipe ends with the process
     }
     return m_exitStatus;
   }
-  // The peak resident size of the server in KiB; known after Stop().
-  long PeakKb() const { return m_peakKb; }
 
   // Everything the server wrote to standard error but the line of its port.
   std::string Log() {
@@ -117,4 +107,12 @@ class ServerProcess {
   bool m_stopped = false;
   int m_exitStatus = -1;
   long m_peakKb = 0;
+
+  long StatusKb(const char* field) const {
+    std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+      if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
+    return 0;
+  }
 };
