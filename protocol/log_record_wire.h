@@ -60,7 +60,8 @@ void PutIvsCountingBlock(std::string* out, const IVSCounterLog& record);
 void PutCombinedCountingBlock(std::string* out, const CombinedCounterLog& record);
 void PutEdgeRecordBlock(std::string* out, const EdgeRecordLogBasket& record);
 // A POSEVENTLOG2 record: "Content-Length: n" on a line of its own, then a
-// header block of n bytes.  Line breaks of the description travel as the
+// header block of n bytes ("Log-Time", "Rule-Type", "POS-ID",
+// "Associated-Cameras", "Description").  Line breaks of the description travel as the
 // characters 11 (CR) and 14 (LF); the description is cut so that the block
 // stays within kPosBlockLimit bytes.
 void PutPosEventBlock(std::string* out, const PosEventLogBasket& record);

@@ -1,6 +1,7 @@
 // The answer and request bodies whose layout this client and vxpp-server
 // agree on beyond what the commands themselves fix.  This is the one place
-// they are written down (README "VXPP bodies" repeats it for users).
+// they are written down; the log records of the log queries (binary records
+// and text blocks, POSEVENTLOG2's included) are in log_record_wire.h.
 //
 // Recordings (GETDAYLOGS, GETRECLOG, GETRECLOG2):
 //   day text           "%04d/%02d/%02d"

@@ -27,4 +27,4 @@ events=build/demo-events-today.txt
 build/release/tools/logview/logview --install demo events >"$events" 2>/dev/null
 head -n 21 "$events"
 echo "demo: $(($(wc -l <"$events") - 1)) events today, all of them in $events" >&2
-echo "demo: the demo installation is in demo/; see \"logview\" in README.md for more" >&2
+echo "demo: the demo installation is in demo/; see docs/logview.md for more" >&2

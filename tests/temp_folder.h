@@ -43,8 +43,9 @@ inline std::string ReadWholeFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A fixture under tests/data ($LOGVIEW_TEST_DATA).
+// A fixture under tests/data: $LOGVIEW_TEST_DATA when set, else the folder the
+// build names, so a test binary runs from any working folder.
 inline std::string TestDataPath(const std::string& relative) {
   const char* root = std::getenv("LOGVIEW_TEST_DATA");
-  return std::string(root ? root : "tests/data") + "/" + relative;
+  return std::string(root ? root : LOGVIEW_TEST_DATA_DIR) + "/" + relative;
 }

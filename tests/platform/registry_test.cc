@@ -23,7 +23,7 @@ std::string Utf16(const std::string& utf8) { return ToUtf16LeBytes(utf8, kCodePa
 std::string Fixture(const std::string& name) {
   const char* root = std::getenv("LOGVIEW_TEST_DATA");
   std::string bytes;
-  EXPECT_TRUE(Env::Default()->ReadFile(JoinPath(root != nullptr ? root : "tests/data", "platform/" + name), &bytes));
+  EXPECT_TRUE(Env::Default()->ReadFile(JoinPath(root != nullptr ? root : LOGVIEW_TEST_DATA_DIR, "platform/" + name), &bytes));
   return bytes;
 }
 

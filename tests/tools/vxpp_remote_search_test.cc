@@ -5,6 +5,7 @@
 // carry is allowed to differ, and each such field is named where it is
 // reset.  The device lists the server sends equal what the installation's
 // registry and filter files hold.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -323,6 +324,14 @@ TEST_F(RemoteSearchTest, DeviceListsEqualTheInstallationsFiles) {
     platform::Env::Default()->ReadFile(s_site + "/SupportedEdgeEventListOfDP.ini", &original);
     EXPECT_EQ(served, original);
     EXPECT_FALSE(m_client.SupportedEdgeEventListOfDP(kUrl, m_session, folder, "../registry.reg"));
+    // Only that file: the folder's other files (every user's password, the
+    // settings, the registry) are answered as missing ones.
+    for (const char* name : {"vxpp-users.ini", "vxpp-server.ini", "registry.reg"}) {
+      ASSERT_TRUE(std::filesystem::exists(s_site + "/" + name)) << name;
+      EXPECT_FALSE(m_client.SupportedEdgeEventListOfDP(kUrl, m_session, folder, name)) << name;
+      EXPECT_FALSE(std::filesystem::exists(folder + "/" + name + ".tmp")) << name;
+      EXPECT_NE(LogLines().back().find(" SUPPORTEDEDGEEVENTLISTOFDP 404 "), std::string::npos) << name;
+    }
   }
 }
 

@@ -1,5 +1,9 @@
 #include "tools/vxpp-server/command_helpers.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 #include "platform/paths.h"
 #include "tools/vxpp-server/session_commands.h"
 
@@ -23,7 +27,8 @@ std::optional<CDateTime> RequestTime(const VxppRequest& request, const std::stri
 
 std::optional<std::string> SafePath(const std::string& folder, const std::string& name) {
   const std::string relative = platform::NormaliseSeparators(name);
-  if (relative.empty() || relative.front() == '/') return std::nullopt;
+  // A NUL would cut the name short at the system call.
+  if (relative.empty() || relative.front() == '/' || relative.find('\0') != std::string::npos) return std::nullopt;
   size_t start = 0;
   while (start <= relative.size()) {
     const size_t end = std::min(relative.find('/', start), relative.size());
@@ -31,7 +36,18 @@ std::optional<std::string> SafePath(const std::string& folder, const std::string
     if (part.empty() || part == "." || part == "..") return std::nullopt;
     start = end + 1;
   }
-  return platform::JoinPath(folder, relative);
+  // The name must still lead into the folder once symbolic links (of its
+  // parts or of the file itself) are followed, and to a regular file: no
+  // directory, device or pipe.  The folder itself may be a link.
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path root = fs::canonical(folder, error);
+  if (error) return std::nullopt;
+  const fs::path target = fs::canonical(platform::JoinPath(folder, relative), error);
+  if (error || !fs::is_regular_file(target, error)) return std::nullopt;
+  const auto [rootEnd, targetAt] = std::mismatch(root.begin(), root.end(), target.begin(), target.end());
+  if (rootEnd != root.end() || targetAt == target.end()) return std::nullopt;
+  return target.string();
 }
 
 void AnswerContent(VxppResponse& response, std::string bytes) {

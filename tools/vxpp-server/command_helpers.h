@@ -24,8 +24,9 @@ CommandHandler ForSession(ServerContext& context, SessionHandler handler, uint64
 std::optional<CDateTime> RequestTime(const VxppRequest& request, const std::string& name);
 
 // A file name the client may ask for below a folder of the installation:
-// relative, without "." or ".." parts, with "/" or "\" between its parts.
-// The path joined to `folder`, or nothing.
+// relative, without "." or ".." parts, with "/" or "\" between its parts,
+// naming a regular file that is still inside `folder` once symbolic links are
+// followed.  The file's resolved path, or nothing (also for a missing file).
 std::optional<std::string> SafePath(const std::string& folder, const std::string& name);
 
 // Answers `bytes` as "Content-Length:" bytes.

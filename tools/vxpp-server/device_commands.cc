@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "config/supported_edge_event_list.h"
 #include "platform/code_page.h"
 #include "platform/env.h"
 #include "platform/paths.h"
@@ -93,10 +94,11 @@ void AnswerFile(VxppResponse& response, const std::optional<std::string>& path) 
 }
 
 bool EdgeEventList(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
-  // Only a file of the installation folder itself.
+  // The client only ever asks for the installation's edge event list.  Any
+  // other name is answered as a missing file: the installation folder also
+  // holds the users' passwords, the settings and the registry.
   const std::string name = request.Text("SupportedEdgeEventListOfDP");
-  AnswerFile(response, name.find_first_of("/\\") == std::string::npos ? SafePath(context.installFolder, name)
-                                                                        : std::nullopt);
+  AnswerFile(response, name == kSupportedEdgeEventFile ? SafePath(context.installFolder, name) : std::nullopt);
   return true;
 }
 

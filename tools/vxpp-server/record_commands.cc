@@ -1,7 +1,10 @@
 #include "tools/vxpp-server/record_commands.h"
 
+#include <re2/re2.h>
+
+#include <chrono>
 #include <cstdio>
-#include <regex>
+#include <memory>
 #include <set>
 
 #include "platform/code_page.h"
@@ -20,6 +23,23 @@ namespace {
 constexpr const char* kBoundary = "vxpp-metadata-part";
 // Entries an ADDSYSTEMLOG may carry.
 constexpr int64_t kMaxLogEntries = 1000;
+// A POSRECORD or METADATARECORD with "Using-RE: 1" takes its Key-Word as an
+// RE2 regular expression (RE2 syntax: no backreferences, no lookaround),
+// matched in time linear in the description whatever the pattern.  A pattern
+// longer than kMaxPatternBytes bytes, one RE2 refuses (bad syntax, invalid
+// UTF-8 on a UTF-8 system, repetition counts above 1000) or one whose
+// compiled form needs more than kMaxPatternMemory bytes is answered
+// "Error: InvalidExpression".  Keep README.md ("vxpp-server") in step.
+//
+// Linear in the description is not cheap for every such pattern: where
+// RE2's DFA runs out of memory (a counted repetition like "[a-z]{1000}X"
+// over long runs of letters) it falls back to a simulation that carries up
+// to one state per instruction over each byte, ~20 ms per KB of
+// description for that pattern.  So a search spends at most
+// settings.maxPatternMatchTime (5 s) matching; then it stops and answers
+// what it found with "Query-Too-Much: 1", as for too many records.
+constexpr size_t kMaxPatternBytes = 1024;
+constexpr int64_t kMaxPatternMemory = 1 << 20;
 
 bool DayLogs(ServerContext& context, const VxppRequest& request, ServerConnection&, VxppResponse& response) {
   const RecordedVideo video = RecordedVideo::Read(context.installFolder);
@@ -105,28 +125,45 @@ bool AddSystemLog(ServerContext& context, const VxppRequest& request, ServerConn
 // The POS records a POSRECORD or METADATARECORD asks for: of the listed
 // sources ("1,2,"; none listed: all), within the range, whose description
 // holds the key word (or, with "Using-RE: 1", matches it as a regular
-// expression), at most `limit` of them.
+// expression, see kMaxPatternBytes), at most `limit` of them.
 struct PosSearch {
   std::vector<PosEventLogBasket> records;
   bool tooMuch = false;
   std::string error;  // not empty: the search could not be made
 };
 
+// The Key-Word of a search as a regular expression, or nothing when it is
+// too long or RE2 cannot take it.  Descriptions are in the system code page:
+// matched as UTF-8 on a UTF-8 system, byte by byte (Latin-1) otherwise.
+std::unique_ptr<RE2> CompilePattern(const std::string& keyWord) {
+  if (keyWord.size() > kMaxPatternBytes) return nullptr;
+  RE2::Options options;
+  options.set_log_errors(false);
+  options.set_max_mem(kMaxPatternMemory);
+  options.set_encoding(platform::SystemCodePage() == platform::kCodePageUtf8 ? RE2::Options::EncodingUTF8
+                                                                             : RE2::Options::EncodingLatin1);
+  auto pattern = std::make_unique<RE2>(keyWord, options);
+  if (!pattern->ok()) return nullptr;
+  return pattern;
+}
+
 PosSearch SearchPosRecords(ServerContext& context, const VxppRequest& request) {
   struct Matcher {
     std::set<uint32_t> sources;
     std::string keyWord;
-    std::optional<std::regex> pattern;
+    std::unique_ptr<RE2> pattern;
     size_t limit;
     PosSearch* search;
+    std::chrono::steady_clock::duration matchTime{0}, maxMatchTime;
   };
   PosSearch search;
-  Matcher matcher{{}, request.Text("Key-Word"), std::nullopt, static_cast<size_t>(std::max(0, context.settings.maxPosRecords)), &search};
+  Matcher matcher{{}, request.Text("Key-Word"), nullptr,
+                  static_cast<size_t>(std::max(0, context.settings.maxPosRecords)), &search, {},
+                  context.settings.maxPatternMatchTime};
   for (int id : ChannelList(request.Text("Pos-ID"))) matcher.sources.insert(static_cast<uint32_t>(id));
   if (request.Number("Using-RE", 0) == 1 && !matcher.keyWord.empty()) {
-    try {
-      matcher.pattern.emplace(matcher.keyWord);
-    } catch (const std::regex_error&) {
+    matcher.pattern = CompilePattern(matcher.keyWord);
+    if (!matcher.pattern) {
       search.error = "InvalidExpression";
       return search;
     }
@@ -137,9 +174,18 @@ PosSearch SearchPosRecords(ServerContext& context, const VxppRequest& request) {
       [](const PosEventLogBasket& record, void* data) {
         auto& m = *static_cast<Matcher*>(data);
         if (!m.sources.empty() && m.sources.count(record.PosId) == 0) return;
-        if (m.pattern ? !std::regex_search(record.Description, *m.pattern)
-                      : record.Description.find(m.keyWord) == std::string::npos)
+        if (m.pattern) {
+          if (m.matchTime >= m.maxMatchTime) {  // see kMaxPatternBytes
+            m.search->tooMuch = true;
+            return;
+          }
+          const auto start = std::chrono::steady_clock::now();
+          const bool matches = RE2::PartialMatch(record.Description, *m.pattern);
+          m.matchTime += std::chrono::steady_clock::now() - start;
+          if (!matches) return;
+        } else if (record.Description.find(m.keyWord) == std::string::npos) {
           return;
+        }
         if (m.search->records.size() >= m.limit) {
           m.search->tooMuch = true;
           return;

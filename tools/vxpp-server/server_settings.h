@@ -41,6 +41,9 @@ struct ServerSettings {
   std::string langPackVersion = "1";
   // POSRECORD and METADATARECORD answer at most this many records.
   int maxPosRecords = 10000;
+  // The most time one of them spends matching descriptions against a
+  // regular expression (not read from the file).
+  std::chrono::milliseconds maxPatternMatchTime = std::chrono::seconds(5);
   int accessEnabled = 0;
   int accessPeriod = 0;
   int onGuardServicePort = 0;
