@@ -10,10 +10,12 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "protocol/login_info.h"
+#include "protocol/playback_client_lease.h"
 #include "protocol/vxpp_bodies.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/epos_setting.h"
@@ -23,7 +25,6 @@
 #include "vocabulary/pos_event_log_basket.h"
 #include "vocabulary/system_log_record.h"
 
-class IRPBClient;
 // The selection of the backup commands.
 struct BackupSelection;
 
@@ -46,10 +47,11 @@ class IVXPPClient {
   virtual void SetConnectTimeout(uint32_t timeoutMs) = 0;
   virtual void SetClientGUID(const std::string& guid) = 0;
 
-  // Registry of playback clients.  Acquire holds the registry's lock while
-  // the caller uses the client and until Release; a null result holds nothing.
-  virtual IRPBClient* AcquirePlaybackClient(const PlaybackClientKey& key) = 0;
-  virtual void ReleasePlaybackClient(IRPBClient*& client) = 0;
+  // Registry of playback clients.  The lease holds the registry's lock
+  // while the caller uses the client, until it ends or is released; an
+  // empty lease holds nothing.
+  virtual PlaybackClientLease AcquirePlaybackClient(const PlaybackClientKey& key) = 0;
+  virtual void ReleasePlaybackClient(PlaybackClientLease& lease) = 0;
   virtual void SavePlaybackClients() = 0;
   virtual void RestorePlaybackClients() = 0;
 
@@ -129,7 +131,8 @@ class IVXPPClient {
   virtual bool BackupBegin(const std::string& url, uint32_t session, const std::string& destination) = 0;
   virtual bool BackupUninit(const std::string& url, uint32_t session) = 0;
   virtual bool BackupNoop() = 0;
-  // Ends a blocked backup transfer from another thread.
+  // Called from another thread: ends the command under way, which returns
+  // its failure, and fails every later command until ResetAbort.
   virtual bool Abort() = 0;
   virtual bool ResetAbort() = 0;
 
@@ -164,7 +167,8 @@ class IVXPPClient {
   virtual bool DeleteBookmark(const std::string& url, uint32_t session, const std::string& body) = 0;
   virtual bool QueryBookmark(const std::string& url, uint32_t session, std::string& body) = 0;
 
-  // Playback clients.  The registry owns what CreatePlaybackClient makes.
-  virtual IRPBClient* CreatePlaybackClient() = 0;
+  // Playback clients.  The registry keeps what CreatePlaybackClient makes
+  // (null when the client has none to offer).
+  virtual std::unique_ptr<IRPBClient> CreatePlaybackClient() = 0;
   virtual void DestroyPlaybackClients() = 0;
 };

@@ -20,17 +20,14 @@ char MultipartMessage::SocketInputStream::get() {
       m_ended = true;
       return 0;
     }
-    // A server that stops sending must not hold the command forever.
-    bool failed = false;
-    int error = 0;
-    if (!m_socket.WaitReadable(CSocketHelper::kDefaultWait, &failed, &error)) throw failed ? error : 0;
-    const long got = m_socket.Api()->Recv(m_socket.Handle(), m_buffer, kBufferSize, false, &error);
-    if (got < 0) throw error;
+    // A server that stops sending must not hold the command forever: the
+    // wait is the socket's default one.
+    const size_t got = m_socket.RecvAvailable(m_buffer, kBufferSize);
     if (got == 0) {
       m_ended = true;
       return 0;
     }
-    m_filled = static_cast<size_t>(got);
+    m_filled = got;
     m_position = 0;
   }
   return m_buffer[m_position++];

@@ -4,8 +4,8 @@
 // The constructor reads the message headers and skips the preamble; it
 // throws std::logic_error("does not have Content-Type") when the headers
 // lack a Content-Type and std::invalid_argument("boundary not found") when
-// its value has no "boundary=".  Errors of the stream (int, Windows
-// numbering) pass through.  The stream must outlive the message.
+// its value has no "boundary=".  Errors of the stream (vxpp::VxppError)
+// pass through.  The stream must outlive the message.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +29,8 @@ class MultipartMessage {
   };
 
   // Bytes from a connected socket through a 65536-byte buffer.  A wait for
-  // more that takes longer than the socket's default wait throws 0, a failed
-  // receive throws its error; a closed peer ends the stream.  The socket must
+  // more that takes longer than the socket's default wait, or a failed
+  // receive, throws as the socket does; a closed peer ends the stream.  The socket must
   // outlive the stream; close() closes it.
   class SocketInputStream : public InputStream {
    public:

@@ -23,7 +23,7 @@ size_t CRecordReader::CompleteRecord(std::string_view bytes) const {
   const size_t head = m_layout.head + 4;
   if (bytes.size() < head) return 0;
   const int32_t length = GetI32(bytes.data() + m_layout.head);
-  if (length < 0) throw kBadLength;
+  if (length < 0) throw VxppError{VxppError::kMalformed};
   return bytes.size() - head < static_cast<size_t>(length) ? 0 : head + static_cast<size_t>(length);
 }
 

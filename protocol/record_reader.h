@@ -39,14 +39,12 @@ struct RecordLayout {
 class CRecordReader {
  public:
   static constexpr size_t kChunk = 64 * 1024;
-  // Thrown (as an int, like the socket layer) for a record that announces a
-  // negative length.
-  static constexpr int kBadLength = -1;
 
   CRecordReader(CSocketHelper& net, RecordLayout layout) : m_net(net), m_layout(layout), m_buffer(kChunk) {}
 
   // Reads `count` records, calling `take(std::string_view record)` for each
-  // in order with its whole bytes (a text block with its empty line).
+  // in order with its whole bytes (a text block with its empty line).  A
+  // record that announces a negative length throws VxppError kMalformed.
   template <typename Take>
   void Read(uint64_t count, Take&& take);
 

@@ -1,6 +1,7 @@
 // POSIX sockets behind SocketApi: getaddrinfo (IPv4), a non-blocking connect
 // waited for with poll, MSG_NOSIGNAL on every send so that a peer that went
-// away gives an error instead of killing the host.
+// away gives an error instead of killing the host.  Every wait polls the
+// abort signal's descriptor beside the socket.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
@@ -15,6 +16,7 @@
 #include <climits>
 #include <cstring>
 
+#include "protocol/abort_signal.h"
 #include "protocol/socket_api.h"
 #include "protocol/socket_errors.h"
 
@@ -51,24 +53,35 @@ int WsaErrorFromErrno(int error) {
 
 namespace {
 
+// A wait without a time-out.
+constexpr int kForever = -1;
+
 int PollTimeout(uint32_t timeoutMs) {
   return timeoutMs > static_cast<uint32_t>(INT_MAX) ? INT_MAX : static_cast<int>(timeoutMs);
 }
 
-// poll() for `events`, resumed after signals with the time that is left.
-int PollFor(int fd, short events, uint32_t timeoutMs, int* error) {
+// poll() for `events` on `fd` and for the abort signal's wake-up, resumed
+// after signals with the time that is left.  1 ready, 0 timed out, -1 with
+// *error (10004 when the abort was raised).
+int PollFor(int fd, short events, int waitMs, const AbortSignal* abort, int* error) {
   using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  int wait = PollTimeout(timeoutMs);
+  const auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
+  int wait = waitMs;
   for (;;) {
-    pollfd entry{fd, events, 0};
-    const int n = ::poll(&entry, 1, wait);
-    if (n > 0) return 1;
+    if (abort != nullptr && abort->Raised()) {
+      *error = kWsaEintr;
+      return -1;
+    }
+    pollfd entries[2] = {{fd, events, 0}, {abort != nullptr ? abort->WakeHandle() : -1, POLLIN, 0}};
+    const int n = ::poll(entries, 2, wait);
+    if (n > 0 && entries[1].revents == 0) return 1;
+    if (n > 0) continue;  // the abort: reported at the top
     if (n == 0) return 0;
     if (errno != EINTR) {
       *error = WsaErrorFromErrno(errno);
       return -1;
     }
+    if (wait == kForever) continue;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     wait = left.count() > 0 ? PollTimeout(static_cast<uint32_t>(left.count())) : 0;
   }
@@ -96,44 +109,45 @@ class PosixSocketApi final : public SocketApi {
     return 0;
   }
 
-  int Connect(SocketHandle socket, uint32_t address, uint16_t port, uint32_t timeoutMs) override {
+  int Connect(SocketHandle socket, uint32_t address, uint16_t port, uint32_t timeoutMs,
+              const AbortSignal* abort) override {
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(port);
     peer.sin_addr.s_addr = address;
-    const auto* target = reinterpret_cast<const sockaddr*>(&peer);
-    if (timeoutMs == 0) {
-      int rc;
-      do rc = ::connect(socket, target, sizeof peer);
-      while (rc != 0 && errno == EINTR);
-      return rc == 0 ? 0 : WsaErrorFromErrno(errno);
-    }
+    // Even the connect without a time-out is made non-blocking and waited
+    // for, so that an abort can end it.
     const int flags = ::fcntl(socket, F_GETFL);
     if (flags < 0 || ::fcntl(socket, F_SETFL, flags | O_NONBLOCK) < 0) return WsaErrorFromErrno(errno);
-    if (::connect(socket, target, sizeof peer) != 0 && errno != EINPROGRESS)
-      return WsaErrorFromErrno(errno);
-    int error = 0;
-    const int ready = PollFor(socket, POLLOUT, timeoutMs, &error);
-    if (ready < 0) return error;
-    if (ready == 0) return kWsaEtimedout;
-    // Writable also means "the connect failed": the reason is in SO_ERROR.
-    int soError = 0;
-    socklen_t size = sizeof soError;
-    if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &soError, &size) != 0) return WsaErrorFromErrno(errno);
-    if (soError != 0) return WsaErrorFromErrno(soError);
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+      if (errno != EINPROGRESS && errno != EINTR) return WsaErrorFromErrno(errno);
+      int error = 0;
+      const int ready = PollFor(socket, POLLOUT, timeoutMs == 0 ? kForever : PollTimeout(timeoutMs), abort, &error);
+      if (ready < 0) return error;
+      if (ready == 0) return kWsaEtimedout;
+      // Writable also means "the connect failed": the reason is in SO_ERROR.
+      int soError = 0;
+      socklen_t size = sizeof soError;
+      if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &soError, &size) != 0) return WsaErrorFromErrno(errno);
+      if (soError != 0) return WsaErrorFromErrno(soError);
+    }
     if (::fcntl(socket, F_SETFL, flags) < 0) return WsaErrorFromErrno(errno);
     return 0;
   }
 
-  int WaitReadable(SocketHandle socket, uint32_t timeoutMs, int* error) override {
-    return PollFor(socket, POLLIN, timeoutMs, error);
+  int WaitReadable(SocketHandle socket, uint32_t timeoutMs, const AbortSignal* abort, int* error) override {
+    return PollFor(socket, POLLIN, PollTimeout(timeoutMs), abort, error);
   }
 
-  long Send(SocketHandle socket, const void* bytes, size_t length, int* error) override {
+  long Send(SocketHandle socket, const void* bytes, size_t length, const AbortSignal* abort, int* error) override {
     for (;;) {
-      const ssize_t n = ::send(socket, bytes, length, MSG_NOSIGNAL);
+      const ssize_t n = ::send(socket, bytes, length, MSG_NOSIGNAL | MSG_DONTWAIT);
       if (n >= 0) return static_cast<long>(n);
       if (errno == EINTR) continue;
+      if (errno == EAGAIN || errno == EWOULDBLOCK) {
+        if (PollFor(socket, POLLOUT, kForever, abort, error) < 0) return -1;
+        continue;
+      }
       *error = WsaErrorFromErrno(errno);
       return -1;
     }

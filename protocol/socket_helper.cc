@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "protocol/abort_signal.h"
 #include "protocol/socket_errors.h"
+
+using vxpp::VxppError;
 
 namespace {
 
@@ -15,9 +18,16 @@ uint32_t EffectiveWait(uint32_t timeoutMs) {
 // are only looked at; what is taken off the socket ends at the terminator.
 constexpr size_t kPeekChunk = 4096;
 
+// A failed socket call: 10004 is what the socket layer reports for a wait
+// that the abort signal ended.
+[[noreturn]] void ThrowSocketError(int error) {
+  if (error == vxpp::kWsaEintr) throw VxppError{VxppError::kAborted};
+  throw VxppError{VxppError::kSocket, error};
+}
+
 }  // namespace
 
-CSocketHelper::CSocketHelper(vxpp::SocketApi* api) : m_api(api) {}
+CSocketHelper::CSocketHelper(vxpp::SocketApi* api, const vxpp::AbortSignal* abort) : m_api(api), m_abort(abort) {}
 
 CSocketHelper::~CSocketHelper() {
   if (m_owned) Close();
@@ -25,7 +35,8 @@ CSocketHelper::~CSocketHelper() {
 
 bool CSocketHelper::Open(const std::string& host, uint32_t* address) {
   Close();
-  int error = m_api->ResolveIPv4(host, address);
+  int error = m_abort != nullptr && m_abort->Raised() ? vxpp::kWsaEintr : 0;
+  if (error == 0) error = m_api->ResolveIPv4(host, address);
   if (error == 0) error = m_api->Open(&m_socket);
   if (error != 0) {
     m_socket = vxpp::kInvalidSocket;
@@ -49,7 +60,7 @@ bool CSocketHelper::Connect(const std::string& host, uint32_t port) {
 bool CSocketHelper::ConnectTimeout(const std::string& host, uint32_t port, uint32_t timeoutMs) {
   uint32_t address = 0;
   if (!Open(host, &address)) return false;
-  const int error = m_api->Connect(m_socket, address, static_cast<uint16_t>(port), timeoutMs);
+  const int error = m_api->Connect(m_socket, address, static_cast<uint16_t>(port), timeoutMs, m_abort);
   if (error != 0) {
     Fail(error);
     return false;
@@ -59,31 +70,24 @@ bool CSocketHelper::ConnectTimeout(const std::string& host, uint32_t port, uint3
   return true;
 }
 
-bool CSocketHelper::WaitReadable(uint32_t timeoutMs, bool* failed, int* error) {
-  int waitError = 0;
-  const int ready = m_api->WaitReadable(m_socket, EffectiveWait(timeoutMs), &waitError);
-  if (ready < 0) {
-    if (failed) *failed = true;
-    if (error) *error = waitError;
-    return false;
-  }
+bool CSocketHelper::WaitReadable(uint32_t timeoutMs) {
+  int error = 0;
+  const int ready = m_api->WaitReadable(m_socket, EffectiveWait(timeoutMs), m_abort, &error);
+  if (ready < 0) ThrowSocketError(error);
   return ready > 0;
 }
 
 void CSocketHelper::AwaitData(uint32_t timeoutMs) {
-  bool failed = false;
-  int error = 0;
-  if (WaitReadable(timeoutMs, &failed, &error)) return;
-  throw failed ? error : 0;
+  if (!WaitReadable(timeoutMs)) throw VxppError{VxppError::kTimeout};
 }
 
 void CSocketHelper::SendAll(const void* bytes, size_t length) {
   const auto* next = static_cast<const char*>(bytes);
   while (length > 0) {
     int error = 0;
-    const long sent = m_api->Send(m_socket, next, length, &error);
-    if (sent < 0) throw error;
-    if (sent == 0) throw 0;
+    const long sent = m_api->Send(m_socket, next, length, m_abort, &error);
+    if (sent < 0) ThrowSocketError(error);
+    if (sent == 0) throw VxppError{VxppError::kSocket, 0};
     next += sent;
     length -= static_cast<size_t>(sent);
   }
@@ -97,7 +101,7 @@ void CSocketHelper::SendText(std::string& text) {
 void CSocketHelper::RecvExact(void* buffer, size_t length, uint32_t timeoutMs) {
   auto* next = static_cast<char*>(buffer);
   while (length > 0) {
-    const size_t got = Receive(next, length, timeoutMs, false);
+    const size_t got = RecvSome(next, length, timeoutMs);
     next += got;
     length -= got;
   }
@@ -112,21 +116,17 @@ std::string CSocketHelper::RecvUntil(const std::string& terminator, uint32_t tim
   while (received.size() < terminator.size() ||
          received.compare(received.size() - terminator.size(), terminator.size(), terminator) != 0) {
     AwaitData(timeoutMs);
-    int error = 0;
-    const long seen = m_api->Recv(m_socket, chunk, sizeof chunk, true, &error);
-    if (seen < 0) throw error;
-    if (seen == 0) throw vxpp::kWsaEconnreset;
+    const size_t seen = ReceiveNow(chunk, sizeof chunk, true);
+    if (seen == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
     // Search from where a terminator starting in the old bytes could begin.
     const size_t keep = std::min(received.size(), terminator.size() - 1);
     std::string window = received.substr(received.size() - keep);
-    window.append(chunk, static_cast<size_t>(seen));
+    window.append(chunk, seen);
     const size_t found = window.find(terminator);
-    const size_t take = found == std::string::npos ? static_cast<size_t>(seen)
-                                                   : found + terminator.size() - keep;
-    const long got = m_api->Recv(m_socket, chunk, take, false, &error);
-    if (got < 0) throw error;
-    if (got == 0) throw vxpp::kWsaEconnreset;
-    received.append(chunk, static_cast<size_t>(got));
+    const size_t take = found == std::string::npos ? seen : found + terminator.size() - keep;
+    const size_t got = ReceiveNow(chunk, take, false);
+    if (got == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
+    received.append(chunk, got);
   }
   return received;
 }
@@ -140,7 +140,7 @@ void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeout
     out->resize(at + piece);
     try {
       RecvExact(out->data() + at, piece, timeoutMs);
-    } catch (int) {
+    } catch (const VxppError&) {
       out->resize(at);
       throw;
     }
@@ -148,20 +148,21 @@ void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeout
   }
 }
 
-size_t CSocketHelper::Peek(void* buffer, size_t capacity, uint32_t timeoutMs) {
-  return Receive(buffer, capacity, timeoutMs, true);
+size_t CSocketHelper::RecvAvailable(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  AwaitData(timeoutMs);
+  return ReceiveNow(buffer, capacity, false);
 }
 
 size_t CSocketHelper::RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs) {
-  return Receive(buffer, capacity, timeoutMs, false);
+  const size_t got = RecvAvailable(buffer, capacity, timeoutMs);
+  if (got == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
+  return got;
 }
 
-size_t CSocketHelper::Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek) {
-  AwaitData(timeoutMs);
+size_t CSocketHelper::ReceiveNow(void* buffer, size_t capacity, bool peek) {
   int error = 0;
   const long got = m_api->Recv(m_socket, buffer, capacity, peek, &error);
-  if (got < 0) throw error;
-  if (got == 0) throw vxpp::kWsaEconnreset;
+  if (got < 0) ThrowSocketError(error);
   return static_cast<size_t>(got);
 }
 

@@ -2,10 +2,12 @@
 //
 // A command makes a CNetHelper on its stack, connects, sends its request and
 // reads the answer; the destructor closes an owned socket on every path.
-// Send and receive failures are thrown as an int in the Windows numbering
-// (0 for a time-out or a send that moved no byte, 10054 when the peer
-// closed); the command that owns the helper catches them.  One thread uses a
-// helper at a time.
+// Send and receive failures are thrown as vxpp::VxppError: kSocket with the
+// error in the Windows numbering (0 for a send that moved no byte, 10054
+// when the peer closed), kTimeout when a wait ran out, kAborted when the
+// owner's abort signal ended a wait; the command that owns the helper
+// catches them.  One thread uses a helper at a time; the abort signal may be
+// raised from any thread.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +15,7 @@
 #include <string>
 
 #include "protocol/socket_api.h"
+#include "protocol/vxpp_error.h"
 
 class CSocketHelper {
  public:
@@ -20,22 +23,24 @@ class CSocketHelper {
   static constexpr uint32_t kDefaultWait = 0xFFFFFFFFu;
   static constexpr uint32_t kDefaultWaitMs = 5000;
 
-  // `api` must outlive the helper.
-  explicit CSocketHelper(vxpp::SocketApi* api = vxpp::SocketApi::Default());
+  // `api` and `abort` (may be null) must outlive the helper.
+  explicit CSocketHelper(vxpp::SocketApi* api = vxpp::SocketApi::Default(),
+                         const vxpp::AbortSignal* abort = nullptr);
   ~CSocketHelper();
   CSocketHelper(const CSocketHelper&) = delete;
   CSocketHelper& operator=(const CSocketHelper&) = delete;
 
   // Resolves `host`, opens a socket and connects without a time-out.  On
-  // failure the last error is recorded and no socket is kept.
+  // failure the last error is recorded and no socket is kept; a raised abort
+  // signal fails at once with 10004.
   bool Connect(const std::string& host, uint32_t port);
   // The same, giving up after `timeoutMs` with last error 10060; a time-out
   // of 0 is the blocking connect.
   bool ConnectTimeout(const std::string& host, uint32_t port, uint32_t timeoutMs);
 
-  // True when data can be read within the time-out.  On a wait error,
-  // *failed is set and *error holds the error.
-  bool WaitReadable(uint32_t timeoutMs, bool* failed = nullptr, int* error = nullptr);
+  // True when data can be read within the time-out, false when it ran out;
+  // a failed or aborted wait throws.
+  bool WaitReadable(uint32_t timeoutMs);
 
   void SendAll(const void* bytes, size_t length);
   // SendAll of the whole text; the text is cleared afterwards.
@@ -50,35 +55,30 @@ class CSocketHelper {
   // Appends exactly `length` bytes to *out.  The text grows as the bytes
   // arrive, so a length the peer never sends costs no memory up front.
   void RecvAppend(std::string* out, size_t length, uint32_t timeoutMs = kDefaultWait);
-  // Copies up to `capacity` bytes that have arrived into `buffer` without
-  // taking them off the socket, waiting `timeoutMs` for the first one.
-  // Returns how many; throws like the receives (10054 when the peer closed).
-  size_t Peek(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
   // Receives what has arrived, at most `capacity` bytes, waiting
-  // `timeoutMs` for the first one; returns how many (never 0).
+  // `timeoutMs` for the first one; 0 when the peer closed.
+  size_t RecvAvailable(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
+  // The same, but a peer that closed throws 10054: never 0.
   size_t RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
-  // Takes off the socket exactly `length` bytes that Peek has shown.
-  void Take(void* buffer, size_t length) { RecvExact(buffer, length, kDefaultWait); }
 
   void Close();
 
   bool IsValid() const { return m_socket != vxpp::kInvalidSocket; }
   uint32_t LastError() const { return m_lastError; }
-  vxpp::SocketApi* Api() const { return m_api; }
-  vxpp::SocketHandle Handle() const { return m_socket; }
 
  private:
   bool Open(const std::string& host, uint32_t* address);
   void Fail(int error);
-  // Waits for readable data or throws (0 on a time-out).
+  // Waits for readable data or throws (kTimeout when none came).
   void AwaitData(uint32_t timeoutMs);
-  // One wait and one receive (or peek) of up to `capacity` bytes.
-  size_t Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek);
+  // One receive (or peek) of what has arrived; 0 when the peer closed.
+  size_t ReceiveNow(void* buffer, size_t capacity, bool peek);
 
   bool m_owned = false;
   uint32_t m_lastError = 0;
   vxpp::SocketHandle m_socket = vxpp::kInvalidSocket;
   vxpp::SocketApi* m_api;
+  const vxpp::AbortSignal* m_abort;
 };
 
 // The socket a command makes on its stack.

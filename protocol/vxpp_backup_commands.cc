@@ -14,4 +14,4 @@ bool CVXPPClient::QueryRecSizeSeparate(const std::string&, uint32_t, const Backu
 bool CVXPPClient::QueryRecSize(const std::string&, uint32_t, const BackupSelection&, uint64_t&) { return false; }
 bool CVXPPClient::DeleteFileRecord(const std::string&, uint32_t, const BackupSelection&) { return false; }
 
-IRPBClient* CVXPPClient::CreatePlaybackClient() { return nullptr; }
+std::unique_ptr<IRPBClient> CVXPPClient::CreatePlaybackClient() { return nullptr; }

@@ -1,36 +1,29 @@
 // CVXPPClient: the VXPP protocol client.
 //
-// Each command opens its own TCP connection (CNetHelper on the stack), sends
-// one request whose CSeq is the client's counter (post-incremented by every
-// request, whatever the command), reads and judges one answer and closes the
-// connection on every path.  Socket failures never leave a command: they
-// become its failure result.
+// Each command makes one exchange (protocol/vxpp_exchange.h): its own TCP
+// connection, one request whose CSeq is the client's counter, one answer,
+// the connection closed on every path.  Socket failures never leave a
+// command: they become its failure result.
 //
 // A client is used by one thread at a time; Abort may be called from
-// another thread.  The socket API must outlive the client.
+// another thread: it ends the command under way (a blocked connect, send or
+// receive) within moments, the command returns its failure, and every
+// later command fails at once until ResetAbort.  The socket API must
+// outlive the client.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "protocol/result_codes.h"
-#include "protocol/socket_helper.h"
 #include "protocol/vxpp_client_comm.h"
+#include "protocol/vxpp_exchange.h"
 
 class CVXPPClient : public VXPPClientComm {
  public:
-  static constexpr uint32_t kDefaultPort = 5160;
-  static constexpr uint32_t kDefaultConnectTimeoutMs = 1000;
-  static constexpr uint32_t kScratchSize = 500000;
   static constexpr int kTimeSequenceCount = 128;
-  // The wait for the first byte of an answer is made of waits of this
-  // length, at most kAnswerWaitLimit of them (two minutes) before the
-  // command gives up as a transport failure.
-  static constexpr uint32_t kAnswerWaitMs = 5000;
-  static constexpr int kAnswerWaitLimit = 24;
   // Per-byte time-outs of header blocks.
   static constexpr uint32_t kHeaderTimeoutMs = 5000;
   static constexpr uint32_t kHandshakeHeaderTimeoutMs = 60000;
@@ -50,8 +43,8 @@ class CVXPPClient : public VXPPClientComm {
   explicit CVXPPClient(vxpp::SocketApi* api = vxpp::SocketApi::Default());
   ~CVXPPClient() override;
 
-  void SetPort(uint32_t port) override { m_port = port; }
-  void SetConnectTimeout(uint32_t timeoutMs) override { m_connectTimeout = timeoutMs; }
+  void SetPort(uint32_t port) override { m_exchange.SetPort(port); }
+  void SetConnectTimeout(uint32_t timeoutMs) override { m_exchange.SetConnectTimeout(timeoutMs); }
   void SetClientGUID(const std::string& guid) override { m_clientGuid = guid; }
   // The NVR flag: the owner knows it talks to a Ravlo appliance (the viewer
   // in nvrMode), so the client reads that server's texts as UTF-8 without
@@ -148,7 +141,7 @@ class CVXPPClient : public VXPPClientComm {
   bool DeleteBookmark(const std::string& url, uint32_t session, const std::string& body) override;
   bool QueryBookmark(const std::string& url, uint32_t session, std::string& body) override;
 
-  IRPBClient* CreatePlaybackClient() override;
+  std::unique_ptr<IRPBClient> CreatePlaybackClient() override;
 
   // Not part of the interface: fetches a device's supported edge event list
   // into directory/fileName + ".tmp".
@@ -156,73 +149,24 @@ class CVXPPClient : public VXPPClientComm {
                                   const std::string& fileName);
 
   // State the commands leave behind.
-  uint32_t NextCSeq() const { return m_sequence; }
-  const std::string& Host() const { return m_host; }
-  const std::string& Url() const { return m_url; }
-  uint32_t Port() const { return m_port; }
-  uint32_t ConnectTimeout() const { return m_connectTimeout; }
+  uint32_t NextCSeq() const { return m_exchange.NextCSeq(); }
+  const std::string& Host() const { return m_exchange.Host(); }
+  const std::string& Url() const { return m_exchange.Url(); }
+  uint32_t Port() const { return m_exchange.Port(); }
+  uint32_t ConnectTimeout() const { return m_exchange.ConnectTimeout(); }
   const std::string& ServerDescription() const { return m_serverDescription; }
   int ServerKind() const { return m_serverKind; }
   uint32_t ServerCodePageCap() const { return m_serverCodePageCap; }
-  const CDateTime& ReferenceTime() const { return m_referenceTime; }
-  bool AbortSignalled() const { return m_abortSignalled.load(); }
+  bool AbortSignalled() const { return m_exchange.AbortSignalled(); }
   TimeSequences& SelectedTimeSequences() { return m_timeSequences; }
   // The "Select-Time-Seq_%d: %d-%d\r\n" lines of the sequences in use.
   std::string TimeSequenceLines() const;
 
-  // The host part of a URL: after the first "://" up to the next "/"; empty
-  // when the URL has no "://".
-  static std::string HostFromUrl(const std::string& url);
-
- protected:
-  // How one command reads its answer.
-  struct CommandShape {
-    const char* version;           // protocol text the status follows
-    const char* otherVersion;      // tried when `version` is absent, or null
-    uint32_t headerTimeoutMs;      // per byte of the header block
-    bool waitsForAnswer;           // first byte awaited in kAnswerWaitMs waits
-  };
-  enum class Outcome { kNoConnection, kTransportFailure, kNoStatus, kStatus };
-  struct Answer {
-    Outcome outcome = Outcome::kNoConnection;
-    int status = -1;
-    std::string headers;
-    bool Ok() const { return outcome == Outcome::kStatus && status == 200; }
-  };
-  using RequestBuilder = std::function<std::string(int cseq)>;
-  using SocketStep = std::function<void(CNetHelper& net)>;
-  using BodyReader = std::function<void(CNetHelper& net, const std::string& headers)>;
-
-  // One exchange: connect to `url`, send the request that `build` makes
-  // with the next CSeq, run `payload` (binary bytes after the request), read
-  // and judge the answer's header block and, on status 200, run `body`.
-  // Integers thrown by the socket steps become kTransportFailure.
-  Answer Exchange(const std::string& url, const CommandShape& shape, const RequestBuilder& build,
-                  const SocketStep& payload = {}, const BodyReader& body = {});
-  // "%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n\r\n" with the command
-  // word, the URL and the protocol text.
-  Answer SessionCommand(const std::string& url, uint32_t session, const char* word, const CommandShape& shape);
-  // The request line, "CSeq" and "User-Session-No", then the header lines
-  // `more` (each ending in CR LF) and the empty line.
-  static std::string SessionRequest(const char* word, const std::string& url, const char* version, int cseq,
-                                    uint32_t session, const std::string& more);
-
-  // Thrown by a body reader whose answer cannot be read on (a negative
-  // length, for one); the command then fails like a transport failure.
-  static constexpr int kMalformedAnswer = -1;
-  // Receives the number of bytes that the header `lengthName` ("%d") of
-  // `headers` gives (0 when absent) and appends them to *body.
-  static void ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengthName, std::string* body);
-  // True when the answer carries a non-empty "Error:" token.
-  static bool HasServerError(const std::string& headers);
-  // An exchange whose answer is "Content-Length:" bytes; *body gets them
-  // only when the whole answer came.
-  bool ContentAnswer(const std::string& url, const CommandShape& shape, const RequestBuilder& build,
-                     std::string& body);
-
  private:
-  bool ConnectTo(const std::string& url, CNetHelper& net);
-  void AwaitAnswer(CNetHelper& net);
+  using AnswerShape = vxpp::AnswerShape;
+  using Answer = vxpp::Answer;
+  using Outcome = vxpp::Outcome;
+
   // A camera name as the server sent it, in the client's code page.
   std::string CameraNameFromServer(const std::string& name) const;
   bool SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body);
@@ -249,21 +193,12 @@ class CVXPPClient : public VXPPClientComm {
   // One record block of a POSEVENTLOG2 answer.
   static std::string ReceivePosBlock(CNetHelper& net);
 
-  uint32_t m_sequence = 0;
-  std::string m_host;
-  std::string m_url;
-  uint32_t m_port = kDefaultPort;
-  uint32_t m_connectTimeout = kDefaultConnectTimeoutMs;
-  std::vector<char> m_scratch;
-  uint32_t m_scratchSize = kScratchSize;
-  CNetHelper m_longOperation;
-  std::atomic<bool> m_abortSignalled{false};
+  vxpp::CExchanger m_exchange;
   std::string m_serverDescription;
-  int m_serverKind = -1;
+  int m_serverKind = vxpp::kServerKindUnknown;
   std::string m_clientGuid;
-  CDateTime m_referenceTime;
   TimeSequences m_timeSequences;
+  // What the server said at login about its texts: 0 when they come in
+  // the client's own (local) code page.
   uint32_t m_serverCodePageCap = 0;
-  uint32_t m_clientCodePage = 0;
-  vxpp::SocketApi* m_api;
 };

@@ -2,21 +2,12 @@
 
 VXPPClientComm::~VXPPClientComm() = default;
 
-IRPBClient* VXPPClientComm::AcquirePlaybackClient(const PlaybackClientKey& key) {
-  m_lock.lock();
+PlaybackClientLease VXPPClientComm::AcquirePlaybackClient(const PlaybackClientKey& key) {
+  std::unique_lock<std::recursive_mutex> lock(m_lock);
   auto& slot = m_clients[key];
-  if (!slot) slot.reset(CreatePlaybackClient());
-  if (!slot) {
-    m_lock.unlock();
-    return nullptr;
-  }
-  return slot.get();
-}
-
-void VXPPClientComm::ReleasePlaybackClient(IRPBClient*& client) {
-  if (client == nullptr) return;
-  client = nullptr;
-  m_lock.unlock();
+  if (!slot) slot = CreatePlaybackClient();
+  if (!slot) return {};
+  return {slot.get(), std::move(lock)};
 }
 
 void VXPPClientComm::SavePlaybackClients() {
@@ -41,9 +32,7 @@ void VXPPClientComm::DestroyPlaybackClients() {
 int VXPPClientComm::PlaybackCall(const PlaybackClientKey& key, const std::string& url, uint32_t session,
                                  const CDateTime& start, const CDateTime& end, uint32_t cameraIndex,
                                  uint32_t recordIndex) {
-  IRPBClient* client = AcquirePlaybackClient(key);
-  if (client == nullptr) return -1;
-  const int result = client->SetupFileInfo(url, session, start, end, cameraIndex, recordIndex);
-  ReleasePlaybackClient(client);
-  return result;
+  const PlaybackClientLease client = AcquirePlaybackClient(key);
+  if (!client) return -1;
+  return client->SetupFileInfo(url, session, start, end, cameraIndex, recordIndex);
 }

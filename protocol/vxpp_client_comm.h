@@ -1,9 +1,11 @@
-// VXPPClientComm: the registry of remote playback clients shared by every
-// VXPP client object, so that several playbacks can run side by side.
+// VXPPClientComm: the registry of remote playback clients that every VXPP
+// client object keeps, so that several playbacks can run side by side.
 //
-// The registry owns its playback clients.  One lock guards it: Acquire
-// holds the lock while the caller uses the client it returns and Release
-// lets it go, so two threads never use the registry at the same time.
+// The registry owns its playback clients.  One lock guards it: the lease
+// that Acquire hands out holds the lock while the caller uses the client,
+// so two threads never use the registry at the same time.  The lock is
+// recursive, so the thread that holds a lease may still call the registry
+// (destroying the leased client leaves the lease dangling, though).
 #pragma once
 
 #include <map>
@@ -11,19 +13,17 @@
 #include <mutex>
 #include <optional>
 
-#include "protocol/irpb_client.h"
 #include "protocol/ivxpp_client.h"
 
 class VXPPClientComm : public IVXPPClient {
  public:
   ~VXPPClientComm() override;
 
-  // Returns the client registered for `key`, made with CreatePlaybackClient
-  // when the key is new.  The lock stays held until Release unless the
-  // result is null.
-  IRPBClient* AcquirePlaybackClient(const PlaybackClientKey& key) override;
-  // Leaves the lock if `client` is not null and clears the pointer.
-  void ReleasePlaybackClient(IRPBClient*& client) override;
+  // Lends the client registered for `key`, made with CreatePlaybackClient
+  // when the key has none; the lease is empty when none can be made.
+  PlaybackClientLease AcquirePlaybackClient(const PlaybackClientKey& key) override;
+  // Ends the lease early.
+  void ReleasePlaybackClient(PlaybackClientLease& lease) override { lease.Release(); }
   // When no copy is saved: keeps the current clients aside and starts empty.
   void SavePlaybackClients() override;
   // When a copy is saved: destroys the current clients and brings the saved ones back.

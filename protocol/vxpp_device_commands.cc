@@ -11,6 +11,9 @@
 #include "protocol/string_list.h"
 #include "protocol/vxpp_client.h"
 
+using vxpp::SessionRequest;
+using vxpp::ReceiveSized;
+
 namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
@@ -80,24 +83,10 @@ EPOS_Association ReadAssociation(const std::string& block) {
 
 }  // namespace
 
-void CVXPPClient::ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengthName,
-                               std::string* body) {
-  int32_t length = 0;
-  vxpp::HeaderInt(headers, lengthName, &length);
-  if (length < 0) throw kMalformedAnswer;
-  net.RecvAppend(body, static_cast<size_t>(length));
-}
-
-std::string CVXPPClient::SessionRequest(const char* word, const std::string& url, const char* version, int cseq,
-                                        uint32_t session, const std::string& more) {
-  return vxpp::FormatText("%s %s %s\r\nCSeq: %d\r\nUser-Session-No: %u\r\n%s\r\n", word, url.c_str(), version, cseq,
-                          session, more.c_str());
-}
-
 bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vector<std::string>& names,
                              std::vector<uint32_t>& ids) {
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
         return SessionRequest("GETCAMINFO", url, kVersion2, cseq, session,
@@ -122,20 +111,19 @@ bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vect
 }
 
 std::string CVXPPClient::CameraNameFromServer(const std::string& name) const {
-  if (m_clientCodePage == m_serverCodePageCap) return name;
-  if (m_clientCodePage == platform::kCodePageUtf8)
-    return platform::ConvertCodePage(name, platform::SystemCodePage(), platform::kCodePageUtf8);
-  if (m_clientCodePage == 0)
-    return platform::ConvertCodePage(name, platform::kCodePageUtf8, platform::SystemCodePage());
-  return name;
+  // A server that announced a code page of its own sends its names in UTF-8.
+  if (m_serverCodePageCap == 0) return name;
+  return platform::ConvertCodePage(name, platform::kCodePageUtf8, platform::SystemCodePage());
 }
 
 bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std::vector<uint32_t>& ivsDeviceIds,
                                    std::vector<std::string>& deviceNames, std::vector<uint32_t>& deviceIds) {
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
-      [&](int cseq) { return SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n"); },
+      [&](int cseq) {
+        return SessionRequest("GETIVSDEVICEINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
+      },
       {},
       [&](CNetHelper& net, const std::string& headers) {
         const bool version2 = IsVersion2(headers);
@@ -158,8 +146,8 @@ bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std
 
 bool CVXPPClient::GetCombinedCounterInfo(const std::string& url, uint32_t session,
                                          std::map<uint32_t, std::string>& counters) {
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
         return SessionRequest("GETCOMBINEDCOUNTERINFO", url, kVersion2, cseq, session, "VXPP-Version: 2.0\r\n");
@@ -184,8 +172,8 @@ bool CVXPPClient::SupportedEdgeEventListOfDP(const std::string& url, uint32_t se
                                              const std::string& fileName) {
   if (directory.size() > kMaxFolderChars) return false;
   std::string bytes;
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
         return SessionRequest("SUPPORTEDEDGEEVENTLISTOFDP", url, kVersion2, cseq, session,
@@ -196,8 +184,8 @@ bool CVXPPClient::SupportedEdgeEventListOfDP(const std::string& url, uint32_t se
 }
 
 bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std::vector<EPOS_Setting>& settings) {
-  const CommandShape shape{kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false};
+  const Answer answer = m_exchange.Exchange(
       url, shape, [&](int cseq) { return SessionRequest("QUERYPOSSETTING", url, kVersion2, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
         int32_t count = 0;
@@ -210,7 +198,8 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
           return block;
         };
         for (int32_t i = 0; i < count; ++i) {
-          std::string ack = vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_sequence));
+          std::string ack =
+              vxpp::FormatText("VXPP/2.0 200 OK\r\nCSeq: %d\r\n\r\n", static_cast<int>(m_exchange.NextCSeq()));
           net.SendText(ack);
           EPOS_Setting setting;
           const std::string block = nextBlock();
@@ -225,7 +214,8 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
 }
 
 bool CVXPPClient::LangPackGetVersion(const std::string& url, uint32_t session, std::string& version) {
-  const Answer answer = SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer =
+      m_exchange.SessionCommand(url, session, "LANGPACKGETVERSION", {kVersion2, nullptr, kHeaderTimeoutMs, true});
   if (!answer.Ok()) return false;
   vxpp::HeaderToken(answer.headers, "LangPack-Version:", &version);
   return true;
@@ -234,8 +224,8 @@ bool CVXPPClient::LangPackGetVersion(const std::string& url, uint32_t session, s
 bool CVXPPClient::LangPackGetFile(const std::string& url, uint32_t session, const std::string& fileName,
                                   const std::string& directory) {
   std::string bytes;
-  const CommandShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion2, nullptr, kHeaderTimeoutMs, true};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
         return SessionRequest("LANGPACKGETFILE", url, kVersion2, cseq, session,
@@ -247,7 +237,7 @@ bool CVXPPClient::LangPackGetFile(const std::string& url, uint32_t session, cons
 
 bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDateTime& start, const CDateTime& end,
                            uint32_t cameraIndex, int recordIndex, int& count) {
-  const Answer answer = Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+  const Answer answer = m_exchange.Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
     return SessionRequest("HASVIDEO", url, kVersion2, cseq, session,
                           vxpp::FormatText("Start-Date-Time: %s\r\nEnd-Date-Time: %s\r\nCamera-Index: %u\r\n"
                                            "Record-Index: %d\r\n",
@@ -262,7 +252,7 @@ bool CVXPPClient::HasVideo(const std::string& url, uint32_t session, const CDate
 
 bool CVXPPClient::GetVideoSpan(const std::string& url, uint32_t session, uint32_t cameraIndex, int recordIndex,
                                int& result, CDateTime& start, CDateTime& end) {
-  const Answer answer = Exchange(url, {kVersion1, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+  const Answer answer = m_exchange.Exchange(url, {kVersion1, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
     return SessionRequest("GETVIDEOSPAN", url, kVersion1, cseq, session,
                           vxpp::FormatText("Camera-Index: %u\r\nRecord-Index: %d\r\n", cameraIndex, recordIndex));
   });
@@ -276,7 +266,7 @@ bool CVXPPClient::GetVideoSpan(const std::string& url, uint32_t session, uint32_
 }
 
 bool CVXPPClient::SendBookmark(const char* word, const std::string& url, uint32_t session, const std::string& body) {
-  return Exchange(
+  return m_exchange.Exchange(
              url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
              [&](int cseq) {
                return SessionRequest(word, url, kVersion1, cseq, session,
@@ -298,7 +288,7 @@ bool CVXPPClient::DeleteBookmark(const std::string& url, uint32_t session, const
 
 bool CVXPPClient::QueryBookmark(const std::string& url, uint32_t session, std::string& body) {
   std::string received;
-  const Answer answer = Exchange(
+  const Answer answer = m_exchange.Exchange(
       url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
       [&](int cseq) { return SessionRequest("QUERYBOOKMARK", url, kVersion1, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {

@@ -11,6 +11,9 @@
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client.h"
 
+using vxpp::SessionRequest;
+using vxpp::HasServerError;
+
 namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
@@ -113,7 +116,7 @@ std::string RavloSystemString(const std::string& utf8) {
 int CVXPPClient::LogExchange(const std::string& url, uint32_t session, const LogCommand& command,
                              const std::string& lines, const RecordsReader& readRecords) {
   bool serverError = false;
-  const Answer answer = Exchange(
+  const Answer answer = m_exchange.Exchange(
       url, {command.answerVersion, nullptr, kHeaderTimeoutMs, true},
       [&](int cseq) { return SessionRequest(command.word, url, command.version, cseq, session, lines); }, {},
       [&](CNetHelper& net, const std::string& headers) {
@@ -127,13 +130,13 @@ int CVXPPClient::LogExchange(const std::string& url, uint32_t session, const Log
           // No "Log-Count:" reads no records.
           int32_t value = 0;
           vxpp::HeaderInt(headers, "Log-Count:", &value);
-          if (value < 0) throw kMalformedAnswer;
+          if (value < 0) throw vxpp::VxppError{vxpp::VxppError::kMalformed};
           count = static_cast<uint64_t>(value);
         }
         if (command.readsContentLength) {
           int32_t length = 0;
           vxpp::HeaderInt(headers, "Content-Length:", &length);
-          if (length < 0) throw kMalformedAnswer;
+          if (length < 0) throw vxpp::VxppError{vxpp::VxppError::kMalformed};
         }
         readRecords(net, headers, count);
       });
@@ -269,7 +272,7 @@ std::string CVXPPClient::ReceivePosBlock(CNetHelper& net) {
   std::string line = net.RecvUntil("\r\n", kHeaderTimeoutMs);
   int32_t length = 0;
   if (!vxpp::HeaderInt(line, "Content-Length:", &length)) return line + net.RecvHeaders(kHeaderTimeoutMs);
-  if (length < 0) throw kMalformedAnswer;
+  if (length < 0) throw vxpp::VxppError{vxpp::VxppError::kMalformed};
   // A block longer than the record buffer is read to its end, to stay in
   // step with the answer, and cut: only its first bytes are read as headers.
   std::string block;

@@ -13,6 +13,9 @@
 #include "protocol/vxpp_client.h"
 #include "protocol/wire_bytes.h"
 
+using vxpp::SessionRequest;
+using vxpp::HasServerError;
+
 namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
@@ -40,19 +43,8 @@ std::string LineValue(CNetHelper& net, const char* name) {
 
 }  // namespace
 
-bool CVXPPClient::ContentAnswer(const std::string& url, const CommandShape& shape, const RequestBuilder& build,
-                                std::string& body) {
-  std::string received;
-  const Answer answer = Exchange(url, shape, build, {}, [&](CNetHelper& net, const std::string& headers) {
-    ReceiveSized(net, headers, "Content-Length:", &received);
-  });
-  if (!answer.Ok()) return false;
-  body = std::move(received);
-  return true;
-}
-
 bool CVXPPClient::GetDayLogs(const std::string& url, uint32_t session, std::vector<std::string>& days) {
-  const Answer answer = Exchange(
+  const Answer answer = m_exchange.Exchange(
       url, {kVersion1, nullptr, kHeaderTimeoutMs, true},
       [&](int cseq) { return SessionRequest("GETDAYLOGS", url, kVersion1, cseq, session, ""); }, {},
       [&](CNetHelper& net, const std::string& headers) {
@@ -70,7 +62,7 @@ bool CVXPPClient::GetDayLogs(const std::string& url, uint32_t session, std::vect
 }
 
 bool CVXPPClient::GetDayLogs2(const std::string& url, uint32_t session, std::string& body) {
-  return ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+  return m_exchange.ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
     // The session line comes last here.
     return vxpp::FormatText(
         "GETDAYLOGS %s VXPP/2.0\r\nCSeq: %d\r\nSupport-Record2: 1\r\nSupport-Channel-Count: %d\r\n"
@@ -83,7 +75,7 @@ bool CVXPPClient::GetRecLog(const std::string& url, uint32_t session, const CDat
                             const std::vector<int>& channels, int supportSequenceNum, std::string& body) {
   std::string list;
   for (int channel : channels) list += (list.empty() ? "" : ", ") + std::to_string(channel);
-  return ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+  return m_exchange.ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
     // The date and channel lines follow the support lines here.
     return vxpp::FormatText(
         "GETRECLOG %s VXPP/2.0\r\nCSeq: %d\r\nUser-Session-No: %u\r\nSupport-Record2: 1\r\n"
@@ -93,7 +85,7 @@ bool CVXPPClient::GetRecLog(const std::string& url, uint32_t session, const CDat
 }
 
 bool CVXPPClient::GetRecLog2(const std::string& url, uint32_t session, const CDateTime& day, std::string& body) {
-  return ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+  return m_exchange.ContentAnswer(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
     return SessionRequest("GETRECLOG2", url, kVersion2, cseq, session, DateHeader(day));
   }, body);
 }
@@ -102,7 +94,7 @@ int CVXPPClient::PosRecord(const std::string& url, uint32_t session, const std::
                            const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
                            std::vector<PosRecordEntry>& records, bool& queryTooMuch) {
   bool serverError = false;
-  const Answer answer = Exchange(
+  const Answer answer = m_exchange.Exchange(
       url, {kVersion2, nullptr, kHeaderTimeoutMs, true},
       [&](int cseq) {
         return SessionRequest("POSRECORD", url, kVersion2, cseq, session,
@@ -124,7 +116,7 @@ int CVXPPClient::PosRecord(const std::string& url, uint32_t session, const std::
           entry.posId = static_cast<uint32_t>(std::strtoul(LineValue(net, "Pos-ID:").c_str(), nullptr, 10));
           const auto codePage = static_cast<unsigned>(std::strtoul(LineValue(net, "Codepage:").c_str(), nullptr, 10));
           const long length = std::strtol(LineValue(net, "Description-Length:").c_str(), nullptr, 10);
-          if (length < 0) throw kMalformedAnswer;
+          if (length < 0) throw vxpp::VxppError{vxpp::VxppError::kMalformed};
           char prefix[13];  // "Description: "
           net.RecvExact(prefix, sizeof prefix);
           net.RecvAppend(&entry.description, static_cast<size_t>(length));
@@ -143,7 +135,7 @@ int CVXPPClient::MetadataRecord(const std::string& url, uint32_t session, const 
                                 const std::vector<int>& posIds, const CDateTime& start, const CDateTime& end,
                                 std::vector<MetadataRecordEntry>& records) {
   bool readable = true;
-  const Answer answer = Exchange(
+  const Answer answer = m_exchange.Exchange(
       url, {kVersion2, nullptr, kHeaderTimeoutMs, false},
       [&](int cseq) {
         // This request's headers come from a map, written in its name order.
@@ -188,7 +180,7 @@ int CVXPPClient::MetadataRecord(const std::string& url, uint32_t session, const 
 
 bool CVXPPClient::AddSystemLog(const std::string& url, uint32_t session, int logType,
                                const std::vector<std::string>& entries) {
-  return Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
+  return m_exchange.Exchange(url, {kVersion2, nullptr, kHeaderTimeoutMs, true}, [&](int cseq) {
            std::string request = vxpp::FormatText(
                "ADDSYSTEMLOG %s VXPP/2.0\r\nCSeq: %d\r\nUser-Session-No: %u\r\nLogType: %d\r\nLogCount:%d\r\n",
                url.c_str(), cseq, session, logType, static_cast<int>(entries.size()));

@@ -4,7 +4,6 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "platform/code_page.h"
 #include "protocol/format_text.h"
 #include "protocol/header_reader.h"
 #include "protocol/password_cipher.h"
@@ -15,6 +14,9 @@ namespace {
 
 constexpr const char* kVersion1 = "VXPP/1.0";
 constexpr const char* kVersion2 = "VXPP/2.0";
+// Answers of VXPP/2.0 session commands, read at once or awaited first.
+constexpr vxpp::AnswerShape kAnswer2{kVersion2, nullptr, CVXPPClient::kHeaderTimeoutMs, false};
+constexpr vxpp::AnswerShape kAwaitedAnswer2{kVersion2, nullptr, CVXPPClient::kHeaderTimeoutMs, true};
 // Numbered headers ("History%04d:") are read for at most this many entries,
 // so that a wild count cannot exhaust the client.
 constexpr int32_t kMaxNumberedEntries = 10000;
@@ -76,8 +78,8 @@ int CVXPPClient::GetLoginHandshakingKey(const std::string& url, const std::strin
   std::string passwordBytes, dualBytes;
   if (!EncipherPassword(password, 0, &passwordBytes) || !EncipherPassword(dualPassword, 0, &dualBytes))
     return vxpp::kLoginNoConnection;
-  const CommandShape shape{kVersion1, kVersion2, kHandshakeHeaderTimeoutMs, false};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion1, kVersion2, kHandshakeHeaderTimeoutMs, false};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
         return vxpp::FormatText(
@@ -112,8 +114,8 @@ int CVXPPClient::UserLogin(const std::string& url, const std::string& user, cons
           ? std::string()
           : vxpp::FormatText("Failover-Login-Server: %s\r\nOn-Guard-Service-Port: %d\r\n",
                              info.failoverLoginServer.c_str(), info.onGuardServicePort);
-  const CommandShape shape{kVersion1, nullptr, kHeaderTimeoutMs, false};
-  const Answer answer = Exchange(
+  const AnswerShape shape{kVersion1, nullptr, kHeaderTimeoutMs, false};
+  const Answer answer = m_exchange.Exchange(
       url, shape,
       [&](int cseq) {
         return vxpp::FormatText(
@@ -154,30 +156,23 @@ int CVXPPClient::UserLogin(const std::string& url, const std::string& user, cons
   ReadPrivileges(headers, privileges);
 
   vxpp::HeaderU32(headers, "ServerCodePageCap:", &m_serverCodePageCap);
-  if (m_serverCodePageCap != m_clientCodePage) {
-    if (m_clientCodePage == 0)
-      info.cameraNames = platform::ConvertCodePage(info.cameraNames, platform::kCodePageUtf8,
-                                                   platform::SystemCodePage());
-    else if (m_clientCodePage == platform::kCodePageUtf8)
-      info.cameraNames = platform::ConvertCodePage(info.cameraNames, platform::SystemCodePage(),
-                                                   platform::kCodePageUtf8);
-  }
+  info.cameraNames = CameraNameFromServer(info.cameraNames);
   return valid == 1 ? vxpp::kLoginSuccess : vxpp::kLoginUserNotValid;
 }
 
 bool CVXPPClient::UserLogout(const std::string& url, uint32_t session) {
-  return SessionCommand(url, session, "USERLOGOUT", {kVersion1, nullptr, kHeaderTimeoutMs, false}).Ok();
+  return m_exchange.SessionCommand(url, session, "USERLOGOUT", {kVersion1, nullptr, kHeaderTimeoutMs, false}).Ok();
 }
 
 bool CVXPPClient::QueryIfAlive(const std::string& url, uint32_t session, bool& alive) {
-  const Answer answer = SessionCommand(url, session, "QUERYIFALIVE", {kVersion2, nullptr, kHeaderTimeoutMs, false});
+  const Answer answer = m_exchange.SessionCommand(url, session, "QUERYIFALIVE", kAnswer2);
   if (answer.outcome != Outcome::kStatus || (answer.status != 200 && answer.status != 702)) return false;
   alive = answer.status == 200;
   return true;
 }
 
 bool CVXPPClient::GetServerInfo(const std::string& url, uint32_t session) {
-  const Answer answer = SessionCommand(url, session, "GETSERVERINFO", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETSERVERINFO", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   std::string type, version;
   vxpp::HeaderText(answer.headers, "Server-Type:", &type);
@@ -189,7 +184,7 @@ bool CVXPPClient::GetServerInfo(const std::string& url, uint32_t session) {
 
 int CVXPPClient::QueryFunctions(const std::string& url, uint32_t session, std::string& headers) {
   const Answer answer =
-      SessionCommand(url, session, "QUERYFUNCTIONS", {kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false});
+      m_exchange.SessionCommand(url, session, "QUERYFUNCTIONS", {kVersion2, nullptr, kFunctionsHeaderTimeoutMs, false});
   switch (answer.outcome) {
     case Outcome::kNoConnection: return vxpp::kFunctionsNoConnection;
     case Outcome::kTransportFailure: return vxpp::kFunctionsTransportFailure;
@@ -209,7 +204,7 @@ bool CVXPPClient::IsFunctionSupported(const std::string& headers, const std::str
 }
 
 bool CVXPPClient::MaxDurationDay(const std::string& url, uint32_t session, int& days) {
-  const Answer answer = SessionCommand(url, session, "MAXDURATIONDAY", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "MAXDURATIONDAY", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   int32_t value = 0;
   if (vxpp::HeaderInt(answer.headers, "MaxDurationDay:", &value)) days = value;
@@ -217,7 +212,7 @@ bool CVXPPClient::MaxDurationDay(const std::string& url, uint32_t session, int& 
 }
 
 bool CVXPPClient::GetAccessPeriod(const std::string& url, uint32_t session, int& enabled, int& period) {
-  const Answer answer = SessionCommand(url, session, "GETACCESSPERIOD", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETACCESSPERIOD", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   int32_t value = 0;
   if (vxpp::HeaderInt(answer.headers, "Enabled:", &value)) enabled = value;
@@ -226,8 +221,7 @@ bool CVXPPClient::GetAccessPeriod(const std::string& url, uint32_t session, int&
 }
 
 bool CVXPPClient::GetOnGuardServicePort(const std::string& url, uint32_t session, int& port) {
-  const Answer answer =
-      SessionCommand(url, session, "GETONGUARDSERVICEPORT", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETONGUARDSERVICEPORT", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   int32_t value = 0;
   if (vxpp::HeaderInt(answer.headers, "OnGuardServicePort:", &value)) port = value;
@@ -235,8 +229,7 @@ bool CVXPPClient::GetOnGuardServicePort(const std::string& url, uint32_t session
 }
 
 bool CVXPPClient::GetFailoverHistory(const std::string& url, uint32_t session, std::vector<std::string>& history) {
-  const Answer answer =
-      SessionCommand(url, session, "GETFAILOVERHISTORY", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETFAILOVERHISTORY", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   history.clear();
   int32_t count = 0;
@@ -251,7 +244,7 @@ bool CVXPPClient::GetFailoverHistory(const std::string& url, uint32_t session, s
 
 bool CVXPPClient::GetFailoverToken(const std::string& url, uint32_t session,
                                    std::map<std::string, std::string>& tokens) {
-  const Answer answer = SessionCommand(url, session, "GETFAILOVERTOKEN", {kVersion2, nullptr, kHeaderTimeoutMs, true});
+  const Answer answer = m_exchange.SessionCommand(url, session, "GETFAILOVERTOKEN", kAwaitedAnswer2);
   if (!answer.Ok()) return false;
   tokens.clear();
   int32_t count = 0;

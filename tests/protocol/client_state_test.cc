@@ -2,6 +2,10 @@
 // registry, the time-sequence lines and the named loggers.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "platform/debug_output.h"
 #include "protocol/logger_mgr.h"
 #include "protocol/scripted_socket_api.h"
@@ -29,7 +33,7 @@ class RegistryClient : public CVXPPClient {
  public:
   explicit RegistryClient(vxpp::SocketApi* api) : CVXPPClient(api) {}
   ~RegistryClient() override { DestroyPlaybackClients(); }
-  IRPBClient* CreatePlaybackClient() override { return new FakePlayback(&alive); }
+  std::unique_ptr<IRPBClient> CreatePlaybackClient() override { return std::make_unique<FakePlayback>(&alive); }
   int alive = 0;
 };
 
@@ -37,13 +41,19 @@ TEST(ClientStateTest, PlaybackRegistryKeepsSavesAndDestroysClients) {
   ScriptedSocketApi api;
   RegistryClient client(&api);
   const PlaybackClientKey one{1, 2, 3, 4}, two{1, 2, 3, 5};
-  IRPBClient* first = client.AcquirePlaybackClient(one);
-  IRPBClient* held = first;
-  client.ReleasePlaybackClient(held);
-  EXPECT_EQ(held, nullptr);
-  IRPBClient* again = client.AcquirePlaybackClient(one);
-  EXPECT_EQ(again, first);
-  client.ReleasePlaybackClient(again);
+  PlaybackClientLease lease = client.AcquirePlaybackClient(one);
+  IRPBClient* first = lease.get();
+  ASSERT_NE(first, nullptr);
+  // While the lease lives, no other thread gets at the registry.
+  std::atomic<bool> otherGotIn{false};
+  std::thread other([&] { otherGotIn = client.AcquirePlaybackClient(two).get() != nullptr; });
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_FALSE(otherGotIn);
+  client.ReleasePlaybackClient(lease);
+  other.join();
+  EXPECT_TRUE(otherGotIn);
+  EXPECT_FALSE(lease);
+  EXPECT_EQ(client.AcquirePlaybackClient(one).get(), first);
   EXPECT_EQ(client.PlaybackCall(two, "vxpp://s/", 42, CDateTime(), CDateTime(), 0, 0), 42);
   EXPECT_EQ(client.alive, 2);
 
@@ -53,15 +63,13 @@ TEST(ClientStateTest, PlaybackRegistryKeepsSavesAndDestroysClients) {
   EXPECT_EQ(client.alive, 3);
   client.RestorePlaybackClients();
   EXPECT_EQ(client.alive, 2);
-  IRPBClient* restored = client.AcquirePlaybackClient(one);
-  EXPECT_EQ(restored, first);
-  client.ReleasePlaybackClient(restored);
+  EXPECT_EQ(client.AcquirePlaybackClient(one).get(), first);
   client.DestroyPlaybackClients();
   EXPECT_EQ(client.alive, 0);
 
-  // Without playback clients, a call fails.
+  // Without playback clients, a call fails and nothing stays locked.
   CVXPPClient plain(&api);
-  EXPECT_EQ(plain.AcquirePlaybackClient(one), nullptr);
+  EXPECT_FALSE(plain.AcquirePlaybackClient(one));
   EXPECT_EQ(plain.PlaybackCall(one, "vxpp://s/", 1, CDateTime(), CDateTime(), 0, 0), -1);
 }
 
@@ -72,15 +80,9 @@ TEST(ClientStateTest, InitialValuesTimeSequencesAndLoggers) {
   EXPECT_EQ(client.ConnectTimeout(), 1000u);
   EXPECT_EQ(client.ServerKind(), -1);
   EXPECT_EQ(client.NextCSeq(), 0u);
-  EXPECT_TRUE(client.ReferenceTime().IsValid());
-  EXPECT_TRUE(client.BackupNoop());
-  EXPECT_TRUE(client.Abort());
-  EXPECT_TRUE(client.AbortSignalled());
-  EXPECT_TRUE(client.ResetAbort());
-  EXPECT_FALSE(client.AbortSignalled());
-  EXPECT_EQ(CVXPPClient::HostFromUrl("vxpp://10.1.2.3:99/path/x"), "10.1.2.3:99");
-  EXPECT_EQ(CVXPPClient::HostFromUrl("vxpp://host"), "host");
-  EXPECT_EQ(CVXPPClient::HostFromUrl("host/"), "");
+  EXPECT_EQ(vxpp::HostFromUrl("vxpp://10.1.2.3:99/path/x"), "10.1.2.3:99");
+  EXPECT_EQ(vxpp::HostFromUrl("vxpp://host"), "host");
+  EXPECT_EQ(vxpp::HostFromUrl("host/"), "");
 
   auto& sequences = client.SelectedTimeSequences();
   sequences.inUse[0] = 1;

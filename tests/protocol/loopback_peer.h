@@ -6,12 +6,14 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 class LoopbackPeer {
  public:
@@ -28,6 +30,7 @@ class LoopbackPeer {
   }
   ~LoopbackPeer() {
     if (m_thread.joinable()) m_thread.join();
+    for (int fd : m_queued) ::close(fd);
     ::close(m_listener);
   }
 
@@ -45,6 +48,24 @@ class LoopbackPeer {
     });
   }
 
+  // For a peer that never accepts: connects sockets until the accept queue
+  // is full and a connect stalls (the kernel then drops new attempts, so
+  // every later connect stalls as well).  False if none stalled.
+  bool FillAcceptQueue() {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(m_port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    for (int i = 0; i < 16; ++i) {
+      const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+      m_queued.push_back(fd);
+      ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+      pollfd entry{fd, POLLOUT, 0};
+      if (::poll(&entry, 1, 300) == 0) return true;
+    }
+    return false;
+  }
+
   // Reads up to the end of a header block.
   static std::string ReadHeaders(int fd) {
     std::string text;
@@ -58,4 +79,5 @@ class LoopbackPeer {
   int m_listener = -1;
   uint16_t m_port = 0;
   std::thread m_thread;
+  std::vector<int> m_queued;
 };

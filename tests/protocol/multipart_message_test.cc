@@ -114,7 +114,7 @@ TEST(MultipartMessageTest, SocketStreamInPiecesAndStalls) {
   ASSERT_TRUE(stalled.Connect("server", 1));
   MultipartMessage::SocketInputStream stalledInput(stalled);
   MultipartMessage stalledMessage(stalledInput);
-  EXPECT_THROW(stalledMessage.NextPart(&body), int);
+  EXPECT_THROW(stalledMessage.NextPart(&body), vxpp::VxppError);
 }
 
 }  // namespace

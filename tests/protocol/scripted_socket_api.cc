@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "protocol/abort_signal.h"
 #include "protocol/socket_errors.h"
 
 ScriptedSocketApi::Peer& ScriptedSocketApi::AddPeer() { return m_peers.emplace_back(); }
@@ -20,7 +21,8 @@ int ScriptedSocketApi::Open(vxpp::SocketHandle* socket) {
   return 0;
 }
 
-int ScriptedSocketApi::Connect(vxpp::SocketHandle socket, uint32_t, uint16_t port, uint32_t timeoutMs) {
+int ScriptedSocketApi::Connect(vxpp::SocketHandle socket, uint32_t, uint16_t port, uint32_t timeoutMs,
+                               const vxpp::AbortSignal*) {
   // An unscripted connection is refused, as by a host without a server.
   if (m_nextPeer >= m_peers.size()) return vxpp::kWsaEconnrefused;
   Peer& peer = m_peers[m_nextPeer++];
@@ -31,8 +33,13 @@ int ScriptedSocketApi::Connect(vxpp::SocketHandle socket, uint32_t, uint16_t por
   return 0;
 }
 
-int ScriptedSocketApi::WaitReadable(vxpp::SocketHandle socket, uint32_t timeoutMs, int* error) {
+int ScriptedSocketApi::WaitReadable(vxpp::SocketHandle socket, uint32_t timeoutMs, const vxpp::AbortSignal* abort,
+                                    int* error) {
   m_waits.push_back(timeoutMs);
+  if (abort != nullptr && abort->Raised()) {
+    *error = vxpp::kWsaEintr;
+    return -1;
+  }
   auto found = m_sockets.find(socket);
   if (found == m_sockets.end() || found->second.peer == nullptr) {
     *error = vxpp::kWsaEnotsock;
@@ -61,7 +68,8 @@ int ScriptedSocketApi::WaitReadable(vxpp::SocketHandle socket, uint32_t timeoutM
   return 1;  // the close or reset is readable
 }
 
-long ScriptedSocketApi::Send(vxpp::SocketHandle socket, const void* bytes, size_t length, int* error) {
+long ScriptedSocketApi::Send(vxpp::SocketHandle socket, const void* bytes, size_t length, const vxpp::AbortSignal*,
+                             int* error) {
   Peer* peer = m_sockets.at(socket).peer;
   if (peer->sendError != 0) {
     *error = peer->sendError;

@@ -3,7 +3,7 @@
 // the peer records what the client sent and hands out its answer in
 // segments, each readable after a delay, in pieces of random size.  Waits
 // that time out advance the clock by their time-out, so a 60-second stall
-// costs no real time.
+// costs no real time.  A raised abort signal fails a wait at once (10004).
 #pragma once
 
 #include <cstdint>
@@ -51,9 +51,12 @@ class ScriptedSocketApi : public vxpp::SocketApi {
 
   int ResolveIPv4(const std::string& host, uint32_t* address) override;
   int Open(vxpp::SocketHandle* socket) override;
-  int Connect(vxpp::SocketHandle socket, uint32_t address, uint16_t port, uint32_t timeoutMs) override;
-  int WaitReadable(vxpp::SocketHandle socket, uint32_t timeoutMs, int* error) override;
-  long Send(vxpp::SocketHandle socket, const void* bytes, size_t length, int* error) override;
+  int Connect(vxpp::SocketHandle socket, uint32_t address, uint16_t port, uint32_t timeoutMs,
+              const vxpp::AbortSignal* abort) override;
+  int WaitReadable(vxpp::SocketHandle socket, uint32_t timeoutMs, const vxpp::AbortSignal* abort,
+                   int* error) override;
+  long Send(vxpp::SocketHandle socket, const void* bytes, size_t length, const vxpp::AbortSignal* abort,
+            int* error) override;
   long Recv(vxpp::SocketHandle socket, void* buffer, size_t length, bool peek, int* error) override;
   void Close(vxpp::SocketHandle socket) override;
 

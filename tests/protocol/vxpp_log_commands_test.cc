@@ -221,14 +221,6 @@ TEST_F(LogCommandsTest, RecordsOfBothFormsArriveInAnyPieces) {
     EXPECT_EQ(combined[39].CounterID, 39u);
     EXPECT_EQ(combined[39].CounterResult, -39);
   }
-  // A description is read as far as its first NUL.
-  std::string withNul;
-  vxpp::PutEventRecord(&withNul, Event(1, std::string("ab\0cd", 5)), false);
-  std::vector<EventLogBasket> events;
-  int text = 0;
-  Answer("VXPP/1.0 200 OK\r\nLog-Count: 1\r\n", withNul);
-  ASSERT_EQ(Events(events, &text), vxpp::kResultSuccess);
-  EXPECT_EQ(events.at(0).Description, "ab");
 }
 
 TEST_F(LogCommandsTest, ShortOrBrokenRecordsFailKeepingTheOnesBefore) {
