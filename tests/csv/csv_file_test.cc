@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "platform/fault_injection_env.h"
+#include "platform/mem_env.h"
 #include "temp_folder.h"
 
 namespace {
@@ -50,18 +52,34 @@ TEST(CsvFileTest, TwoExportsIntoOneNewFileWriteOneTitleLine) {
 }
 
 TEST(CsvFileTest, UnopenableFileKeepsRowsAndWritesNothing) {
-  TempFolder folder;
-  const std::string path = folder.File("no/such/folder/out.csv");
-  CCSVFile csv;
-  EXPECT_FALSE(csv.Open(path));
+  platform::MemEnv mem;
+  platform::FaultInjectionEnv env(&mem);
+  env.SetReadOnlyFolder("/ro");
+  CCSVFile csv(&env);
+  EXPECT_FALSE(csv.Open("/ro/out.csv"));
+  EXPECT_EQ(csv.Error(), "/ro/out.csv: Permission denied");
   EXPECT_FALSE(csv.IsOpen());
   csv.AddRow({"kept"});
-  csv.Flush();
-  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_FALSE(csv.Flush());
+  EXPECT_FALSE(env.FileExists("/ro/out.csv"));
   // The rows stayed buffered: a later successful open writes them.
-  ASSERT_TRUE(csv.Open(folder.File("late.csv")));
-  csv.Flush();
-  EXPECT_EQ(ReadWholeFile(folder.File("late.csv")), "kept,\r\n");
+  ASSERT_TRUE(csv.Open("/rw/late.csv"));
+  EXPECT_TRUE(csv.Close());
+  EXPECT_EQ(ReadWholeFile(mem, "/rw/late.csv"), "kept,\r\n");
+}
+
+TEST(CsvFileTest, FullDiskIsReported) {
+  platform::MemEnv mem;
+  platform::FaultInjectionEnv env(&mem);
+  env.SetSpaceLeft(8);
+  CCSVFile csv(&env);
+  ASSERT_TRUE(csv.Open("/out.csv"));
+  csv.AddRow({"a", "b"});
+  EXPECT_TRUE(csv.Flush());
+  csv.AddRow({"c", "d"});
+  EXPECT_FALSE(csv.Close());
+  EXPECT_EQ(csv.Error(), "/out.csv: No space left on device");
+  EXPECT_EQ(ReadWholeFile(mem, "/out.csv"), "a,b,\r\nc,");
 }
 
 }  // namespace
