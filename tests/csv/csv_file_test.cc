@@ -2,24 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/fault_injection_env.h"
 #include "platform/mem_env.h"
 #include "temp_folder.h"
 
 namespace {
-
-using Rows = std::vector<std::vector<std::string>>;
-
-// What a page does: the title row only when the file is new, then the rows.
-void Export(const std::string& path, const Rows& rows) {
-  const bool existed = std::filesystem::exists(path);
-  CCSVFile csv;
-  csv.Open(path);
-  if (!existed) csv.AddRow({"Event Time", "Event Type"});
-  for (const auto& row : rows) csv.AddRow(row);
-}
 
 TEST(CsvFileTest, WriteEndsEveryFieldWithCommaAndEveryLineWithCrLf) {
   TempFolder folder;
@@ -38,17 +25,6 @@ TEST(CsvFileTest, WriteEndsEveryFieldWithCommaAndEveryLineWithCrLf) {
     csv.AddRow({"last"});
   }
   EXPECT_EQ(ReadWholeFile(path), "a,b,\r\n\r\nx,y,say \"hi\",two\nlines,\r\nlast,\r\n");
-}
-
-TEST(CsvFileTest, TwoExportsIntoOneNewFileWriteOneTitleLine) {
-  TempFolder folder;
-  const std::string path = folder.File("events.csv");
-  Export(path, {{"2024/01/31 23:59:59", "Signal Lost"}});
-  Export(path, {{"2024/02/01 00:00:00", "General Motion"}});
-  EXPECT_EQ(ReadWholeFile(path),
-            "Event Time,Event Type,\r\n"
-            "2024/01/31 23:59:59,Signal Lost,\r\n"
-            "2024/02/01 00:00:00,General Motion,\r\n");
 }
 
 TEST(CsvFileTest, UnopenableFileKeepsRowsAndWritesNothing) {
