@@ -11,7 +11,7 @@ std::vector<std::string> Names(Env* env, const std::string& folder) {
   std::vector<FolderEntry> entries;
   std::vector<std::string> names;
   if (!env->ListFolder(folder, &entries)) return {"<unlisted>"};
-  for (const auto& e : entries) names.push_back(e.name + (e.isDirectory ? "/" : ":" + std::to_string(e.size)));
+  for (const auto& e : entries) names.push_back(e.isDirectory ? e.name + "/" : e.name + ":" + std::to_string(e.size));
   return names;
 }
 
