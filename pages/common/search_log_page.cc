@@ -110,7 +110,8 @@ bool CSearchLogPage::ExportTo(const std::string& path) {
   if (ExportFormOf(path) == ExportForm::kNone) return false;  // not a form the page writes: nothing to say
   std::string error;
   if (ExportList(m_list, path, &error)) return true;
-  Owner()->AskUser("Cannot write " + path + ": " + error, LoadTranslatedString(kErrorCaption),
+  // The reason names the file already ("PATH: No space left on device").
+  Owner()->AskUser("Cannot write " + error, LoadTranslatedString(kErrorCaption),
                    CMessageBox::kOk | CMessageBox::kIconStop);
   return false;
 }
