@@ -10,8 +10,10 @@
 
 namespace {
 
-void ShowModal(CWnd* parent, const ViewerSettings& settings, std::vector<EPOS_Setting> posSettings) {
+void ShowModal(const CLogViewerApp& app, CWnd* parent, const ViewerSettings& settings,
+               std::vector<EPOS_Setting> posSettings) {
   CLogViewerDlg dialog(parent);
+  dialog.SetServices(app.Services());
   dialog.Settings() = settings;
   dialog.Settings().modeless = 0;
   dialog.LoadCameraList();
@@ -78,7 +80,7 @@ void ShowLogViewerDlg(CWnd* parent, int showEventLog, int showSystemLog, int sho
   settings.genericCameraNames = genericCameraNames;
   settings.nvrMode = nvrMode;
   if (modeless == 0)
-    ShowModal(parent, settings, std::move(posSettings));
+    ShowModal(*app, parent, settings, std::move(posSettings));
   else
     ShowModeless(*app, parent, settings, showCountingDiagram, std::move(posSettings), show != 0);
 }

@@ -52,6 +52,12 @@ void CLogViewerApp::InitInstance() {
 void CLogViewerApp::ReplaceDialog() {
   m_dialog.reset();
   m_dialog = std::make_unique<CLogViewerDlg>();
+  m_dialog->SetServices(m_services);
+}
+
+void CLogViewerApp::SetServices(ViewerServices services) {
+  m_services = std::move(services);
+  m_dialog->SetServices(m_services);
 }
 
 CLogViewerApp* AfxGetLogViewerApp() { return Instance(); }

@@ -36,6 +36,11 @@ class CLogViewerApp {
   CLogViewerDlg& Dialog() { return *m_dialog; }
   // Deletes the dialog object (and its window) and makes a new one.
   void ReplaceDialog();
+
+  // The host's services, lent to every dialog: the modeless one at once,
+  // each modal one when it is made.
+  void SetServices(ViewerServices services);
+  const ViewerServices& Services() const { return m_services; }
   // Whether the modeless dialog's window exists.
   bool IsCreated() const { return m_dialog->HasWindow(); }
 
@@ -54,6 +59,7 @@ class CLogViewerApp {
   }
 
  private:
+  ViewerServices m_services;
   std::unique_ptr<CLogViewerDlg> m_dialog;
 };
 

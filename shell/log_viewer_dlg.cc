@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "config/vx_config.h"
 #include "lang/translated_string.h"
 #include "lang/vx_lang.h"
 #include "lang/vx_trans.h"
-#include "platform/registry.h"
 #include "protocol/vxpp_client.h"
 #include "shell/log_viewer_app.h"
+#include "store/log_root_folder.h"
+#include "ui/export_file_dialog.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -19,22 +19,9 @@ CLogViewerDlg::ModalLoop& InstalledModalLoop() {
   return loop;
 }
 
-constexpr size_t kMaxCameraNameBytes = 1024;
 // The box of a failed search: text and caption.
 constexpr int kSearchFailedText = 97;
 constexpr int kErrorCaption = 80;
-
-bool IsCameraKeyName(const std::string& name) {
-  return name.starts_with("Ch") || name.starts_with("IP");
-}
-
-// The text of a string value; values of other types, or too long, name no one.
-std::string CameraName(const platform::RegistryKey& camera) {
-  platform::RegValue value;
-  if (camera.QueryValue("Name", kMaxCameraNameBytes, &value) != platform::kRegOk) return {};
-  if (value.type != platform::REG_SZ && value.type != platform::REG_EXPAND_SZ) return {};
-  return std::string(value.data.c_str());  // up to the terminating zero
-}
 
 }  // namespace
 
@@ -85,58 +72,10 @@ CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
 }
 
 void CLogViewerDlg::LoadCameraList() {
-  if (m_settings.remoteCameraList)
-    RequestServerCameraList();
-  else if (m_settings.genericCameraNames)
-    BuildGenericCameraList();
-  else
-    ReadRegistryCameraList();
+  m_cameraLoader.Load(m_settings, m_cameras);
   // A page not built yet fills its selector when it is.
   for (CTabPageEx* page : Pages()) {
     if (page->IsCreated()) page->OnCameraListLoaded();
-  }
-}
-
-void CLogViewerDlg::RequestServerCameraList() {
-  // Whatever the answer, nothing else is tried: a failed request leaves the
-  // lists as the client left them.
-  CVXPPClient client;
-  client.SetPort(static_cast<uint32_t>(m_settings.serverPort));
-  char url[1100];
-  std::snprintf(url, sizeof url, "vxpp://%s/", m_settings.serverAddress.c_str());
-  client.GetCamInfo(url, m_settings.userSessionNo, m_cameraNames, m_cameraIds);
-}
-
-void CLogViewerDlg::ReadRegistryCameraList() {
-  const platform::RegistryKey video = platform::Registry::Machine()
-                                          .OpenKey("SOFTWARE")
-                                          .OpenSubKey(GetVxConfig().GetDeveloperType())
-                                          .OpenSubKey("Vantor")
-                                          .OpenSubKey("Video");
-  if (!video.IsOpen()) return;
-  m_cameraNames.clear();
-  m_cameraIds.clear();
-  std::string keyName;
-  for (size_t index = 0; video.EnumSubKey(index, &keyName); ++index) {
-    if (!IsCameraKeyName(keyName)) continue;
-    const platform::RegistryKey camera = video.OpenSubKey(keyName);
-    if (!camera.IsOpen()) continue;
-    uint32_t id = 0;
-    if (!camera.QueryDword("DeviceID", &id)) id = 0;
-    m_cameraNames.push_back(CameraName(camera));
-    m_cameraIds.push_back(id);
-  }
-  if (m_cameraNames.empty()) BuildGenericCameraList();
-}
-
-void CLogViewerDlg::BuildGenericCameraList() {
-  m_cameraNames.clear();
-  m_cameraIds.clear();
-  for (int k = 1; k <= m_settings.cameraCount; ++k) {
-    char name[64];
-    std::snprintf(name, sizeof name, "%s %d", "Camera", k);
-    m_cameraNames.emplace_back(name);
-    m_cameraIds.push_back(static_cast<uint32_t>(k - 1));
   }
 }
 
@@ -149,7 +88,7 @@ void CLogViewerDlg::AddTabs(bool showCountingDiagram) {
     if (page == nullptr) continue;
     // The switches may have changed since the type list was built.
     if (tab.page == ViewerPage::kVantorSysLog || tab.page == ViewerPage::kNVRSysLog)
-      static_cast<CSysLogPage*>(page)->RebuildTypeSelector();
+      static_cast<CSearchLogPage*>(page)->RebuildTypeSelector();
     m_tabCtrl.AddPage(LoadTranslatedString(tab.titleString), position++, page);
   }
   m_tabCtrl.SelectPage(0);
@@ -188,6 +127,41 @@ EventLogStatus CLogViewerDlg::EventSwitches() const {
 SystemLogStatus CLogViewerDlg::SystemSwitches() const {
   const CLogViewerApp* app = AfxGetLogViewerApp();
   return app != nullptr ? app->SystemSwitches() : SystemLogStatus{};
+}
+
+std::unique_ptr<IVXPPClient> CLogViewerDlg::MakeClient() {
+  if (m_services.makeClient) return m_services.makeClient();
+  auto client = std::make_unique<CVXPPClient>();
+  // The remote recorder words its system log entries its own way.
+  if (m_settings.nvrMode != 0) client->SetNvr();
+  return client;
+}
+
+bool CLogViewerDlg::DownloadEdgeEventList(const std::string& folder, const std::string& fileName) {
+  // Not a command of the client interface: the library's own client fetches it.
+  if (!m_edgeListClient) m_edgeListClient = std::make_unique<CVXPPClient>();
+  m_edgeListClient->SetPort(static_cast<uint32_t>(m_settings.serverPort));
+  return m_edgeListClient->SupportedEdgeEventListOfDP(ServerUrl(m_settings), m_settings.userSessionNo, folder,
+                                                      fileName);
+}
+
+std::string CLogViewerDlg::LogRoot() const { return LogRootFolder(m_settings.serverAddress); }
+
+bool CLogViewerDlg::LogRootIsBackup() const { return GetRecordFileMarker().backup; }
+
+int CLogViewerDlg::AskUser(const std::string& text, const std::string& caption, unsigned style) {
+  if (!m_services.askUser) return CMessageBox::DefaultAnswer(style);
+  return m_services.askUser(text, caption, style);
+}
+
+std::optional<std::string> CLogViewerDlg::ChooseSavePath(const std::string& filter,
+                                                         const std::string& defaultExtension) {
+  CExportFileDialog dialog(filter, defaultExtension);
+  const auto choose = [&](const CExportFileDialog&) {
+    return m_services.chooseSavePath ? m_services.chooseSavePath(filter, defaultExtension) : std::nullopt;
+  };
+  if (dialog.DoModal(choose) != CExportFileDialog::kIdOk) return std::nullopt;
+  return dialog.GetPathName();
 }
 
 void CLogViewerDlg::Resize(int width, int height) {
@@ -239,8 +213,7 @@ platform::LRESULT CLogViewerDlg::WindowProc(platform::UINT message, platform::WP
                                             platform::LPARAM lParam) {
   switch (message) {
     case platform::kMsgSearchFailed:
-      CMessageBox::Show(LoadTranslatedString(kSearchFailedText), LoadTranslatedString(kErrorCaption),
-                        CMessageBox::kOk);
+      AskUser(LoadTranslatedString(kSearchFailedText), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
       return 0;
     case kMsgCommand:
       if (wParam == kCommandOk) OnOK();

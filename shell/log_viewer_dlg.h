@@ -3,7 +3,9 @@
 // owns every page, decides which are shown and in which order, loads the
 // camera list every camera-aware page shares, hands the pages what the host
 // gives, reports its closing to the host and tells the user about a failed
-// search (message 32786 from a page: text 97, caption 80).
+// search (message 32786 from a page: text 97, caption 80).  It lends its
+// pages the services a host installs (ViewerServices) and the defaults for
+// those the host leaves out.
 //
 // Ownership and life: the modeless dialog object is owned by the application
 // object and lives as long as the library; its window exists from the first
@@ -22,9 +24,12 @@
 #include "pages/event/vantor_event_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
+#include "protocol/vxpp_client.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/epos_setting.h"
+#include "shell/camera_list_loader.h"
 #include "shell/tab_ctrl_ex.h"
+#include "shell/viewer_services.h"
 #include "vocabulary/viewer_settings.h"
 #include "shell/viewer_tabs.h"
 #include "vocabulary/vx_bitset.h"
@@ -55,13 +60,12 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   platform::CWnd* ParentWindow() const { return m_parent; }
 
   ViewerSettings& Settings() { return m_settings; }
+  // The host's services; set before the pages are used.
+  void SetServices(ViewerServices services) { m_services = std::move(services); }
 
   // The camera list.  LoadCameraList fills it from the source the settings
-  // choose -- the remote server (GetCamInfo), generic names ("Camera 1" ...
-  // with ids 0 ...), or the registry (sub-keys "Ch..." and "IP..." of the
-  // vendor key's "Vantor\Video"; generic names when none is usable; a
-  // missing key leaves the list as it was) -- and has every camera-aware
-  // page rebuild its camera selector.
+  // choose (CCameraListLoader) and has every camera-aware page rebuild its
+  // camera selector.
   void LoadCameraList();
 
   // Tabs.  AddTabs appends the tabs the settings ask for, in the viewer's
@@ -105,23 +109,26 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
 
   // IViewerContext
   const ViewerSettings& Settings() const override { return m_settings; }
-  const std::vector<std::string>& CameraNames() const override { return m_cameraNames; }
-  const std::vector<uint32_t>& CameraIds() const override { return m_cameraIds; }
+  const std::vector<std::string>& CameraNames() const override { return m_cameras.names; }
+  const std::vector<uint32_t>& CameraIds() const override { return m_cameras.ids; }
   platform::CWnd* DialogWindow() override { return this; }
   platform::CWnd* EventHostWindow() override { return m_vantorEventLogPage.HostLink().window; }
   EventLogStatus EventSwitches() const override;
   SystemLogStatus SystemSwitches() const override;
   void SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
                                const VxBitset<128>& cameras) override;
+  std::unique_ptr<IVXPPClient> MakeClient() override;
+  bool DownloadEdgeEventList(const std::string& folder, const std::string& fileName) override;
+  std::string LogRoot() const override;
+  bool LogRootIsBackup() const override;
+  int AskUser(const std::string& text, const std::string& caption, unsigned style) override;
+  std::optional<std::string> ChooseSavePath(const std::string& filter, const std::string& defaultExtension) override;
 
  protected:
   platform::LRESULT WindowProc(platform::UINT message, platform::WPARAM wParam,
                                platform::LPARAM lParam) override;
 
  private:
-  void BuildGenericCameraList();
-  void ReadRegistryCameraList();
-  void RequestServerCameraList();
   // Tells the host the viewer is closing (32788 from the local event page).
   void PostClosing();
   // Ends the dialog: a modeless one hides, a modal one stops its loop.
@@ -140,8 +147,10 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   bool m_hasWindow = false;
   bool m_endedModal = false;
   ViewerSettings m_settings;
-  std::vector<std::string> m_cameraNames;
-  std::vector<uint32_t> m_cameraIds;
+  ViewerServices m_services;
+  CameraList m_cameras;
+  CCameraListLoader m_cameraLoader{[this] { return MakeClient(); }};
+  std::unique_ptr<CVXPPClient> m_edgeListClient;  // made on the first download
   std::vector<EPOS_Setting> m_posSettings;
   CConnection m_geometry;
 };

@@ -1,11 +1,6 @@
 #include "ui/export_file_dialog.h"
 
-#include <mutex>
-
 namespace {
-
-std::mutex g_chooserMutex;
-ExportPathChooser g_chooser;
 
 // "desc|pattern|desc|pattern||": pairs until an empty description.
 std::vector<CExportFileDialog::Filter> ParseFilter(const std::string& filter) {
@@ -23,19 +18,10 @@ std::vector<CExportFileDialog::Filter> ParseFilter(const std::string& filter) {
 
 }  // namespace
 
-CExportFileDialog::CExportFileDialog(std::string filter) : m_filters(ParseFilter(filter)) {}
+CExportFileDialog::CExportFileDialog(std::string filter, std::string defaultExtension)
+    : m_defaultExtension(std::move(defaultExtension)), m_filters(ParseFilter(filter)) {}
 
-void CExportFileDialog::SetChooser(ExportPathChooser chooser) {
-  std::lock_guard<std::mutex> lock(g_chooserMutex);
-  g_chooser = std::move(chooser);
-}
-
-int CExportFileDialog::DoModal() {
-  ExportPathChooser chooser;
-  {
-    std::lock_guard<std::mutex> lock(g_chooserMutex);
-    chooser = g_chooser;
-  }
+int CExportFileDialog::DoModal(const ExportPathChooser& chooser) {
   OnInitDone();
   const std::optional<std::string> chosen = chooser ? chooser(*this) : std::nullopt;
   if (!chosen || chosen->empty()) return kIdCancel;

@@ -4,10 +4,10 @@
 // hidden, the current folder left as it is -- and the hook that keeps the
 // user from renaming or deleting files in it.
 //
-// Which path is chosen comes from the process's chooser: the windowed front
-// end asks the user; tests and the command line supply the path.  Without a
-// chooser the dialog is cancelled.  Dialogs are used on the user-interface
-// thread; the chooser is set once at start-up.
+// Which path is chosen comes from the chooser DoModal is given: the windowed
+// front end asks the user; tests and the command line supply the path.
+// Without a chooser the dialog is cancelled.  Used on the user-interface
+// thread.
 #pragma once
 
 #include <functional>
@@ -37,14 +37,13 @@ class CExportFileDialog {
     std::string pattern;      // "*.csv"
   };
 
-  explicit CExportFileDialog(std::string filter = kDefaultFilter);
+  explicit CExportFileDialog(std::string filter = kDefaultFilter,
+                             std::string defaultExtension = kDefaultExtension);
 
-  // Replaces the chooser of the process (nullptr: every dialog is cancelled).
-  static void SetChooser(ExportPathChooser chooser);
-
-  // Shows the dialog: kIdOk with the chosen path, kIdCancel otherwise.  A
-  // chosen name without extension gets the default one.
-  int DoModal();
+  // Shows the dialog through `chooser`: kIdOk with the chosen path,
+  // kIdCancel otherwise.  A chosen name without extension gets the default
+  // one.
+  int DoModal(const ExportPathChooser& chooser);
   const std::string& GetPathName() const { return m_path; }
 
   const std::string& GetDefaultExtension() const { return m_defaultExtension; }
@@ -63,7 +62,7 @@ class CExportFileDialog {
   bool SwallowsListMessage(unsigned message) const;
 
  private:
-  std::string m_defaultExtension = kDefaultExtension;
+  std::string m_defaultExtension;
   std::vector<Filter> m_filters;
   std::string m_folder;
   bool m_listHooked = false;

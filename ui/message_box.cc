@@ -1,14 +1,8 @@
 #include "ui/message_box.h"
 
-#include <utility>
 #include <vector>
 
 namespace {
-
-CMessageBox::Handler& InstalledHandler() {
-  static CMessageBox::Handler handler;
-  return handler;
-}
 
 // The buttons of each button set, left to right.
 std::vector<int> Buttons(unsigned style) {
@@ -30,19 +24,8 @@ std::vector<int> Buttons(unsigned style) {
 
 }  // namespace
 
-int CMessageBox::Show(const std::string& text, const std::string& caption, unsigned style) {
-  // A copy: the handler may install another one while it runs.
-  const Handler handler = InstalledHandler();
-  if (!handler) return DefaultAnswer(style);
-  return handler(CMessageBoxRequest{text, caption, style});
-}
-
 int CMessageBox::DefaultAnswer(unsigned style) {
   const std::vector<int> buttons = Buttons(style);
   const size_t position = (style & kDefaultButtonMask) >> 8;
   return position < buttons.size() ? buttons[position] : buttons.front();
-}
-
-CMessageBox::Handler CMessageBox::SetHandler(Handler handler) {
-  return std::exchange(InstalledHandler(), std::move(handler));
 }

@@ -1,15 +1,10 @@
-// CMessageBox: the message boxes the pages and the dialog show ("Fail to
-// open database", the playback channel limit, a failed search).  Nothing is
-// drawn here: a handler installed by the host (a Qt dialog, the
-// command-line host's printer) or by a test receives each request and gives
-// the user's answer.  Without a handler the box is answered at once with its
-// default button, as a user pressing Enter would.
-//
-// The handler is process-wide, as the platform's message boxes are; it is
-// installed and called on the user-interface thread only.
+// CMessageBox: the vocabulary of the message boxes the pages and the dialog
+// show ("Fail to open database", the playback channel limit, a failed
+// search): style bits, answers, and the answer of a user pressing Enter.
+// Nothing is drawn here: the viewer asks its host through the viewer
+// context (AskUser).
 #pragma once
 
-#include <functional>
 #include <string>
 
 struct CMessageBoxRequest {
@@ -46,30 +41,8 @@ class CMessageBox {
   static constexpr int kIdYes = 6;
   static constexpr int kIdNo = 7;
 
-  using Handler = std::function<int(const CMessageBoxRequest&)>;
-
-  // Shows a box and returns the answer.
-  static int Show(const std::string& text, const std::string& caption, unsigned style = kOk);
-
   // The button a user pressing Enter chooses: the default button of the
   // style's button set (the first when the style names none, or names one
   // the set lacks).
   static int DefaultAnswer(unsigned style);
-
-  // Installs a handler (an empty one restores the default answer) and
-  // returns the one it replaces.
-  static Handler SetHandler(Handler handler);
-};
-
-// Installs a handler for its lifetime and puts the previous one back.
-class CMessageBoxHandlerScope {
- public:
-  explicit CMessageBoxHandlerScope(CMessageBox::Handler handler)
-      : m_previous(CMessageBox::SetHandler(std::move(handler))) {}
-  ~CMessageBoxHandlerScope() { CMessageBox::SetHandler(std::move(m_previous)); }
-  CMessageBoxHandlerScope(const CMessageBoxHandlerScope&) = delete;
-  CMessageBoxHandlerScope& operator=(const CMessageBoxHandlerScope&) = delete;
-
- private:
-  CMessageBox::Handler m_previous;
 };

@@ -31,6 +31,7 @@
 #include "store/event_log_query_ctrl.h"
 #include "store/log_root_folder.h"
 #include "tools/vxpp-server/registry_cameras.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -65,6 +66,14 @@ class BenchContext : public IViewerContext {
   EventLogStatus EventSwitches() const override { return {}; }
   SystemLogStatus SystemSwitches() const override { return {}; }
   void SetLogDateTimeAndSearch(const CDateTime&, const CDateTime&, const VxBitset<128>&) override {}
+  std::unique_ptr<IVXPPClient> MakeClient() override { return nullptr; }  // never remote
+  bool DownloadEdgeEventList(const std::string&, const std::string&) override { return false; }
+  std::string LogRoot() const override { return LogRootFolder(settings.serverAddress); }
+  bool LogRootIsBackup() const override { return GetRecordFileMarker().backup; }
+  int AskUser(const std::string&, const std::string&, unsigned style) override {
+    return CMessageBox::DefaultAnswer(style);
+  }
+  std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
 
   ViewerSettings settings;
   std::vector<std::string> names;
@@ -169,7 +178,7 @@ double BareExport(const CVantorEventLogPage& page, const std::unordered_map<int,
 double PageExport(CVantorEventLogPage& page, const std::string& path) {
   fs::remove(path);
   const auto start = Clock::now();
-  page.Export(path);
+  page.ExportTo(path);
   return Seconds(start);
 }
 

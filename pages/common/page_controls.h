@@ -8,7 +8,6 @@
 
 class CButtonModel;
 class CComboBoxModel;
-class CDateRangePickers;
 class CDateTimePickerModel;
 class CLogListCtrl;
 
@@ -28,8 +27,3 @@ struct CPageControls {
   bool imagesArePlayStates = false;
 };
 
-// The controls of a page laid out around one type selector, the date-range
-// pickers, Search, "Export to..." and the list; the page adds the roles
-// only it has.
-CPageControls SearchPageControls(CComboBoxModel& typeSelector, CDateRangePickers& pickers, CButtonModel& searchButton,
-                                 CButtonModel& exportButton, CLogListCtrl& list);

@@ -5,7 +5,6 @@
 #include <strings.h>
 #include <vector>
 
-#include "ui/export_file_dialog.h"
 #include "csv/csv_file.h"
 #include "platform/env.h"
 #include "ui/log_list_ctrl.h"
@@ -83,12 +82,6 @@ ExportForm ExportFormOf(std::string_view path) {
   if (strcasecmp(extension.c_str(), ".csv") == 0) return ExportForm::kCsv;
   if (strcasecmp(extension.c_str(), ".txt") == 0) return ExportForm::kText;
   return ExportForm::kNone;
-}
-
-std::optional<std::string> ChooseExportPath(const std::string& filter) {
-  CExportFileDialog dialog(filter);
-  if (dialog.DoModal() != CExportFileDialog::kIdOk) return std::nullopt;
-  return dialog.GetPathName();
 }
 
 bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error) {

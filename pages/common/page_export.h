@@ -1,7 +1,7 @@
 // Page export: every page's "Export to..." and the file it writes.
 //
-// The command asks the save dialog for a path (CExportFileDialog, with the
-// page's filter); the operation writes the rows of the page's list, in the
+// The page's command asks the viewer's save dialog for a path (with the
+// page's filter); this operation writes the rows of the page's list, in the
 // list's current order, with the list's column titles:
 //   ".csv" (any case) -- appended through CCSVFile; the title row only when
 //     the file did not exist, so a second export adds its rows below the first;
@@ -24,10 +24,6 @@ enum class ExportForm { kNone, kCsv, kText };
 // The form a path asks for: the text from its last "." compared without
 // regard to case.
 ExportForm ExportFormOf(std::string_view path);
-
-// The path the user chose in the save dialog with `filter`, nothing when
-// the dialog was cancelled.
-std::optional<std::string> ChooseExportPath(const std::string& filter);
 
 // Writes the list in the text form to an open stream (standard output of
 // a command-line host, or the export file).  False when a write failed.

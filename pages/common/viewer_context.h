@@ -1,16 +1,22 @@
-// IViewerContext: what a page needs of the viewer dialog that owns it.  The
-// dialog implements it; pages depend on this interface and not on the
-// dialog, which sits above them and owns them.
+// IViewerContext: what a page needs of the viewer dialog that owns it --
+// the settings and camera list, the windows to report to, and every service
+// that reaches outside the page (protocol clients, the log folder, message
+// boxes, the save dialog).  The dialog implements it; pages depend on this
+// interface and not on the dialog, which sits above them and owns them, and
+// a page never makes such a service itself.
 //
 // Lifetime: the dialog outlives its pages; a page keeps the pointer it is
 // given (CTabPageEx::SetOwner) and uses it on the user-interface thread only.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/cwnd.h"
+#include "protocol/ivxpp_client.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/log_status.h"
 #include "vocabulary/viewer_settings.h"
@@ -44,6 +50,28 @@ class IViewerContext {
   // makes each search, as the host's SetLogDateTimeAndSearch does.
   virtual void SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
                                        const VxBitset<128>& cameras) = 0;
+
+  // A new protocol client for the settings in effect (in nvrMode it reads
+  // the system log as the remote recorder writes it).  The caller owns it
+  // and sets its port before each command.
+  virtual std::unique_ptr<IVXPPClient> MakeClient() = 0;
+  // Fetches the server's supported edge event list into `folder` + "/" +
+  // `fileName` + ".tmp"; true on success.
+  virtual bool DownloadEdgeEventList(const std::string& folder, const std::string& fileName) = 0;
+
+  // The folder below which the log databases lie, ending with "/", and
+  // whether it is a backup copy ("##Backup##" in the installation's marker).
+  virtual std::string LogRoot() const = 0;
+  virtual bool LogRootIsBackup() const = 0;
+
+  // Shows a message box (`style`: CMessageBox bits) and returns the button
+  // the user pressed.
+  virtual int AskUser(const std::string& text, const std::string& caption, unsigned style) = 0;
+  // The save dialog of an export: the path the user chose with `filter`
+  // ("description|pattern|...||"), `defaultExtension` added to a name
+  // without one; nothing when the user cancelled.
+  virtual std::optional<std::string> ChooseSavePath(const std::string& filter,
+                                                    const std::string& defaultExtension) = 0;
 };
 
 // "vxpp://<server address>/": where a page's requests go in remote mode.

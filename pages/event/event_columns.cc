@@ -5,18 +5,18 @@ namespace {
 using Align = CListColumn::Align;
 
 constexpr EventColumn kLocalColumns[] = {
-    {6, 150, Align::kCentre, EventField::kMoment},
-    {7, 190, Align::kLeft, EventField::kType},
-    {8, 80, Align::kLeft, EventField::kCamera},
-    {9, 400, Align::kLeft, EventField::kDescriptionOrType},
+    {{6, 150, Align::kCentre}, EventField::kMoment},
+    {{7, 190, Align::kLeft}, EventField::kType},
+    {{8, 80, Align::kLeft}, EventField::kCamera},
+    {{9, 400, Align::kLeft}, EventField::kDescriptionOrType},
 };
 
 constexpr EventColumn kRemoteColumns[] = {
-    {165, 80, Align::kCentre, EventField::kDate},
-    {166, 80, Align::kLeft, EventField::kClock},
-    {167, 100, Align::kLeft, EventField::kType},
-    {168, 80, Align::kLeft, EventField::kCamera},
-    {169, 260, Align::kLeft, EventField::kDescription},
+    {{165, 80, Align::kCentre}, EventField::kDate},
+    {{166, 80, Align::kLeft}, EventField::kClock},
+    {{167, 100, Align::kLeft}, EventField::kType},
+    {{168, 80, Align::kLeft}, EventField::kCamera},
+    {{169, 260, Align::kLeft}, EventField::kDescription},
 };
 
 // Motion the camera detected itself has no description worth showing.

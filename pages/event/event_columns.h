@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "pages/common/page_column.h"
 #include "pages/common/page_rows.h"
 #include "pages/event/event_list_item.h"
 #include "ui/log_list_ctrl.h"
@@ -23,9 +24,7 @@ enum class EventField {
 };
 
 struct EventColumn {
-  int titleString;  // string number of the title
-  int width;        // pixels
-  CListColumn::Align align;
+  PageColumn column;
   EventField field;
 };
 

@@ -5,18 +5,14 @@
 #include "lang/translated_string.h"
 #include "lang/vx_trans.h"
 #include "pages/common/camera_selector.h"
-#include "pages/common/page_export.h"
 #include "pages/common/page_row_blocks.h"
 #include "pages/event/event_play_state.h"
-#include "protocol/vxpp_client.h"
 #include "store/event_log_query_ctrl.h"
-#include "store/log_root_folder.h"
 #include "ui/message_box.h"
 
 namespace {
 
 constexpr int kPlaybackChannelsFullText = 79;
-constexpr int kErrorCaption = 80;
 constexpr int kRemoteTransportFailure = -1;
 constexpr int kRemoteSuccess = 1;
 
@@ -42,81 +38,58 @@ struct LocalListing {
 }  // namespace
 
 CEventLogPage::CEventLogPage(EventPageVariant variant)
-    : CTabPageEx(kTemplateId, kLanguageSection),
-      m_variant(variant),
-      m_typeLabel(kStaticClass, "Event Type:"),
-      m_cameraLabel(kStaticClass, "Camera:"),
-      m_searchButton("Search"),
-      m_exportButton("Export to...") {}
+    : CSearchLogPage(kTemplateId, kLanguageSection, {.typeLabel = "Event Type:", .secondLabel = "Camera:"}),
+      m_variant(variant) {}
 
-CEventLogPage::~CEventLogPage() { m_list.SetProvider(nullptr); }
+CEventLogPage::~CEventLogPage() = default;
 
-std::span<const EventColumn> CEventLogPage::Columns() const {
+std::span<const EventColumn> CEventLogPage::EventColumns() const {
   return m_variant == EventPageVariant::kLocal ? LocalEventColumns() : RemoteEventColumns();
 }
 
-void CEventLogPage::OnCreate() {
-  for (CWindowModel* control : std::initializer_list<CWindowModel*>{
-           &m_typeLabel, &m_typeSelector, &m_cameraLabel, &m_cameraSelector, &m_searchButton, &m_exportButton,
-           &m_list})
-    control->SetParent(this);
-  m_pickers.AddTo(*this);
-  m_list.SetFullRowSelect(true);
-  m_list.SetImages(kRowImages);
-  m_list.SetProvider(this);
-  TranslatePage();
-  BuildTypeSelector();
-  for (const EventColumn& column : Columns())
-    m_list.InsertColumn(m_list.GetColumnCount(), LoadTranslatedString(column.titleString), column.align,
-                        column.width);
-  OnCameraListLoaded();
-
-  m_connections.push_back(m_typeSelector.OnUserSelected([this](int) { OnTypeChosen(); }));
-  m_connections.push_back(m_searchButton.OnClicked([this] { Search(); }));
-  m_connections.push_back(m_exportButton.OnClicked([this] {
-    if (const auto path = ChooseExportPath(kExportFilter)) Export(*path);
-  }));
-  m_connections.push_back(m_list.OnSortRequest([this](int column, int direction) { SortRows(column, direction); }));
-  m_connections.push_back(m_list.OnRowDoubleClicked([this](int row) { OpenRow(row); }));
+std::vector<PageColumn> CEventLogPage::Columns() const {
+  std::vector<PageColumn> columns;
+  for (const EventColumn& column : EventColumns()) columns.push_back(column.column);
+  return columns;
 }
 
-void CEventLogPage::BuildTypeSelector() {
+void CEventLogPage::OnCreate() {
+  CSearchLogPage::OnCreate();
+  List().SetImages(kRowImages);
+  OnCameraListLoaded();
+  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(row); }));
+}
+
+std::vector<SelectorChoice> CEventLogPage::TypeChoices() {
   const CVxTrans trans;
-  m_typeSelector.ResetContent();
-  for (const EventTypeChoice& choice : TypeChoices())
-    m_typeSelector.SetItemData(m_typeSelector.AddString(trans.Translated(choice.text)), choice.value);
-  m_typeSelector.SetCurSel(0);
+  std::vector<SelectorChoice> choices;
+  for (const EventTypeChoice& choice : EventTypeChoices()) choices.push_back({trans.Translated(choice.text), choice.value});
   m_typeTexts.clear();  // edge event names may have changed
-  OnTypeChosen();
+  return choices;
 }
 
 void CEventLogPage::OnTypeChosen() {
-  const auto value = static_cast<int32_t>(m_typeSelector.GetItemData(m_typeSelector.GetCurSel()));
+  const CComboBoxModel& types = TypeSelector();
+  const auto value = static_cast<int32_t>(types.GetItemData(types.GetCurSel()));
   const bool takesCamera = TypeTakesCamera(value);
-  if (!takesCamera) m_cameraSelector.SetCurSel(0);
-  m_cameraSelector.Enable(takesCamera);
+  if (!takesCamera) SecondSelector().SetCurSel(0);
+  SecondSelector().Enable(takesCamera);
 }
 
 void CEventLogPage::OnCameraListLoaded() {
-  FillCameraSelector(m_cameraSelector, Owner()->CameraNames(), Owner()->CameraIds());
+  FillCameraSelector(SecondSelector(), Owner()->CameraNames(), Owner()->CameraIds());
 }
 
 CPageControls CEventLogPage::Controls() {
-  CPageControls controls = SearchPageControls(m_typeSelector, m_pickers, m_searchButton, m_exportButton, m_list);
-  controls.secondSelector = &m_cameraSelector;
+  CPageControls controls = CSearchLogPage::Controls();
   controls.imagesArePlayStates = true;
   return controls;
-}
-
-void CEventLogPage::ClearList() {
-  m_rows.clear();
-  m_list.SetItemCount(0);
 }
 
 void CEventLogPage::SetLogDateTime(const CDateTime& start, const CDateTime& end) {
   m_host.start = start;
   m_host.end = end;
-  m_pickers.ShowRange(start, end);
+  Pickers().ShowRange(start, end);
 }
 
 void CEventLogPage::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
@@ -137,7 +110,7 @@ const std::string& CEventLogPage::TypeText(int eventNumber) {
 }
 
 std::string CEventLogPage::GetItemText(int row, int column) {
-  const auto columns = Columns();
+  const auto columns = EventColumns();
   if (column < 0 || static_cast<size_t>(column) >= columns.size()) return {};
   const EventListItem& item = RowAt(static_cast<size_t>(row));
   return std::string(EventFieldText(item, columns[column].field, TypeText(item.eventNumber)));
@@ -152,15 +125,7 @@ int CEventLogPage::GetItemImage(int row) {
 }
 
 void CEventLogPage::SortRows(int column, int direction) {
-  const auto columns = Columns();
-  if (column < 0 || static_cast<size_t>(column) >= columns.size()) return;
-  SortEventRows(m_rows, columns[column].field, direction);
-  m_list.Invalidate();
-}
-
-bool CEventLogPage::Export(const std::string& path) {
-  std::string error;
-  return ExportList(m_list, path, &error);
+  SortEventRows(m_rows, EventColumns()[static_cast<size_t>(column)].field, direction);
 }
 
 EventRowSettings CEventLogPage::RowSettings(EventSearchSource source) const {
@@ -170,7 +135,7 @@ EventRowSettings CEventLogPage::RowSettings(EventSearchSource source) const {
   settings.source = source;
   settings.nvrMode = viewer.nvrMode != 0;
   settings.genericCameraNames = viewer.genericCameraNames != 0;
-  if (m_cameraSelector.GetCurSel() > 0) settings.cameraPosition = static_cast<uint32_t>(m_cameraSelector.GetCurSel() - 1);
+  if (SecondSelector().GetCurSel() > 0) settings.cameraPosition = static_cast<uint32_t>(SecondSelector().GetCurSel() - 1);
   settings.switches = Owner()->EventSwitches();
   settings.user = viewer.userAccount;
   settings.edgeEvents = KnownEdgeEvents();
@@ -178,16 +143,14 @@ EventRowSettings CEventLogPage::RowSettings(EventSearchSource source) const {
   return settings;
 }
 
-void CEventLogPage::Search() {
+void CEventLogPage::RunSearch(const CDateRange& range) {
   ClearList();
-  const std::optional<CDateRange> range = m_pickers.Range();
-  if (!range) return;  // the start lies after the end: nothing to look for
   m_typeTexts.clear();  // the language may have changed since the last search
   if (Owner()->Settings().remoteCameraList != 0)
-    SearchRemote(*range);
+    SearchRemote(range);
   else
-    SearchLocal(*range);
-  m_list.SetItemCount(static_cast<int>(m_rows.size()));
+    SearchLocal(range);
+  ShowRows();
 }
 
 void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
@@ -198,42 +161,39 @@ void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) 
 void CEventLogPage::SearchLocal(const CDateRange& range) {
   const ViewerSettings& viewer = Owner()->Settings();
   CVxEventLogQueryCtrl<EventLogBasket> query;
-  query.Initialise(LogRootFolder(viewer.serverAddress));  // lists the folder; cannot fail
+  query.Initialise(Owner()->LogRoot());  // lists the folder; cannot fail
   EventLogFilter filter;
-  if (const auto number = FilterValue(m_typeSelector)) filter.event = EventNumberFilter{*number};
+  if (const auto number = FilterValue(TypeSelector())) filter.event = EventNumberFilter{*number};
   // Generic names know cameras by position only: the rows are matched by
   // channel index instead.
-  if (viewer.genericCameraNames == 0) filter.cameraId = FilterValue(m_cameraSelector);
+  if (viewer.genericCameraNames == 0) filter.cameraId = FilterValue(SecondSelector());
   const EventRowRules rules(RowSettings(EventSearchSource::kLocal), Owner()->CameraIds());
   LocalListing listing{&rules, &m_rows, {}};
   query.SetRowCallback(&CEventLogPage::ListLocalRecord, &listing);
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
   int count = 0;
-  if (!query.Search(filter, bound(range.start), bound(range.end), &count))
-    Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed);
+  if (!query.Search(filter, bound(range.start), bound(range.end), &count)) TellSearchFailed();
 }
 
 void CEventLogPage::SearchRemote(const CDateRange& range) {
   const ViewerSettings& viewer = Owner()->Settings();
-  const std::optional<int32_t> eventNumber = FilterValue(m_typeSelector);
+  const std::optional<int32_t> eventNumber = FilterValue(TypeSelector());
   std::optional<uint32_t> cameraId;
-  if (const auto id = FilterValue(m_cameraSelector)) cameraId = static_cast<uint32_t>(*id);
+  if (const auto id = FilterValue(SecondSelector())) cameraId = static_cast<uint32_t>(*id);
   std::optional<uint32_t> position;
-  if (m_cameraSelector.GetCurSel() > 0) position = static_cast<uint32_t>(m_cameraSelector.GetCurSel() - 1);
+  if (SecondSelector().GetCurSel() > 0) position = static_cast<uint32_t>(SecondSelector().GetCurSel() - 1);
 
-  CVXPPClient client;
-  client.SetPort(static_cast<uint32_t>(viewer.serverPort));
   std::vector<EventLogBasket> records;
   int textFormat = 0;
-  const int result = client.EventLog(ServerUrl(viewer), viewer.userSessionNo,
+  const int result = Client().EventLog(ServerUrl(viewer), viewer.userSessionNo,
                                      PointerTo(eventNumber), PointerTo(cameraId), range.start, range.end, records,
                                      PointerTo(position), &textFormat);
   if (result == kRemoteTransportFailure) {
-    if (m_host.window != nullptr) m_host.window->PostMessage(platform::kMsgRemoteRequestFailed);
+    TellServerUnreachable(m_host.window);
     return;
   }
   if (result != kRemoteSuccess) {
-    Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed);
+    TellSearchFailed();
     return;
   }
   EventRowSettings settings = RowSettings(EventSearchSource::kRemote);
@@ -268,8 +228,8 @@ void CEventLogPage::OpenInModelessViewer(int camera) {
     return;
   }
   if (m_host.window->SendMessage(platform::kMsgPlaybackChannelsFull, static_cast<platform::WPARAM>(camera)) != 0) {
-    CMessageBox::Show(LoadTranslatedString(kPlaybackChannelsFullText), LoadTranslatedString(kErrorCaption),
-                      CMessageBox::kOk | CMessageBox::kIconStop);
+    Owner()->AskUser(LoadTranslatedString(kPlaybackChannelsFullText), LoadTranslatedString(kErrorCaption),
+                     CMessageBox::kOk | CMessageBox::kIconStop);
     return;
   }
   CDateTime start = m_host.start;

@@ -10,6 +10,6 @@ class CNVREventLogPage : public CEventLogPage {
   CNVREventLogPage() : CEventLogPage(EventPageVariant::kRemote) {}
 
  protected:
-  std::vector<EventTypeChoice> TypeChoices() override { return RemoteEventTypeChoices(Owner()->EventSwitches()); }
+  std::vector<EventTypeChoice> EventTypeChoices() override { return RemoteEventTypeChoices(Owner()->EventSwitches()); }
   const EdgeEventNames* KnownEdgeEvents() const override { return nullptr; }
 };

@@ -12,7 +12,7 @@ class CVantorEventLogPage : public CEventLogPage {
   CVantorEventLogPage() : CEventLogPage(EventPageVariant::kLocal) {}
 
  protected:
-  std::vector<EventTypeChoice> TypeChoices() override;
+  std::vector<EventTypeChoice> EventTypeChoices() override;
   const EdgeEventNames* KnownEdgeEvents() const override { return &m_edgeEvents; }
 
  private:

@@ -4,7 +4,7 @@ namespace {
 
 using Align = CListColumn::Align;
 
-constexpr CSysLogPage::Column kColumns[] = {
+constexpr PageColumn kColumns[] = {
     {141, 80, Align::kCentre},  // Date
     {142, 80, Align::kLeft},    // Time
     {143, 150, Align::kLeft},   // Log Type
@@ -16,7 +16,7 @@ constexpr CSysLogPage::Column kColumns[] = {
 
 CNVRSysLogPage::CNVRSysLogPage() : CSysLogPage(kColumns) {}
 
-std::vector<SystemLogTypeChoice> CNVRSysLogPage::TypeChoices() const { return RemoteSystemLogTypeChoices(); }
+std::vector<SystemLogTypeChoice> CNVRSysLogPage::LogTypeChoices() const { return RemoteSystemLogTypeChoices(); }
 
 // The remote log types have no switches.
 std::optional<SysLogCells> CNVRSysLogPage::RowOf(const SystemLogRecord& record, const CSysLogRowTexts& texts,

@@ -4,7 +4,7 @@ namespace {
 
 using Align = CListColumn::Align;
 
-constexpr CSysLogPage::Column kColumns[] = {
+constexpr PageColumn kColumns[] = {
     {10, 150, Align::kCentre},  // Event Time
     {11, 190, Align::kLeft},    // Event Type
     {171, 150, Align::kLeft},   // Device
@@ -15,7 +15,7 @@ constexpr CSysLogPage::Column kColumns[] = {
 
 CVantorSysLogPage::CVantorSysLogPage() : CSysLogPage(kColumns) {}
 
-std::vector<SystemLogTypeChoice> CVantorSysLogPage::TypeChoices() const {
+std::vector<SystemLogTypeChoice> CVantorSysLogPage::LogTypeChoices() const {
   return LocalSystemLogTypeChoices(Switches());
 }
 

@@ -10,7 +10,7 @@ class CVantorSysLogPage : public CSysLogPage {
   CVantorSysLogPage();
 
  protected:
-  std::vector<SystemLogTypeChoice> TypeChoices() const override;
+  std::vector<SystemLogTypeChoice> LogTypeChoices() const override;
   std::optional<SysLogCells> RowOf(const SystemLogRecord& record, const CSysLogRowTexts& texts,
                                    const SystemLogStatus& switches) const override;
 };

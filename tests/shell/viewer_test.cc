@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/translated_string.h"
+#include "pages/common/fake_vxpp_client.h"
 #include "platform/registry.h"
 #include "shell/log_viewer_app.h"
 #include "shell/viewer_fixture.h"
@@ -119,10 +120,12 @@ TEST_F(ViewerTest, ClosingTellsTheHost) {
 
   // A page's failed search: text 97 with caption 80, OK only.
   std::vector<CMessageBoxRequest> boxes;
-  CMessageBoxHandlerScope scope([&](const CMessageBoxRequest& box) {
-    boxes.push_back(box);
+  ViewerServices services;
+  services.askUser = [&](const std::string& text, const std::string& caption, unsigned style) {
+    boxes.push_back({text, caption, style});
     return CMessageBox::kIdOk;
-  });
+  };
+  AfxGetLogViewerApp()->SetServices(std::move(services));
   Viewer().SendMessage(platform::kMsgSearchFailed);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, LoadTranslatedString(97));
@@ -250,10 +253,16 @@ TEST_F(ViewerTest, CameraList) {
   Show(&m_host, {.showEventLog = 1, .cameraCount = 5});
   EXPECT_EQ(Viewer().CameraNames().size(), 3u);
 
-  // A server that cannot be reached leaves the list as the request left
-  // it: the pages then offer only "All".
-  Show(&m_host, {.showEventLog = 1, .remoteCameraList = 1, .serverPort = 1, .serverAddress = "127.0.0.1"});
-  EXPECT_EQ(selector.GetCount(), static_cast<int>(Viewer().CameraNames().size()) + 1);
+  // Remote mode asks the server, through the host's client factory.
+  FakeVxppAnswers server;
+  server.cameraNames = {"Dock"};
+  server.cameraIds = {42};
+  ViewerServices services;
+  services.makeClient = [&server] { return std::make_unique<FakeVxppClient>(server); };
+  AfxGetLogViewerApp()->SetServices(std::move(services));
+  Show(&m_host, {.showEventLog = 1, .remoteCameraList = 1, .serverPort = 1, .serverAddress = "recorder"});
+  EXPECT_EQ(server.url, "vxpp://recorder/");
+  EXPECT_EQ(selector.GetLBText(1) + "/" + std::to_string(selector.GetItemData(1)), "[01] Dock/42");
 }
 
 }  // namespace

@@ -156,6 +156,12 @@ TEST_F(LogviewTest, SearchOutputs) {
   EXPECT_EQ(csv.find("Event Time,Event Type,Camera,Description,\r\n"), 0u);
   EXPECT_EQ(csv.find("Event Time,", 1), std::string::npos);
   EXPECT_EQ(Lines(csv), 1 + 2 * (Lines(text.out) - 1)) << "each export adds its rows";
+  // A file that cannot be written is a failure the user is told of.
+  const std::string lost = m_scratch.File("missing/day.txt");
+  exported.back() = lost;
+  const Outcome failed = Run(exported);
+  EXPECT_EQ(failed.status, 2);
+  EXPECT_TRUE(Has(failed.err, "message: Error: Cannot write " + lost + ": ")) << failed.err;
 
   // Sorting by the type column twice puts the largest event number first.
   std::vector<std::string> sorted = day;

@@ -6,13 +6,12 @@ namespace {
 
 class ExportFileDialogTest : public ::testing::Test {
  protected:
-  void TearDown() override { CExportFileDialog::SetChooser(nullptr); }
-
   // Runs a dialog whose user picks `path` (nothing: Cancel); the chosen path or "cancel".
   static std::string Choose(std::optional<std::string> path) {
-    CExportFileDialog::SetChooser([path](const CExportFileDialog&) { return path; });
     CExportFileDialog dialog;
-    return dialog.DoModal() == CExportFileDialog::kIdOk ? dialog.GetPathName() : "cancel";
+    return dialog.DoModal([path](const CExportFileDialog&) { return path; }) == CExportFileDialog::kIdOk
+               ? dialog.GetPathName()
+               : "cancel";
   }
 };
 
@@ -35,8 +34,10 @@ TEST_F(ExportFileDialogTest, ChosenPathGetsTheDefaultExtensionWhenItHasNone) {
   EXPECT_EQ(Choose("/tmp/out/report"), "/tmp/out/report.csv");
   EXPECT_EQ(Choose("/tmp/v1.2/report"), "/tmp/v1.2/report.csv");
   EXPECT_EQ(Choose("/tmp/report.TXT"), "/tmp/report.TXT");
-  CExportFileDialog::SetChooser(nullptr);
-  EXPECT_EQ(CExportFileDialog().DoModal(), CExportFileDialog::kIdCancel);
+  EXPECT_EQ(CExportFileDialog().DoModal(nullptr), CExportFileDialog::kIdCancel);
+  CExportFileDialog text(CExportFileDialog::kDefaultFilter, "txt");
+  text.DoModal([](const CExportFileDialog&) { return std::optional<std::string>("/tmp/report"); });
+  EXPECT_EQ(text.GetPathName(), "/tmp/report.txt");
 }
 
 TEST_F(ExportFileDialogTest, FolderHookActsOnlyWhenTheFolderChanges) {

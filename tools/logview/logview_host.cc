@@ -1,15 +1,11 @@
 #include "tools/logview/logview_host.h"
 
-#include "lang/translated_string.h"
 #include "platform/message_queue.h"
+#include "ui/message_box.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/playback_request.h"
 
 namespace {
-
-// String numbers of the boxes that report a failed search.
-constexpr int kSearchFailedText = 97;
-constexpr int kOpenDatabaseFailedText = 1;
 
 std::string Moment(platform::WPARAM pointer) {
   const auto* time = reinterpret_cast<const CDateTime*>(pointer);
@@ -51,12 +47,9 @@ std::string DescribeHostMessage(platform::UINT message, platform::WPARAM wParam,
   return std::to_string(message) + " " + wText + " " + lText;
 }
 
-LogviewHost::LogviewHost(bool playable, FILE* log) : m_playable(playable), m_log(log) {
-  m_previousHandler =
-      CMessageBox::SetHandler([this](const CMessageBoxRequest& request) { return OnMessageBox(request); });
-}
+LogviewHost::LogviewHost(bool playable, FILE* log) : m_playable(playable), m_log(log) {}
 
-LogviewHost::~LogviewHost() { CMessageBox::SetHandler(std::move(m_previousHandler)); }
+LogviewHost::~LogviewHost() = default;
 
 void LogviewHost::DeliverPosted() { platform::MessageQueue::Default()->DeliverUntilEmpty(); }
 
@@ -74,10 +67,8 @@ platform::LRESULT LogviewHost::WindowProc(platform::UINT message, platform::WPAR
   }
 }
 
-int LogviewHost::OnMessageBox(const CMessageBoxRequest& request) {
-  std::fprintf(m_log, "message: %s: %s\n", request.caption.c_str(), request.text.c_str());
-  if (request.text == LoadTranslatedString(kSearchFailedText) ||
-      request.text == LoadTranslatedString(kOpenDatabaseFailedText))
-    m_searchFailed = true;
-  return CMessageBox::DefaultAnswer(request.style);
+int LogviewHost::AskUser(const std::string& text, const std::string& caption, unsigned style) {
+  std::fprintf(m_log, "message: %s: %s\n", caption.c_str(), text.c_str());
+  m_searchFailed = true;
+  return CMessageBox::DefaultAnswer(style);
 }

@@ -2,8 +2,9 @@
 // viewer's questions as the options say (32792: playable or not; 32791: a
 // playback channel is free) and writes every message it receives to
 // standard error as "host: NUMBER WPARAM LPARAM", pointer arguments shown by
-// what they point to.  It also writes the viewer's message boxes as
-// "message: CAPTION: TEXT" and notes the failures the viewer reports.
+// what they point to.  It also answers the viewer's message boxes (AskUser),
+// writing each as "message: CAPTION: TEXT", and notes the failures the
+// viewer reports.
 //
 // One per run, on the main thread; its posted messages go to the process's
 // default queue (DeliverPosted).
@@ -13,7 +14,6 @@
 #include <string>
 
 #include "platform/cwnd.h"
-#include "ui/message_box.h"
 
 class LogviewHost : public platform::CWnd {
  public:
@@ -23,8 +23,13 @@ class LogviewHost : public platform::CWnd {
   // Delivers what the viewer posted so far.
   void DeliverPosted();
 
-  // Whether the viewer reported a failed search: message 32789, or the box
-  // of a failed search or of a database that could not be opened.
+  // A message box of the viewer: written to the log and answered with its
+  // default button.  Every box the viewer shows this host reports a failure
+  // (a failed search, a database that could not be opened, a file that
+  // could not be written).
+  int AskUser(const std::string& text, const std::string& caption, unsigned style);
+
+  // Whether the viewer reported a failure: message 32789 or a message box.
   bool SearchFailed() const { return m_searchFailed; }
 
  protected:
@@ -32,12 +37,9 @@ class LogviewHost : public platform::CWnd {
                                platform::LPARAM lParam) override;
 
  private:
-  int OnMessageBox(const CMessageBoxRequest& request);
-
   const bool m_playable;
   FILE* const m_log;
   bool m_searchFailed = false;
-  CMessageBox::Handler m_previousHandler;
 };
 
 // How a host line shows a message's arguments (exposed for the tests).

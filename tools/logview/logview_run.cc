@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 
-#include "ui/export_file_dialog.h"
 #include "config/initial_file.h"
 #include "logview/logview.h"
 #include "protocol/login_info.h"
@@ -122,11 +121,8 @@ class Run {
     std::vector<EPOS_Setting> posSettings;
     if (m_o.posSettings && !ReadPosSettings(*m_o.posSettings, &posSettings))
       return Usage("--pos-settings: cannot read " + *m_o.posSettings);
-    if (m_o.exportPath) {
-      const std::string path = *m_o.exportPath;
-      CExportFileDialog::SetChooser([path](const CExportFileDialog&) { return std::optional<std::string>(path); });
-    }
     ApplyViewerFunctions();
+    InstallServices();
 
     uint32_t session = static_cast<uint32_t>(m_o.session);
     std::optional<ServerLogin> login;
@@ -183,6 +179,17 @@ class Run {
   int Usage(const std::string& why) {
     std::fprintf(stderr, "logview: %s\n", why.c_str());
     return kExitUsage;
+  }
+
+  // The host's answers to the viewer's boxes and save dialog: --export is
+  // the path chosen.
+  void InstallServices() {
+    ViewerServices services;
+    services.askUser = [this](const std::string& text, const std::string& caption, unsigned style) {
+      return m_host.AskUser(text, caption, style);
+    };
+    services.chooseSavePath = [this](const std::string&, const std::string&) { return m_o.exportPath; };
+    AfxGetLogViewerApp()->SetServices(std::move(services));
   }
 
   // The exported functions that come before the page is built.

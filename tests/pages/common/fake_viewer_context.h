@@ -1,12 +1,15 @@
 // A viewer context for page tests: settings, camera list and switches the
-// test sets, a dialog window that counts failed-search messages, and a
-// record of the host calls a page makes through it.
+// test sets, a dialog window that counts failed-search messages, a fake
+// protocol client, message boxes and a save dialog that answer as the test
+// says, and a record of the calls a page makes through it.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "pages/common/fake_vxpp_client.h"
 #include "pages/common/viewer_context.h"
+#include "ui/message_box.h"
 
 class FakeDialogWindow : public platform::CWnd {
  public:
@@ -37,6 +40,21 @@ class FakeViewerContext : public IViewerContext {
                                const VxBitset<128>& cameras) override {
     searches.push_back({start, end, cameras});
   }
+  std::unique_ptr<IVXPPClient> MakeClient() override { return std::make_unique<FakeVxppClient>(server); }
+  bool DownloadEdgeEventList(const std::string& folder, const std::string& fileName) override {
+    downloads.push_back(folder + "/" + fileName);
+    return false;
+  }
+  std::string LogRoot() const override { return logRoot; }
+  bool LogRootIsBackup() const override { return false; }
+  int AskUser(const std::string& text, const std::string& caption, unsigned style) override {
+    boxes.push_back({text, caption, style});
+    return CMessageBox::DefaultAnswer(style);
+  }
+  std::optional<std::string> ChooseSavePath(const std::string& filter, const std::string& extension) override {
+    saveDialogs.push_back(filter + " " + extension);
+    return savePath;
+  }
 
   ViewerSettings settings;
   std::vector<std::string> cameraNames;
@@ -46,4 +64,10 @@ class FakeViewerContext : public IViewerContext {
   EventLogStatus eventSwitches;
   SystemLogStatus systemSwitches;
   std::vector<SearchCall> searches;
+  FakeVxppAnswers server;
+  std::vector<std::string> downloads;
+  std::string logRoot;  // ending with "/"
+  std::vector<CMessageBoxRequest> boxes;
+  std::optional<std::string> savePath;  // the save dialog's answer
+  std::vector<std::string> saveDialogs;  // "FILTER EXTENSION" of each
 };

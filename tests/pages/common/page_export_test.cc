@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/export_file_dialog.h"
 #include "pages/common/camera_selector.h"
 #include "pages/common/page_rows.h"
 #include "platform/env.h"
@@ -91,20 +90,6 @@ TEST_F(PageExportTest, EmptyListsAndUnknownExtensions) {
     EXPECT_FALSE(platform::Env::Default()->FileExists(m_folder.File(name))) << name;
   }
   EXPECT_FALSE(ExportList(m_page.List(), m_folder.File("missing/list.txt"), &error));
-}
-
-TEST_F(PageExportTest, ChooseExportPath) {
-  CExportFileDialog::SetChooser(nullptr);
-  EXPECT_FALSE(ChooseExportPath(CExportFileDialog::kDefaultFilter));
-  std::string filterSeen;
-  CExportFileDialog::SetChooser([&](const CExportFileDialog& dialog) {
-    filterSeen = dialog.GetFilters().at(0).description;
-    return std::optional<std::string>(m_folder.File("chosen"));
-  });
-  EXPECT_EQ(ChooseExportPath("Excel Files (*.csv)|*.csv|Text Files (*.txt)|*.txt||"),
-            m_folder.File("chosen.csv"));
-  EXPECT_EQ(filterSeen, "Excel Files (*.csv)");
-  CExportFileDialog::SetChooser(nullptr);
 }
 
 TEST(CameraSelector, AllThenNumberedCameras) {

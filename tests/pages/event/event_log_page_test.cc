@@ -31,7 +31,7 @@ class PageTest : public ::testing::Test {
     platform::SetInstallFolder(m_folder.Path());
     m_folder.Write("SupportedEdgeEventListOfDP.ini",
                    "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\nEventType=30001\nEdgeEventName=Edge Tripwire\n");
-    context.settings.serverAddress = m_folder.Path();
+    context.logRoot = m_folder.Path() + "/";
     context.settings.modeless = 1;
     context.cameraNames = {"Gate", "Hall", "Yard"};
     context.cameraIds = {11, 12, 13};
@@ -135,10 +135,20 @@ TEST_F(VantorPageTest, SortAndExport) {
   list.ClickHeader(1);
   EXPECT_EQ(list.GetItemText(0, 3) + list.GetItemText(1, 3) + list.GetItemText(2, 3), "bac");
   list.ClickHeader(3);
-  ASSERT_TRUE(page.Export(m_folder.File("list.csv")));
+  context.savePath = m_folder.File("list.csv");
+  ASSERT_TRUE(Controls().exportButton->Click());
+  EXPECT_EQ(context.saveDialogs, Lines{"CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|| csv"});
   EXPECT_EQ(ReadWholeFile(m_folder.File("list.csv")),
             "Event Time,Event Type,Camera,Description,\r\n2024/01/31 00:00:03,Signal Lost,01,a,\r\n"
             "2024/01/31 00:00:02,Signal Lost,02,b,\r\n2024/01/31 00:00:01,Foreign Object,01,c,\r\n");
+
+  // A file that cannot be written is named to the user; another extension writes nothing, silently.
+  const std::string lost = m_folder.File("no/such/folder/list.txt");
+  EXPECT_FALSE(page.ExportTo(lost));
+  EXPECT_FALSE(page.ExportTo(m_folder.File("list.xls")));
+  ASSERT_EQ(context.boxes.size(), 1u);
+  EXPECT_EQ(context.boxes[0].text.rfind("Cannot write " + lost + ": ", 0), 0u) << context.boxes[0].text;
+  EXPECT_EQ(context.boxes[0].caption, "Error");
 }
 
 TEST_F(VantorPageTest, PlayStatesAndTheOpenAction) {
@@ -163,12 +173,8 @@ TEST_F(VantorPageTest, PlayStatesAndTheOpenAction) {
   page.SetLogDateTime(At(8), At(9));
   host.messages.clear();
   host.channelsFull = true;
-  std::vector<CMessageBoxRequest> boxes;
-  CMessageBoxHandlerScope scope([&](const CMessageBoxRequest& box) {
-    boxes.push_back(box);
-    return CMessageBox::kIdOk;
-  });
   page.OpenRow(1);
+  const std::vector<CMessageBoxRequest>& boxes = context.boxes;
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text + "|" + boxes[0].caption, "Exceed the playback maximun channels.|Error");
   EXPECT_EQ(boxes[0].style, CMessageBox::kIconStop);
@@ -200,8 +206,42 @@ TEST_F(NVRPageTest, RemoteVariantCells) {
   context.settings.nvrMode = 1;
   EXPECT_EQ(Search().size(), 2u);
   EXPECT_EQ(TypeValues(), (std::vector<int64_t>{-1, 400, 50, 200, 600}));
-  ASSERT_TRUE(page.Export(m_folder.File("list.txt")));
+  ASSERT_TRUE(page.ExportTo(m_folder.File("list.txt")));
   EXPECT_EQ(ReadWholeFile(m_folder.File("list.txt")).substr(0, 42), "Date, Time, Log Type, Channel, Description");
+}
+
+// A remote search through the viewer's client: the filters go out, the rows
+// come back judged by the host, and failures are told where they belong.
+TEST_F(VantorPageTest, RemoteSearch) {
+  Create({});
+  context.settings.remoteCameraList = 1;
+  context.settings.serverAddress = "recorder";
+  context.settings.serverPort = 7000;
+  FakeVxppAnswers& server = context.server;
+  server.events = {{At(0, 0, 1), -1, 12, 1, "by id"}, {At(0, 0, 2), 2, 0, 1, "by channel"}};
+  page.SetLogDateTime(At(0), At(1));
+  page.HostLink().cameras.set();
+  PickType(1);
+  Controls().secondSelector->SetCurSel(2);  // "[02] Hall": id 12, position 1
+  // Text records carry camera ids; binary ones are known by channel.
+  EXPECT_EQ(Search(), (Lines{"2024/01/31 00:00:01|Foreign Object|02|by id",
+                             "2024/01/31 00:00:02|Foreign Object|[Deleted]|by channel"}));
+  EXPECT_EQ(server.url + std::to_string(server.port), "vxpp://recorder/7000");
+  EXPECT_TRUE(server.eventNumber == 1 && server.cameraId == 12u && server.channelIndex == 1u);
+  EXPECT_EQ(page.RowAt(0).playState, EventListItem::kPlayable);  // judged as they came
+  server.textFormat = 0;
+  EXPECT_EQ(Search(), (Lines{"2024/01/31 00:00:01|Foreign Object||by id",
+                             "2024/01/31 00:00:02|Foreign Object|3|by channel"}));
+
+  server.result = -2;  // the server's "Error:"
+  EXPECT_TRUE(Search().empty());
+  EXPECT_EQ(context.dialog.received, Numbers{platform::kMsgSearchFailed});
+  host.messages.clear();
+  server.result = -1;  // nobody answered: the host hears of it
+  Search();
+  EXPECT_EQ(host.Numbers(), Numbers{platform::kMsgRemoteRequestFailed});
+  EXPECT_EQ(server.clientsMade, 1);  // one client for the page's life
+  EXPECT_EQ(server.queries, 4);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The system log pages against vxpp-server serving a demo installation: a
-// remote search gives the rows a local search of the same databases gives.
+// remote search gives the rows a local search of the same databases gives:
+// the one test of the page against a real server.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -17,11 +18,21 @@
 
 namespace {
 
+// The viewer's services as the dialog gives them: the library's own client.
+class ServerViewerContext : public FakeViewerContext {
+ public:
+  std::unique_ptr<IVXPPClient> MakeClient() override {
+    auto client = std::make_unique<CVXPPClient>();
+    if (settings.nvrMode != 0) client->SetNvr();
+    return client;
+  }
+};
+
 using Rows = std::vector<std::vector<std::string>>;
 
 // The rows a new page lists for 2024-01-31 with the type entry at `typeIndex`.
 template <class Page>
-Rows Search(FakeViewerContext& viewer, int typeIndex = 0) {
+Rows Search(ServerViewerContext& viewer, int typeIndex = 0) {
   Page page;
   page.SetOwner(&viewer);
   page.Create();
@@ -57,8 +68,8 @@ TEST(SysLogServerTest, RemoteRowsEqualLocalRows) {
   uint32_t session = 0;
   client.GetLoginHandshakingKey("vxpp://127.0.0.1/", "admin", "admin", "", info.handshakeKey);
   EXPECT_EQ(client.UserLogin("vxpp://127.0.0.1/", "admin", "admin", "", false, false, session, info, privileges), 0);
-  FakeViewerContext local, remote;
-  local.settings.serverAddress = demo.folder.c_str();
+  ServerViewerContext local, remote;
+  local.logRoot = demo.folder + "/";
   remote.settings.remoteCameraList = 1;
   remote.settings.serverAddress = "127.0.0.1";
   remote.settings.serverPort = service->Port();

@@ -3,13 +3,10 @@
 
 #include <cstring>
 
-#include "ui/export_file_dialog.h"
 #include "pages/common/fake_viewer_context.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
-#include "platform/code_page.h"
 #include "platform/message_queue.h"
-#include "protocol/loopback_peer.h"
 #include "temp_folder.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
@@ -25,13 +22,12 @@ CDateTime Jan31(int hour = 0, int minute = 0) { return CDateTime::FromFields(202
 class SysLogPageTest : public ::testing::Test {
  protected:
   SysLogPageTest() {
-    viewer.settings.serverAddress = root.Path().c_str();
+    viewer.logRoot = root.Path() + "/";
     root.Write("db/SystemLog/.keep", "");
     // (minutes after 08:00, type, text, param 1)
     AddDay("20240131", "(0, 3, 'admin in', -1), (1, 7, 'switch', 2), (2, 9, 'backup job', -1), (3, 35, 'backup', -1),"
                        "(4, 10, 'ch 5 on', 4), (5, 12, 'wardix on', -1), (6, 3, 'guest in', -1)");
   }
-  ~SysLogPageTest() override { platform::SetSystemCodePage(0); }
 
   void AddDay(const std::string& day, const std::string& rows, const char* table = "SysLog") {
     sqlite3* db = nullptr;
@@ -124,14 +120,9 @@ TEST_F(SysLogPageTest, SortAndExport) {
   EXPECT_EQ(Column(c, 3), (Texts{"admin in", "guest in", "wardix on", "backup job", "ch 5 on"}));
 
   Search(c, 10);
-  Texts filters;
-  CExportFileDialog::SetChooser([&](const CExportFileDialog& dialog) -> std::optional<std::string> {
-    for (const auto& f : dialog.GetFilters()) filters.push_back(f.description);
-    return root.File("out.txt");
-  });
+  viewer.savePath = root.File("out.txt");
   ASSERT_TRUE(c.exportButton->Click());
-  CExportFileDialog::SetChooser({});
-  EXPECT_EQ(filters, (Texts{"Excel Files (*.csv)", "Text Files (*.txt)"}));
+  EXPECT_EQ(viewer.saveDialogs, Texts{"Excel Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|| csv"});
   EXPECT_EQ(ReadWholeFile(root.File("out.txt")),
             "Event Time, Event Type, Device, Description\r\n2024/01/31 08:04:00, Enable Channel, 5, ch 5 on\r\n");
   ASSERT_TRUE(page.ExportTo(root.File("out.CSV")));
@@ -141,27 +132,12 @@ TEST_F(SysLogPageTest, SortAndExport) {
             "2024/01/31 08:04:00,Enable Channel,5,ch 5 on,\r\n");
 }
 
-// A 344-byte system log record of the wire.
-std::string WireRecord(int hour, int32_t type, const std::string& text) {
-  std::string bytes(344, '\0');
-  const int64_t ticks = Jan31(hour).GetTicks();
-  std::memcpy(&bytes[8], &ticks, 8);
-  std::memcpy(&bytes[16], &type, 4);
-  std::memcpy(&bytes[20], text.data(), text.size());
-  return bytes;
-}
-
-// Searches through a server that gives `answer`; returns the request.
-std::string SearchAgainst(FakeViewerContext& viewer, const CPageControls& c, const std::string& answer) {
-  std::string request;
-  LoopbackPeer peer;
-  peer.Serve([&](int fd) {
-    request = LoopbackPeer::ReadHeaders(fd);
-    LoopbackPeer::Write(fd, answer);
-  });
-  viewer.settings.serverPort = peer.Port();
-  EXPECT_TRUE(c.searchButton->Click());
-  return request;
+SystemLogRecord Record(int hour, int32_t type, const std::string& text) {
+  SystemLogRecord record;
+  record.LogTime = Jan31(hour);
+  record.EventNumber = type;
+  record.EventString = text;
+  return record;
 }
 
 TEST_F(SysLogPageTest, RemoteSearch) {
@@ -176,33 +152,29 @@ TEST_F(SysLogPageTest, RemoteSearch) {
   EXPECT_EQ(c.list->GetColumn(4)->title, "Message");
   ASSERT_TRUE(c.typeSelector->UserSelect(3));
 
-  const std::string ok = "VXPP/1.0 200 OK\r\nCSeq: 0\r\nLog-Count: 3\r\n\r\n";
-  EXPECT_NE(SearchAgainst(viewer, c, ok + WireRecord(8, 3, "Warning|Disk|full") + WireRecord(9, 100, "x") +
-                                         WireRecord(10, 1, "Fan restarted")).find("System-Log-Number: 3\r\n"),
-            std::string::npos);
+  viewer.server.systemRecords = {Record(8, 3, "Warning|Disk|full"), Record(9, 100, "x"), Record(10, 1, "Fan restarted")};
+  ASSERT_TRUE(c.searchButton->Click());
+  EXPECT_EQ(viewer.server.systemLogNumber, 3);
   EXPECT_EQ(Column(c, 1), (Texts{"08:00:00", "10:00:00"}));
   EXPECT_EQ(Column(c, 2), (Texts{"Disk", "Hardware"}));
   EXPECT_EQ(Column(c, 3), (Texts{"Warning", ""}));
   EXPECT_EQ(Column(c, 4), (Texts{"Disk|full", "Fan restarted"}));  // split at the first bar
 
-  // In nvrMode the server's texts are UTF-8.
-  platform::SetSystemCodePage(1252);
-  const std::string utf8 = ok + WireRecord(8, 2, "K\xC3\xBChlung") + WireRecord(8, 2, "") + WireRecord(8, 2, "");
-  SearchAgainst(viewer, c, utf8);
-  EXPECT_EQ(c.list->GetItemText(0, 4), "K\xFChlung");
-  viewer.settings.nvrMode = 0;
-  SearchAgainst(viewer, c, utf8);
-  EXPECT_EQ(c.list->GetItemText(0, 4), "K\xC3\xBChlung");
-
   // A refusal is a failed search and keeps the rows; an unreachable server is the host's to hear of.
-  SearchAgainst(viewer, c, "VXPP/1.0 200 OK\r\nCSeq: 1\r\nError: denied\r\n\r\n");
+  viewer.server.result = -2;
+  ASSERT_TRUE(c.searchButton->Click());
   EXPECT_EQ(viewer.dialog.received, (std::vector<platform::UINT>{kMsgSearchFailed}));
-  EXPECT_EQ(c.list->GetItemCount(), 3);
-  viewer.settings.serverPort = LoopbackPeer().Port();  // nobody listens there once it is gone
+  EXPECT_EQ(c.list->GetItemCount(), 2);
+  viewer.server.result = -1;
   ASSERT_TRUE(c.searchButton->Click());
   platform::MessageQueue::Default()->DeliverUntilEmpty();
   EXPECT_EQ(host.received, (std::vector<platform::UINT>{platform::kMsgRemoteRequestFailed}));
   EXPECT_EQ(viewer.dialog.received.size(), 1u);
+  // One client for the page, made again only when the recorder kind changes.
+  EXPECT_EQ(viewer.server.clientsMade, 1);
+  viewer.settings.nvrMode = 0;
+  ASSERT_TRUE(c.searchButton->Click());
+  EXPECT_EQ(viewer.server.clientsMade, 2);
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+#include "pages/common/search_log_page.h"
+
+#include "lang/translated_string.h"
+#include "pages/common/page_export.h"
+#include "ui/message_box.h"
+
+CSearchLogPage::CSearchLogPage(int templateId, std::string languageSection, Texts texts)
+    : CTabPageEx(templateId, std::move(languageSection)),
+      m_texts(texts),
+      m_typeLabel(kStaticClass, texts.typeLabel),
+      m_secondLabel(kStaticClass, texts.secondLabel != nullptr ? texts.secondLabel : ""),
+      m_dayLabel(kStaticClass, "Date:"),
+      m_rangeLabel(kStaticClass, "Date Time:"),
+      m_toLabel(kStaticClass, "to"),
+      m_searchButton("Search"),
+      m_exportButton("Export to...") {}
+
+CSearchLogPage::~CSearchLogPage() { m_list.SetProvider(nullptr); }
+
+void CSearchLogPage::OnCreate() {
+  m_typeLabel.SetParent(this);
+  m_typeSelector.SetParent(this);
+  if (m_texts.secondLabel != nullptr) {
+    m_secondLabel.SetParent(this);
+    m_secondSelector.SetParent(this);
+  }
+  for (CWindowModel* label : {&m_dayLabel, &m_rangeLabel, &m_toLabel}) label->SetParent(this);
+  m_pickers.AddTo(*this);
+  for (CWindowModel* control : std::initializer_list<CWindowModel*>{&m_searchButton, &m_exportButton, &m_list})
+    control->SetParent(this);
+  m_list.SetFullRowSelect(true);
+  m_list.SetProvider(this);
+  TranslatePage();
+  for (const PageColumn& column : Columns())
+    m_list.InsertColumn(m_list.GetColumnCount(), LoadTranslatedString(column.titleString), column.align,
+                        column.width);
+
+  m_connections.push_back(m_typeSelector.OnUserSelected([this](int) { OnTypeChosen(); }));
+  m_connections.push_back(m_searchButton.OnClicked([this] { Search(); }));
+  m_connections.push_back(m_exportButton.OnClicked([this] { Export(); }));
+  m_connections.push_back(m_list.OnSortRequest([this](int column, int direction) {
+    if (column < 0 || column >= m_list.GetColumnCount()) return;
+    SortRows(column, direction);
+    m_list.Invalidate();
+  }));
+  RebuildTypeSelector();
+}
+
+void CSearchLogPage::RebuildTypeSelector() {
+  m_typeSelector.ResetContent();
+  for (const SelectorChoice& choice : TypeChoices())
+    m_typeSelector.SetItemData(m_typeSelector.AddString(choice.text), choice.value);
+  m_typeSelector.SetCurSel(0);
+  OnTypeChosen();
+}
+
+CPageControls CSearchLogPage::Controls() {
+  CPageControls controls;
+  controls.typeSelector = &m_typeSelector;
+  if (m_texts.secondLabel != nullptr) controls.secondSelector = &m_secondSelector;
+  controls.dayPicker = &m_pickers.Day();
+  controls.startPicker = &m_pickers.Start();
+  controls.endPicker = &m_pickers.End();
+  controls.searchButton = &m_searchButton;
+  controls.exportButton = &m_exportButton;
+  controls.list = &m_list;
+  return controls;
+}
+
+void CSearchLogPage::ClearList() {
+  ClearRows();
+  m_list.SetItemCount(0);
+}
+
+void CSearchLogPage::ShowRows() { m_list.SetItemCount(static_cast<int>(RowCount())); }
+
+void CSearchLogPage::Search() {
+  const std::optional<CDateRange> range = m_pickers.Range();
+  if (!range) {  // the start lies after the end: nothing to look for
+    ClearList();
+    return;
+  }
+  RunSearch(*range);
+}
+
+void CSearchLogPage::TellSearchFailed() { Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed, 0, 0); }
+
+void CSearchLogPage::TellServerUnreachable(platform::CWnd* host) {
+  if (host != nullptr) host->PostMessage(platform::kMsgRemoteRequestFailed, 0, 0);
+}
+
+IVXPPClient& CSearchLogPage::Client() {
+  const ViewerSettings& settings = Owner()->Settings();
+  // A client reads answers as the recorder kind it was made for words them:
+  // a viewer that changed kind since needs a new one.
+  if (!m_client || m_clientNvrMode != settings.nvrMode) {
+    m_client = Owner()->MakeClient();
+    m_clientNvrMode = settings.nvrMode;
+  }
+  m_client->SetPort(static_cast<uint32_t>(settings.serverPort));
+  return *m_client;
+}
+
+void CSearchLogPage::Export() {
+  if (const std::optional<std::string> path = Owner()->ChooseSavePath(m_texts.exportFilter, kExportExtension))
+    ExportTo(*path);
+}
+
+bool CSearchLogPage::ExportTo(const std::string& path) {
+  if (ExportFormOf(path) == ExportForm::kNone) return false;  // not a form the page writes: nothing to say
+  std::string error;
+  if (ExportList(m_list, path, &error)) return true;
+  Owner()->AskUser("Cannot write " + path + ": " + error, LoadTranslatedString(kErrorCaption),
+                   CMessageBox::kOk | CMessageBox::kIconStop);
+  return false;
+}

@@ -1,0 +1,134 @@
+// CSearchLogPage: the base of every log page that searches and lists: a type
+// selector, an optional second selector (camera, channel, device ...), the
+// day or start and end pickers, "Search", "Export to..." and the virtual
+// list whose cells the page serves.  The base builds and links these
+// controls, connects their signals (once, when the page is created), sends
+// header clicks to the page's sort rule, exports the list by the chosen
+// extension and reports failed searches; a page supplies its type choices,
+// its columns, a search that fills its rows, the cells and the sort rule.
+//
+// Where controls lie on screen is the window binding's business: the page
+// only names them.
+//
+// Ownership: the viewer dialog owns the page, must be set as its owner
+// before Create and outlives it; the page owns its controls, its rows and
+// the protocol client it makes on first use, through the owner.
+// Threads: the user-interface thread only; a search blocks it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pages/common/date_range_pickers.h"
+#include "pages/common/page_column.h"
+#include "pages/common/tab_page_ex.h"
+#include "protocol/ivxpp_client.h"
+#include "ui/button_model.h"
+#include "ui/combo_box_model.h"
+#include "ui/log_list_ctrl.h"
+
+// An entry of a selector: the text shown (translated) and its item value.
+struct SelectorChoice {
+  std::string text;
+  int64_t value;
+};
+
+class CSearchLogPage : public CTabPageEx, public IListItemProvider {
+ public:
+  static constexpr const char* kExportFilter = "CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt||";
+  static constexpr const char* kExportExtension = "csv";
+  // The box of an export that did not write its file: "Cannot write PATH:
+  // REASON" under this caption (string 80, "Error").
+  static constexpr int kErrorCaption = 80;
+
+  // The fixed texts that differ from page to page.
+  struct Texts {
+    const char* typeLabel;            // "Event Type:", "Log Type:" ...
+    const char* secondLabel;          // "Camera:" ...; null: no second selector
+    const char* exportFilter = kExportFilter;
+  };
+
+  ~CSearchLogPage() override;
+
+  // "Search": with a valid range the page's search runs; a start after the
+  // end empties the list and searches nothing.
+  void Search();
+  // "Export to...": asks the owner's save dialog for a path, then ExportTo.
+  void Export();
+  // Writes the list, in its current order, to `path` (".csv" or ".txt", any
+  // case; any other extension writes nothing).  A file that could not be
+  // written is reported to the user through the owner.  False when nothing
+  // or not all was written.
+  bool ExportTo(const std::string& path);
+
+  // Fills the type selector again from TypeChoices() and selects its first
+  // entry.  The dialog calls it each time it adds the tab, so that switches
+  // the host changed since take effect.
+  void RebuildTypeSelector();
+
+  // CTabPageEx
+  void ClearList() override;
+  CPageControls Controls() override;
+
+ protected:
+  CSearchLogPage(int templateId, std::string languageSection, Texts texts);
+
+  // The type selector's entries, in order (the first is selected).
+  virtual std::vector<SelectorChoice> TypeChoices() = 0;
+  // The list's columns, in order.
+  virtual std::vector<PageColumn> Columns() const = 0;
+  // Searches `range` and shows what it found (ShowRows).
+  virtual void RunSearch(const CDateRange& range) = 0;
+  virtual size_t RowCount() const = 0;
+  virtual void ClearRows() = 0;
+  // Sorts the rows by the column at `column` (a valid index), smaller keys
+  // first for direction 0.
+  virtual void SortRows(int column, int direction) = 0;
+  // After the type selector changed (by the user or by a rebuild).
+  virtual void OnTypeChosen() {}
+
+  // Builds the controls; a page that extends it calls it first.
+  void OnCreate() override;
+
+  // Sets the list's row count to the rows held.
+  void ShowRows();
+  // The failed-search path: a search that failed tells the dialog
+  // (kMsgSearchFailed, sent); one that could not reach the server tells
+  // `host` (kMsgRemoteRequestFailed, posted), when there is one.
+  void TellSearchFailed();
+  void TellServerUnreachable(platform::CWnd* host);
+
+  // The page's protocol client, on the settings' port.  Made once (again
+  // only when the viewer's nvrMode changed).
+  IVXPPClient& Client();
+
+  CComboBoxModel& TypeSelector() { return m_typeSelector; }
+  const CComboBoxModel& TypeSelector() const { return m_typeSelector; }
+  // Only for a page with a second selector.
+  CComboBoxModel& SecondSelector() { return m_secondSelector; }
+  const CComboBoxModel& SecondSelector() const { return m_secondSelector; }
+  CDateRangePickers& Pickers() { return m_pickers; }
+  CLogListCtrl& List() { return m_list; }
+  std::vector<CConnection>& Connections() { return m_connections; }
+
+ private:
+  const Texts m_texts;
+  CWindowModel m_typeLabel;
+  CComboBoxModel m_typeSelector;
+  CWindowModel m_secondLabel;
+  CComboBoxModel m_secondSelector;
+  CWindowModel m_dayLabel;
+  CWindowModel m_rangeLabel;
+  CWindowModel m_toLabel;
+  CDateRangePickers m_pickers;
+  CButtonModel m_searchButton;
+  CButtonModel m_exportButton;
+  CLogListCtrl m_list;
+  std::vector<CConnection> m_connections;
+  std::unique_ptr<IVXPPClient> m_client;
+  int m_clientNvrMode = 0;  // the settings' nvrMode when m_client was made
+};
+
