@@ -13,10 +13,7 @@ set(_layer_objects)
 foreach(t IN LISTS _layer_targets)
   list(APPEND _layer_objects $<TARGET_OBJECTS:${t}>)
 endforeach()
-# library_load.cc comes last: its load-time constructor makes the application
-# object, which must find every other object's static data initialised, and
-# initialisers run in link order.
-add_library(logview SHARED ${_layer_objects} ${PROJECT_SOURCE_DIR}/shell/library_load.cc)
+add_library(logview SHARED ${_layer_objects} ${PROJECT_SOURCE_DIR}/shell/library_unload.cc)
 target_link_libraries(logview PUBLIC SQLite::SQLite3 EXPAT::EXPAT Threads::Threads)
 target_include_directories(logview PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>

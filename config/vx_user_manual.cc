@@ -1,17 +1,12 @@
 #include "config/vx_user_manual.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <thread>
+#include <vector>
 
 #include "platform/debug_output.h"
 #include "platform/paths.h"
 #include "xml/xml_util.h"
-
-extern char** environ;
 
 namespace {
 
@@ -28,22 +23,10 @@ std::vector<std::string> SplitTopic(const std::string& topic) {
 
 }  // namespace
 
-CVxUserManual::CVxUserManual(std::string folder, Launcher launcher)
-    : m_folder(std::move(folder)), m_launcher(std::move(launcher)) {}
+CVxUserManual::CVxUserManual(std::string folder, Opener opener)
+    : m_folder(std::move(folder)), m_opener(std::move(opener)) {}
 
 std::string CVxUserManual::DefaultFolder() { return platform::LocateDataFile("manual"); }
-
-bool CVxUserManual::StartProcess(const std::vector<std::string>& argv) {
-  std::vector<char*> args;
-  for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-  args.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
-  // The viewer does not wait for the help viewer, but its exit must be
-  // collected so that it leaves no zombie behind.
-  std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
-  return true;
-}
 
 CVxUserManual::HelpPage CVxUserManual::FindHelpPage(const std::string& topic) const {
   CXmlUtil index;
@@ -70,9 +53,10 @@ std::string CVxUserManual::PagePath(const std::string& topic) const {
 
 bool CVxUserManual::OpenUserManual(const std::string& topic) const {
   const std::string path = PagePath(topic);
-  const std::string command = std::string(kHelpViewer) + " " + path;
+  std::string command;
+  for (const std::string& word : platform::DesktopOpenCommand(path)) command += (command.empty() ? "" : " ") + word;
   std::vector<char> line(command.size() + 64);
   std::snprintf(line.data(), line.size(), "[%s] %s", "CVxUserManual::OpenUserManaul", command.c_str());
   platform::DebugOutput(line.data());
-  return m_launcher({kHelpViewer, path});
+  return m_opener(path);
 }

@@ -4,30 +4,28 @@
 // is <log_viewer><unusual .../></log_viewer>), each of which may name another
 // help file, the last giving the page in attribute "ref".  On Linux a help
 // file is a folder of HTML pages below the manual folder, and the page is
-// opened with "xdg-open".
+// opened with the desktop's program for it (platform::OpenWithDesktop).
 //
 // Used on the user-interface thread.
 #pragma once
 
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "platform/desktop_open.h"
 
 class CVxUserManual {
  public:
   static constexpr const char* kWelcomePage = "welcome.htm";
-  static constexpr const char* kHelpViewer = "xdg-open";
 
-  // Starts a program (argv[0] looked up in $PATH) without waiting for it;
-  // false when it cannot be started.
-  using Launcher = std::function<bool(const std::vector<std::string>& argv)>;
+  // Opens a page without waiting for it; false when it cannot be opened.
+  using Opener = std::function<bool(const std::string& path)>;
 
   // `folder`: where "manual.xml" and the help files lie.
-  explicit CVxUserManual(std::string folder = DefaultFolder(), Launcher launcher = StartProcess);
+  explicit CVxUserManual(std::string folder = DefaultFolder(), Opener opener = platform::OpenWithDesktop);
 
   // "manual" of the installation, else of the installed data folder.
   static std::string DefaultFolder();
-  static bool StartProcess(const std::vector<std::string>& argv);
 
   struct HelpPage {
     std::string file;  // help file named by the index, "" when none
@@ -41,11 +39,12 @@ class CVxUserManual {
   // The path the help viewer is given for `topic`.
   std::string PagePath(const std::string& topic) const;
 
-  // Logs "[CVxUserManual::OpenUserManaul] <command line>" and starts the help
-  // viewer on the topic's page.  False when it could not be started.
+  // Logs "[CVxUserManual::OpenUserManaul] <command line>" (the command that
+  // opens the page with the desktop) and opens the topic's page.  False when
+  // it could not be opened.
   bool OpenUserManual(const std::string& topic) const;
 
  private:
   std::string m_folder;
-  Launcher m_launcher;
+  Opener m_opener;
 };

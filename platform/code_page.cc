@@ -1,35 +1,42 @@
 #include "platform/code_page.h"
 
 #include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
 
 #include <atomic>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <utility>
+
+#include "platform/debug_output.h"
 
 namespace platform {
 namespace {
 
 std::atomic<unsigned> g_overriddenCodePage{0};
 
-unsigned CodePageFromLocale() {
-  const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
-  for (const char* name : names) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') continue;
-    std::string v(value);
-    for (auto& c : v) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (v.find("8859-1") != std::string::npos || v.find("latin1") != std::string::npos) return 28591;
-    if (v.find("sjis") != std::string::npos || v.find("shift_jis") != std::string::npos) return 932;
-    if (v.find("gbk") != std::string::npos || v.find("gb2312") != std::string::npos) return 936;
-    if (v.find("big5") != std::string::npos) return 950;
-    if (v.find("euckr") != std::string::npos || v.find("euc-kr") != std::string::npos) return 949;
-    break;
+// The name of the locale for character types the environment chooses.
+std::string LocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return value;
   }
-  return kCodePageUtf8;
+  return "";
+}
+
+// The character set of a locale: as the installed locale says, else as its
+// name writes it after the ".".
+std::string LocaleCharset(const std::string& localeName) {
+  if (locale_t locale = newlocale(LC_CTYPE_MASK, localeName.c_str(), nullptr)) {
+    std::string charset = nl_langinfo_l(CODESET, locale);
+    freelocale(locale);
+    return charset;
+  }
+  const size_t dot = localeName.find('.');
+  if (dot == std::string::npos) return "";
+  return localeName.substr(dot + 1, localeName.find('@', dot) - dot - 1);
 }
 
 // iconv descriptors are costly to open; each thread keeps the ones it used.
@@ -61,25 +68,26 @@ iconv_t OpenConverter(const char* to, const char* from) {
 }
 
 // Runs iconv over the whole input; on an unconvertible unit, `skip` bytes of
-// input are dropped and `replacement` is written instead.
+// input are dropped and `replacement` is written instead.  The output lands
+// in a buffer of OutChar that iconv fills through a char pointer.
 template <typename OutChar>
 std::basic_string<OutChar> Run(iconv_t cd, const char* in, size_t inLeft, size_t unitSize,
-                               const char* replacement, size_t replacementSize, bool* replaced) {
+                               std::basic_string_view<OutChar> replacement, bool* replaced) {
   std::basic_string<OutChar> out;
-  char buffer[4096];
+  OutChar buffer[2048];
   char* src = const_cast<char*>(in);
   while (inLeft > 0) {
-    char* dst = buffer;
+    char* dst = reinterpret_cast<char*>(buffer);
     size_t outLeft = sizeof buffer;
     size_t rc = iconv(cd, &src, &inLeft, &dst, &outLeft);
-    out.append(reinterpret_cast<OutChar*>(buffer), (sizeof buffer - outLeft) / sizeof(OutChar));
+    out.append(buffer, (sizeof buffer - outLeft) / sizeof(OutChar));
     if (rc != static_cast<size_t>(-1)) break;
     if (errno == E2BIG) continue;
     // EILSEQ or EINVAL (a truncated sequence at the end): replace one unit.
     const size_t skip = unitSize < inLeft ? unitSize : inLeft;
     src += skip;
     inLeft -= skip;
-    out.append(reinterpret_cast<const OutChar*>(replacement), replacementSize / sizeof(OutChar));
+    out.append(replacement);
     if (replaced) *replaced = true;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
@@ -96,38 +104,20 @@ unsigned SystemCodePage() {
     if (value != 0 && IconvCharset(static_cast<unsigned>(value)) != nullptr)
       return static_cast<unsigned>(value);
   }
-  return CodePageFromLocale();
+  // The environment's locale is read once: one debug line at most.
+  static const unsigned fromLocale = CodePageOfLocale(LocaleName());
+  return fromLocale;
 }
 
 void SetSystemCodePage(unsigned codePage) { g_overriddenCodePage.store(codePage); }
 
-const char* IconvCharset(unsigned codePage) {
-  switch (codePage) {
-    case 65001: return "UTF-8";
-    case 1200: return "UTF-16LE";
-    case 20127: return "ASCII";
-    case 28591: return "ISO-8859-1";
-    case 437: return "CP437";
-    case 850: return "CP850";
-    case 866: return "CP866";
-    case 874: return "CP874";
-    case 932: return "CP932";
-    case 936: return "GBK";
-    case 949: return "CP949";
-    case 950: return "BIG5";
-    case 1250: return "CP1250";
-    case 1251: return "CP1251";
-    case 1252: return "CP1252";
-    case 1253: return "CP1253";
-    case 1254: return "CP1254";
-    case 1255: return "CP1255";
-    case 1256: return "CP1256";
-    case 1257: return "CP1257";
-    case 1258: return "CP1258";
-    case 20932: return "EUC-JP";
-    case 54936: return "GB18030";
-    default: return nullptr;
-  }
+unsigned CodePageOfLocale(const std::string& localeName) {
+  if (localeName.empty() || localeName == "C" || localeName == "POSIX") return kCodePageUtf8;
+  const std::string charset = LocaleCharset(localeName);
+  if (const unsigned codePage = CodePageOfCharset(charset)) return codePage;
+  DebugOutput("[CodePage] locale " + localeName + ": character set \"" + charset +
+              "\" has no code page; the system code page is UTF-8");
+  return kCodePageUtf8;
 }
 
 std::u16string ToUtf16(std::string_view text, unsigned codePage) {
@@ -135,9 +125,7 @@ std::u16string ToUtf16(std::string_view text, unsigned codePage) {
   if (charset == nullptr || text.empty()) return {};
   iconv_t cd = OpenConverter("UTF-16LE", charset);
   if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  static const char16_t kReplacement = u'\uFFFD';
-  return Run<char16_t>(cd, text.data(), text.size(), 1, reinterpret_cast<const char*>(&kReplacement),
-                       sizeof kReplacement, nullptr);
+  return Run<char16_t>(cd, text.data(), text.size(), 1, u"\uFFFD", nullptr);
 }
 
 std::string FromUtf16(std::u16string_view text, unsigned codePage, bool* usedDefault) {
@@ -146,8 +134,7 @@ std::string FromUtf16(std::u16string_view text, unsigned codePage, bool* usedDef
   if (charset == nullptr || text.empty()) return {};
   iconv_t cd = OpenConverter(charset, "UTF-16LE");
   if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  return Run<char>(cd, reinterpret_cast<const char*>(text.data()), text.size() * 2, 2, "?", 1,
-                   usedDefault);
+  return Run<char>(cd, reinterpret_cast<const char*>(text.data()), text.size() * 2, 2, "?", usedDefault);
 }
 
 std::string ToUtf16LeBytes(std::string_view text, unsigned codePage) {

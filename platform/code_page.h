@@ -1,7 +1,7 @@
 // Code-page conversion over iconv, standing in for MultiByteToWideChar and
 // WideCharToMultiByte.  Narrow texts of the viewer are in the "system code
 // page", a setting: $LOGVIEW_CODEPAGE (Windows numbers: 1252, 932, 65001 ...),
-// else the locale's character set (UTF-8 is 65001).
+// else the code page of the locale's character set (UTF-8 is 65001).
 #pragma once
 
 #include <string>
@@ -17,6 +17,15 @@ void SetSystemCodePage(unsigned codePage);
 
 // The iconv name of a Windows code page number, or nullptr when unknown.
 const char* IconvCharset(unsigned codePage);
+// The code page of a locale's character set name as nl_langinfo(CODESET)
+// gives it ("ISO-8859-15": 28605, "EUC-JP": 20932), compared as the C
+// library compares them (case, "-" and "_" aside); 0 when none is known.
+unsigned CodePageOfCharset(std::string_view charset);
+// The code page of a locale named as $LANG names it: its character set, read
+// from the installed locale, else from the name ("de_DE.ISO-8859-15@euro").
+// No locale, "C" or "POSIX": UTF-8, the viewer's own default.  A character
+// set without a code page: UTF-8, and one line on the debug output.
+unsigned CodePageOfLocale(const std::string& localeName);
 
 // Narrow text of `codePage` to UTF-16; a sequence that is not valid in the
 // code page becomes U+FFFD, as the Windows call does without strict flags.

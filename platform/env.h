@@ -16,6 +16,14 @@ struct FolderEntry {
   uint64_t size = 0;
 };
 
+// When a file last changed and how long it is.  A file whose stamp is the
+// same as before is taken to hold what it held.
+struct FileStamp {
+  int64_t modifiedNs = 0;  // modification time, nanoseconds of the file system's clock
+  uint64_t size = 0;
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 class Env {
  public:
   virtual ~Env() = default;
@@ -32,6 +40,8 @@ class Env {
   // Replaces the file by `contents` so that a reader sees either the old or
   // the new file, never a part (written beside it, then renamed over it).
   virtual bool WriteFileAtomic(const std::string& path, const std::string& contents) = 0;
+  // The stamp of a file; false when there is no such file.
+  virtual bool GetFileStamp(const std::string& path, FileStamp* stamp) = 0;
 };
 
 }  // namespace platform

@@ -62,6 +62,14 @@ class PosixEnv final : public Env {
     }
     return true;
   }
+
+  bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+    struct stat st{};
+    if (stat(path.c_str(), &st) != 0) return false;
+    stamp->modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp->size = static_cast<uint64_t>(st.st_size);
+    return true;
+  }
 };
 
 }  // namespace

@@ -29,6 +29,8 @@ class FaultInjectionEnv final : public Env {
   bool DeleteFile(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string* contents) override;
   bool WriteFileAtomic(const std::string& path, const std::string& contents) override;
+  // Always passed on: a stamp tells what to read, it reads nothing.
+  bool GetFileStamp(const std::string& path, FileStamp* stamp) override { return m_target->GetFileStamp(path, stamp); }
 
  private:
   static constexpr size_t kOperations = 5;

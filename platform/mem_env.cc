@@ -82,6 +82,16 @@ bool MemEnv::WriteFileAtomic(const std::string& path, const std::string& content
   const std::string canonical = Canonical(path);
   if (IsFolderLocked(canonical)) return false;
   m_files[canonical] = contents;
+  m_writtenAt[canonical] = ++m_writes;
+  return true;
+}
+
+bool MemEnv::GetFileStamp(const std::string& path, FileStamp* stamp) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const std::string canonical = Canonical(path);
+  const auto file = m_files.find(canonical);
+  if (file == m_files.end()) return false;
+  *stamp = FileStamp{m_writtenAt[canonical], file->second.size()};
   return true;
 }
 

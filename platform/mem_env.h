@@ -26,12 +26,16 @@ class MemEnv final : public Env {
   bool DeleteFile(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string* contents) override;
   bool WriteFileAtomic(const std::string& path, const std::string& contents) override;
+  // The modification time is a count of the writes made so far.
+  bool GetFileStamp(const std::string& path, FileStamp* stamp) override;
 
  private:
   bool IsFolderLocked(const std::string& path) const;
 
   std::mutex m_mutex;
   std::map<std::string, std::string> m_files;
+  std::map<std::string, int64_t> m_writtenAt;  // the write count when each file was last written
+  int64_t m_writes = 0;
   std::set<std::string> m_folders;
 };
 

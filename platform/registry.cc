@@ -104,6 +104,17 @@ void Registry::Reload() {
   m_tree = LoadLocked();
 }
 
+void Registry::Refresh() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  if (m_tree && StampLocked() != m_stamp) m_tree = LoadLocked();
+}
+
+std::optional<FileStamp> Registry::StampLocked() const {
+  FileStamp stamp;
+  if (!m_env->GetFileStamp(FilePathLocked(), &stamp)) return std::nullopt;
+  return stamp;
+}
+
 std::string Registry::FilePath() const {
   std::lock_guard<std::mutex> lock(m_mutex);
   return FilePathLocked();
@@ -117,6 +128,8 @@ std::string Registry::FilePathLocked() const {
 
 std::shared_ptr<const RegistryTree> Registry::LoadLocked() {
   const std::string path = FilePathLocked();
+  // Stamped before reading: a change made meanwhile is read again next time.
+  m_stamp = StampLocked();
   std::string bytes;
   if (!m_env->ReadFile(path, &bytes)) {
     // No file is no registry; a file that is there but unreadable is a fault.
@@ -185,6 +198,7 @@ bool Registry::SetDword(const std::string& realPath, std::string_view name, uint
   RegFile written;
   if (!RegFile::Parse(std::move(rewritten), &written)) return false;
   m_tree = written.BuildTree();
+  m_stamp = StampLocked();
   return true;
 }
 

@@ -2,9 +2,10 @@
 // reads it through the Windows "A" functions, held in a .reg export file.
 //
 // The machine's file is $LOGVIEW_REGISTRY, else "registry.reg" in the
-// installation folder.  It is read once, on first use; a missing file is an
-// empty registry, and a file that cannot be read or parsed is an empty
-// registry with one line on the debug output naming the file and the line.
+// installation folder.  It is read on first use, and again by Refresh when
+// another program changed it; a missing file is an empty registry, and a file
+// that cannot be read or parsed is an empty registry with one line on the
+// debug output naming the file and the line.
 //
 // Keys are opened in the 32-bit view: a path "SOFTWARE\X\..." is looked up
 // as "SOFTWARE\WOW6432Node\X\..." first, then as written.  Names handed in
@@ -12,7 +13,8 @@
 // values.
 //
 // Thread use: a Registry may be used from any thread.  Readers see one
-// version of the file at a time; SetDword and Reload swap in a new one.
+// version of the file at a time; SetDword, Reload and Refresh swap in a new
+// one.
 #pragma once
 
 #include <cstddef>
@@ -23,11 +25,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/env.h"
 #include "platform/registry_tree.h"
 
 namespace platform {
 
-class Env;
 class Registry;
 
 // Outcomes of a query, numbered as Windows numbers them.
@@ -103,6 +105,10 @@ class Registry {
   void UseFile(std::string path, Env* env = nullptr);
   // Reads the file again at once.
   void Reload();
+  // Reads the file again when it changed since it was read: its modification
+  // time or size differ, or it appeared or went away.  Nothing when it has
+  // not been read yet.
+  void Refresh();
   // The file read: the given path, else $LOGVIEW_REGISTRY, else
   // "registry.reg" in the installation folder.
   std::string FilePath() const;
@@ -120,11 +126,13 @@ class Registry {
   bool SetDword(const std::string& realPath, std::string_view name, uint32_t value);
   std::string FilePathLocked() const;
   std::shared_ptr<const RegistryTree> LoadLocked();
+  std::optional<FileStamp> StampLocked() const;
 
   mutable std::mutex m_mutex;
   std::string m_path;
   Env* m_env;
   std::shared_ptr<const RegistryTree> m_tree;  // null until read
+  std::optional<FileStamp> m_stamp;            // of the file m_tree was read from; none: no file
 };
 
 }  // namespace platform

@@ -2,7 +2,6 @@
 // devices, combined counters, the supported edge event list, POS settings,
 // language packs, video availability and bookmarks.
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/code_page.h"
 #include "platform/paths.h"
@@ -10,6 +9,7 @@
 #include "protocol/header_reader.h"
 #include "protocol/string_list.h"
 #include "protocol/vxpp_client.h"
+#include "vocabulary/epos_setting_fields.h"
 
 using vxpp::SessionRequest;
 using vxpp::ReceiveSized;
@@ -37,48 +37,13 @@ bool WriteNewFile(const std::string& path, const std::string& bytes) {
   return std::fclose(file) == 0 && written;
 }
 
-int32_t TokenNumber(const std::string& block, const char* name, int32_t fallback) {
-  std::string token;
-  if (!vxpp::HeaderToken(block, name, &token)) return fallback;
-  return static_cast<int32_t>(std::strtoll(token.c_str(), nullptr, 10));
-}
-
-void ReadPosSetting(const std::string& block, EPOS_Setting& s) {
-  s.PosId = static_cast<uint32_t>(TokenNumber(block, "PosId:", static_cast<int32_t>(s.PosId)));
-  vxpp::HeaderToken(block, "Status:", &s.Status);
-  vxpp::HeaderToken(block, "Name:", &s.Name);
-  vxpp::HeaderToken(block, "IP:", &s.IP);
-  s.Port = TokenNumber(block, "Port:", s.Port);
-  s.bActive = TokenNumber(block, "bActive:", s.bActive);
-  s.bShowOSD = TokenNumber(block, "bShowOSD:", s.bShowOSD);
-  s.DisplayTimeout = TokenNumber(block, "DisplayTimeout:", s.DisplayTimeout);
-  s.bDisplayTimeout = TokenNumber(block, "bDisplayTimeout:", s.bDisplayTimeout);
-  s.bRecord = TokenNumber(block, "bRecord:", s.bRecord);
-  s.ScrollDelayTime = TokenNumber(block, "ScrollDelayTime:", s.ScrollDelayTime);
-  vxpp::HeaderToken(block, "TagFilterName:", &s.TagFilterName);
-  vxpp::HeaderToken(block, "SerialBoxType:", &s.SerialBoxType);
-  vxpp::HeaderToken(block, "Baudrate:", &s.Baudrate);
-  vxpp::HeaderToken(block, "DataBits:", &s.DataBits);
-  vxpp::HeaderToken(block, "Parity:", &s.Parity);
-  vxpp::HeaderToken(block, "StopBits:", &s.StopBits);
-  vxpp::HeaderToken(block, "DataSourceType:", &s.DataSourceType);
-  vxpp::HeaderToken(block, "FlowControl:", &s.FlowControl);
-  vxpp::HeaderToken(block, "FIFOStatus:", &s.FIFOStatus);
-  s.MetaSourceID = TokenNumber(block, "MetaSourceID:", s.MetaSourceID);
-  s.MetaChannelID = TokenNumber(block, "MetaChannelID:", s.MetaChannelID);
-  vxpp::HeaderToken(block, "SourceName:", &s.SourceName);
-  vxpp::HeaderToken(block, "MetaSourceType:", &s.MetaSourceType);
-}
-
-EPOS_Association ReadAssociation(const std::string& block) {
-  EPOS_Association a;
-  a.CameraId = TokenNumber(block, "CameraId:", a.CameraId);
-  a.bUseDefault = TokenNumber(block, "bUseDefault:", a.bUseDefault);
-  a.Top = TokenNumber(block, "Top:", a.Top);
-  a.Bottom = TokenNumber(block, "Bottom:", a.Bottom);
-  a.Left = TokenNumber(block, "Left:", a.Left);
-  a.Right = TokenNumber(block, "Right:", a.Right);
-  return a;
+// Sets each field whose token ("Name: value") the block holds; the others
+// keep their value.
+auto TokenSetter(const std::string& block) {
+  return [&block](const char* name, auto& field) {
+    std::string token;
+    if (vxpp::HeaderToken(block, (std::string(name) + ":").c_str(), &token)) SetPosSettingField(field, token);
+  };
 }
 
 }  // namespace
@@ -203,10 +168,13 @@ bool CVXPPClient::QueryPosSetting(const std::string& url, uint32_t session, std:
           net.SendText(ack);
           EPOS_Setting setting;
           const std::string block = nextBlock();
-          ReadPosSetting(block, setting);
+          ForEachPosSettingField(setting, TokenSetter(block));
           int32_t associations = 0;
           vxpp::HeaderInt(block, "Association-Count:", &associations);
-          for (int32_t a = 0; a < associations; ++a) setting.associations.push_back(ReadAssociation(nextBlock()));
+          for (int32_t a = 0; a < associations; ++a) {
+            const std::string associationBlock = nextBlock();
+            ForEachAssociationField(setting.associations.emplace_back(), TokenSetter(associationBlock));
+          }
           settings.push_back(std::move(setting));
         }
       });

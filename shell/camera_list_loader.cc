@@ -31,6 +31,8 @@ void BuildGenericList(int cameraCount, CameraList& list) {
 }
 
 void ReadRegistryList(int cameraCount, CameraList& list) {
+  // Another program may have rewritten the file since this process read it.
+  platform::Registry::Machine().Refresh();
   const platform::RegistryKey video = platform::Registry::Machine()
                                           .OpenKey("SOFTWARE")
                                           .OpenSubKey(GetVxConfig().GetDeveloperType())

@@ -1,16 +1,18 @@
 // The exported functions: thin entries onto the application object and the
-// viewer dialog.  They ignore calls made while no application object exists
-// (before the library's start-up or after its end).
+// viewer dialog.  The first of them to be called makes the application object
+// (TheLogViewerApp), which reads the configuration and the registry: loading
+// the library does nothing.
 #include "logview/logview.h"
 
 #include <utility>
 
 #include "lang/log_view_language.h"
+#include "platform/registry.h"
 #include "shell/log_viewer_app.h"
 
 namespace {
 
-void ShowModal(const CLogViewerApp& app, CWnd* parent, const ViewerSettings& settings,
+void ShowModal(const CLogViewerApp& app, platform::CWnd* parent, const ViewerSettings& settings,
                std::vector<EPOS_Setting> posSettings) {
   CLogViewerDlg dialog(parent);
   dialog.SetServices(app.Services());
@@ -27,8 +29,10 @@ void ShowModal(const CLogViewerApp& app, CWnd* parent, const ViewerSettings& set
   dialog.DoModal();
 }
 
-void ShowModeless(CLogViewerApp& app, CWnd* parent, const ViewerSettings& settings,
+void ShowModeless(CLogViewerApp& app, platform::CWnd* parent, const ViewerSettings& settings,
                   int showCountingDiagram, std::vector<EPOS_Setting> posSettings, bool show) {
+  // A long-running host sees what other programs changed in the registry.
+  platform::Registry::Machine().Refresh();
   if (app.resetRequested && app.IsCreated()) app.ReplaceDialog();
   app.resetRequested = false;
   CLogViewerDlg& dialog = app.Dialog();
@@ -48,21 +52,20 @@ void ShowModeless(CLogViewerApp& app, CWnd* parent, const ViewerSettings& settin
 
 // The modeless dialog, or nullptr while its window does not exist.
 CLogViewerDlg* ModelessWindow() {
-  CLogViewerApp* app = AfxGetLogViewerApp();
-  return app != nullptr && app->IsCreated() ? &app->Dialog() : nullptr;
+  CLogViewerApp& app = TheLogViewerApp();
+  return app.IsCreated() ? &app.Dialog() : nullptr;
 }
 
 }  // namespace
 
-void ShowLogViewerDlg(CWnd* parent, int showEventLog, int showSystemLog, int showCounting,
+void ShowLogViewerDlg(platform::CWnd* parent, int showEventLog, int showSystemLog, int showCounting,
                       int showCountingDiagram, int showMetadataLog, int showBackupLog,
                       int showIvsLog, int showEdgeStorage, int remoteCameraList, int serverPort,
                       CStringA serverAddress, unsigned long userSessionNo,
                       std::vector<EPOS_Setting> posSettings, CUserAccount* userAccount,
                       int cameraCount, int modeless, int show, int genericCameraNames,
                       int nvrMode) {
-  CLogViewerApp* app = AfxGetLogViewerApp();
-  if (app == nullptr) return;
+  CLogViewerApp& app = TheLogViewerApp();
   ViewerSettings settings;
   settings.showEventLog = showEventLog;
   settings.showSystemLog = showSystemLog;
@@ -80,9 +83,9 @@ void ShowLogViewerDlg(CWnd* parent, int showEventLog, int showSystemLog, int sho
   settings.genericCameraNames = genericCameraNames;
   settings.nvrMode = nvrMode;
   if (modeless == 0)
-    ShowModal(*app, parent, settings, std::move(posSettings));
+    ShowModal(app, parent, settings, std::move(posSettings));
   else
-    ShowModeless(*app, parent, settings, showCountingDiagram, std::move(posSettings), show != 0);
+    ShowModeless(app, parent, settings, showCountingDiagram, std::move(posSettings), show != 0);
 }
 
 void SetLogDateTimeAndSearch(CDateTime start, CDateTime end, VxBitset<128> cameras) {
@@ -98,29 +101,31 @@ void SetCameras(VxBitset<128> cameras) {
 }
 
 void EnableEventLog(EventLogStatus status) {
-  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->eventLogStatus = status;
+  TheLogViewerApp().eventLogStatus = status;
 }
 
 void EnableSystemLog(SystemLogStatus status) {
-  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->systemLogStatus = status;
+  TheLogViewerApp().systemLogStatus = status;
 }
 
 void SetRemoteMode(bool remote) {
-  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->remoteMode = remote;
+  TheLogViewerApp().remoteMode = remote;
 }
 
 void ResetLogViewerInstance() {
-  if (CLogViewerApp* app = AfxGetLogViewerApp()) app->resetRequested = true;
+  TheLogViewerApp().resetRequested = true;
 }
 
 // The language pack of the new number is loaded from `languageFolder` by the
 // language layer once it is part of the viewer; the number is what pages and
 // fonts read.
 void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFolder) {
-  CLogViewerApp* app = AfxGetLogViewerApp();
-  if (app == nullptr) return;
-  app->languageNumber = static_cast<uint32_t>(languageNumber);
-  LoadLogViewLanguage(app->languageNumber, languageFolder);
+  CLogViewerApp& app = TheLogViewerApp();
+  app.languageNumber = static_cast<uint32_t>(languageNumber);
+  LoadLogViewLanguage(app.languageNumber, languageFolder);
 }
 
-int FilterDllMsg(MSG* /*msg*/) { return 0; }
+int FilterDllMsg(platform::MSG* /*msg*/) {
+  TheLogViewerApp();
+  return 0;
+}

@@ -1,5 +1,8 @@
 #include "shell/log_viewer_app.h"
 
+#include <atomic>
+#include <mutex>
+
 #include "config/vx_config.h"
 #include "lang/log_view_language.h"
 #include "platform/registry.h"
@@ -8,9 +11,15 @@ namespace {
 
 constexpr const char* kLanguageValue = "LangID";
 
-CLogViewerApp*& Instance() {
-  static CLogViewerApp* instance = nullptr;
-  return instance;
+// Read without the lock (AfxGetLogViewerApp), changed under it.
+std::atomic<CLogViewerApp*> g_instance{nullptr};
+std::mutex g_instanceMutex;
+
+// Made outside the pointer, so a reader never sees one half initialised.
+CLogViewerApp* NewInitialisedApp() {
+  auto app = std::make_unique<CLogViewerApp>();
+  app->InitInstance();
+  return app.release();
 }
 
 // The vendor key: "SOFTWARE", then the key the configuration names.
@@ -60,16 +69,24 @@ void CLogViewerApp::SetServices(ViewerServices services) {
   m_dialog->SetServices(m_services);
 }
 
-CLogViewerApp* AfxGetLogViewerApp() { return Instance(); }
+CLogViewerApp& TheLogViewerApp() {
+  if (CLogViewerApp* app = g_instance.load(std::memory_order_acquire)) return *app;
+  std::lock_guard<std::mutex> lock(g_instanceMutex);
+  if (g_instance.load(std::memory_order_relaxed) == nullptr)
+    g_instance.store(NewInitialisedApp(), std::memory_order_release);
+  return *g_instance.load(std::memory_order_relaxed);
+}
+
+CLogViewerApp* AfxGetLogViewerApp() { return g_instance.load(std::memory_order_acquire); }
 
 CLogViewerApp& CreateLogViewerApp() {
-  DestroyLogViewerApp();
-  Instance() = new CLogViewerApp();
-  Instance()->InitInstance();
-  return *Instance();
+  std::lock_guard<std::mutex> lock(g_instanceMutex);
+  delete g_instance.exchange(nullptr);
+  g_instance.store(NewInitialisedApp(), std::memory_order_release);
+  return *g_instance.load(std::memory_order_relaxed);
 }
 
 void DestroyLogViewerApp() {
-  delete Instance();
-  Instance() = nullptr;
+  std::lock_guard<std::mutex> lock(g_instanceMutex);
+  delete g_instance.exchange(nullptr);
 }

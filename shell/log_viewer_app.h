@@ -2,10 +2,11 @@
 // global settings (switches, remote mode, language number, fonts) and owns the
 // one modeless dialog object.
 //
-// One instance per library load: liblogview.so makes and initialises it when it
-// is loaded and deletes it when it is unloaded; programs linking the layer
-// libraries directly call CreateLogViewerApp / DestroyLogViewerApp themselves.
-// Used from the host's UI thread only.
+// One instance per library load, made and initialised by the first exported
+// call (TheLogViewerApp), so that loading the library reads and writes
+// nothing and a host may set $LOGVIEW_INSTALL and $LOGVIEW_REGISTRY any time
+// before that call.  liblogview.so deletes it when it is unloaded.  Used from
+// the host's UI thread only; making it is safe from any thread.
 #pragma once
 
 #include <cstdint>
@@ -63,10 +64,13 @@ class CLogViewerApp {
   std::unique_ptr<CLogViewerDlg> m_dialog;
 };
 
-// The application object of this library load, or nullptr outside
-// CreateLogViewerApp .. DestroyLogViewerApp.
+// The application object, made and initialised on the first call.
+CLogViewerApp& TheLogViewerApp();
+// The application object, or nullptr while none has been made (before the
+// first exported call, or after DestroyLogViewerApp).
 CLogViewerApp* AfxGetLogViewerApp();
-// Makes and initialises the application object (replacing an earlier one).
+// Makes and initialises a new application object, replacing an earlier one
+// (tests start the viewer afresh this way).
 CLogViewerApp& CreateLogViewerApp();
 void DestroyLogViewerApp();
 

@@ -1,5 +1,5 @@
-// An example host.  The viewer library started when this program was loaded:
-// it read the installation's "vx_config.ini" and the registry's "LangID"
+// An example host.  The viewer starts on the first call below: it reads the
+// installation's "vx_config.ini" and the registry's "LangID"
 // ($LOGVIEW_INSTALL and $LOGVIEW_REGISTRY choose them).  The host then shows
 // the modeless viewer, hands it a day and a camera, switches kinds of event
 // and system log entry, closes nothing and exits; every call is printed.
@@ -11,7 +11,7 @@
 namespace {
 
 // The host's main window: it receives the viewer's messages.
-class HostWindow : public CWnd {
+class HostWindow : public platform::CWnd {
  protected:
   platform::LRESULT WindowProc(platform::UINT message, platform::WPARAM wParam,
                                platform::LPARAM lParam) override {
@@ -58,7 +58,7 @@ int main() {
   ResetLogViewerLanguage(9, "lang/");
   ResetLogViewerInstance();
 
-  MSG msg{&host, 0x0100, 9, 0};
+  platform::MSG msg{&host, 0x0100, 9, 0};
   const int consumed = FilterDllMsg(&msg);
   std::printf("host: FilterDllMsg of a key press: %s\n", consumed ? "consumed" : "left to the host");
   return consumed == 0 ? EXIT_SUCCESS : EXIT_FAILURE;

@@ -5,11 +5,12 @@
 // or loads the library at run time and looks the functions up by their C++
 // names.  Every type these functions take is declared by the headers below.
 //
-// Loading the library makes the viewer's application object: it reads the
-// installation's "vx_config.ini" and the language number from the registry.
-// A host that keeps its installation or registry file elsewhere than beside
-// its executable sets $LOGVIEW_INSTALL (the installation folder) and
-// $LOGVIEW_REGISTRY (the .reg file) before it loads the library.
+// Loading the library does nothing more.  The first call of any function
+// below makes the viewer's application object: it reads the installation's
+// "vx_config.ini" and the language number from the registry.  A host that
+// keeps its installation or registry file elsewhere than beside its
+// executable sets $LOGVIEW_INSTALL (the installation folder) and
+// $LOGVIEW_REGISTRY (the .reg file) before that first call.
 //
 // All functions are called on the host's user-interface thread.  None reports
 // an error; a function that needs the viewer's window does nothing before the
@@ -28,11 +29,6 @@
 #include "vocabulary/user_account.h"
 #include "vocabulary/vx_bitset.h"
 
-// The host's windows (it derives its own from CWnd to receive the viewer's
-// messages) and the message the host's loop hands to FilterDllMsg.
-using platform::CWnd;
-using platform::MSG;
-
 // Shows the viewer with the pages the show... switches ask for.
 //
 // modeless != 0: the one viewer of the library.  The first call makes its
@@ -49,7 +45,7 @@ using platform::MSG;
 // not owned (null: no user filtering).  genericCameraNames: the camera list is
 // "Camera 1" .. "Camera <cameraCount>".  nvrMode: the pages of a remote
 // recorder.
-void ShowLogViewerDlg(CWnd* parent, int showEventLog, int showSystemLog, int showCounting,
+void ShowLogViewerDlg(platform::CWnd* parent, int showEventLog, int showSystemLog, int showCounting,
                       int showCountingDiagram, int showMetadataLog, int showBackupLog,
                       int showIvsLog, int showEdgeStorage, int remoteCameraList, int serverPort,
                       CStringA serverAddress, unsigned long userSessionNo,
@@ -81,7 +77,7 @@ void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFo
 // queue; non-zero when the viewer consumed it and the host must not dispatch
 // it.  The viewer draws no native dialog that needs keyboard translation by
 // the host, so every message is left to the host (0).
-int FilterDllMsg(MSG* msg);
+int FilterDllMsg(platform::MSG* msg);
 
 // RetrieveSupportedEdgeEventListOfDPFromRegistry() and
 // RetrieveSupportedEdgeEventListOfDPFromIni(path), the supported edge event

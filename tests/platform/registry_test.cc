@@ -171,6 +171,28 @@ TEST_F(RegistryTest, SetDwordRewritesOneLine) {
   EXPECT_EQ(File(), "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\n");
 }
 
+TEST_F(RegistryTest, RefreshReadsAChangedFileOnly) {
+  Write("REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"V\"=dword:00000001\n");
+  const int reads = m_faults.Calls(EnvOperation::kReadFile);
+  m_registry.Refresh();
+  EXPECT_EQ(m_faults.Calls(EnvOperation::kReadFile), reads);  // unchanged: not read again
+
+  // Another program rewrites the file: seen after Refresh, not before.
+  m_env.WriteFileAtomic(kPath, "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"V\"=dword:00000002\n");
+  EXPECT_EQ(Dword("SOFTWARE\\A", "V"), 1u);
+  m_registry.Refresh();
+  EXPECT_EQ(Dword("SOFTWARE\\A", "V"), 2u);
+
+  // Its own rewrite is not a change to read again; a removed file is.
+  ASSERT_TRUE(Key("SOFTWARE\\A").SetDword("V", 3));
+  const int readsAfterSet = m_faults.Calls(EnvOperation::kReadFile);
+  m_registry.Refresh();
+  EXPECT_EQ(m_faults.Calls(EnvOperation::kReadFile), readsAfterSet);
+  m_env.DeleteFile(kPath);
+  m_registry.Refresh();
+  EXPECT_EQ(SubKeys("SOFTWARE"), std::vector<std::string>{});
+}
+
 TEST_F(RegistryTest, ChoosesItsFile) {
   char folder[] = "/tmp/registry_test.XXXXXX";
   ASSERT_NE(mkdtemp(folder), nullptr);

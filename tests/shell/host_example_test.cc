@@ -1,7 +1,6 @@
 // An example host that loads liblogview.so at run time, looks every exported
 // function up by name and calls it.  It chooses the installation and the
-// registry file before loading, through $LOGVIEW_INSTALL and $LOGVIEW_REGISTRY,
-// and brings its own window layer (CWnd, a message queue) and nothing else.
+// registry file through $LOGVIEW_INSTALL and $LOGVIEW_REGISTRY, and brings its own window layer (CWnd, a message queue) and nothing else.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -18,9 +17,9 @@
 
 namespace {
 
-class HostWindow : public CWnd {
+class HostWindow : public platform::CWnd {
  public:
-  HostWindow() : CWnd(&m_queue) {}
+  HostWindow() : platform::CWnd(&m_queue) {}
 
  private:
   platform::MessageQueue m_queue;
@@ -38,10 +37,11 @@ class HostExampleTest : public ::testing::Test {
         << "Windows Registry Editor Version 5.00\r\n\r\n"
            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ACME\\Vantor\\Video\\Ch01]\r\n"
            "\"Name\"=\"Gate\"\r\n\"DeviceID\"=dword:00000004\r\n";
-    setenv("LOGVIEW_INSTALL", s_root.c_str(), 1);
-    setenv("LOGVIEW_REGISTRY", (s_root + "/registry.reg").c_str(), 1);
     s_library = dlopen(LOGVIEW_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(s_library, nullptr) << dlerror();
+    // Loading read nothing, so the installation may still be chosen now.
+    setenv("LOGVIEW_INSTALL", s_root.c_str(), 1);
+    setenv("LOGVIEW_REGISTRY", (s_root + "/registry.reg").c_str(), 1);
   }
   static void TearDownTestSuite() {
     if (s_library != nullptr) dlclose(s_library);
@@ -56,10 +56,18 @@ class HostExampleTest : public ::testing::Test {
     return nullptr;
   }
 
-  // The library's application object, to see what the calls did.
-  static CLogViewerApp& App() {
+  // The library's application object, to see what the calls did; null
+  // before the first exported call.
+  static CLogViewerApp* AppOrNull() {
     auto* get = reinterpret_cast<CLogViewerApp* (*)()>(dlsym(s_library, "_Z18AfxGetLogViewerAppv"));
-    return *get();
+    return get();
+  }
+  static CLogViewerApp& App() { return *AppOrNull(); }
+
+  static std::string RegistryText() {
+    std::stringstream registry;
+    registry << std::ifstream(s_root + "/registry.reg").rdbuf();
+    return registry.str();
   }
 
   static inline std::string s_root;
@@ -82,13 +90,9 @@ TEST_F(HostExampleTest, CallsEveryExportedFunction) {
   ASSERT_TRUE(show && setCameras && setTime && setTimeAndSearch && enableEvents && enableSystem &&
               setRemote && reset && resetLanguage && filter);
 
-  // Loading started the viewer on the chosen installation: the language
-  // number went into the chosen registry file under the configured vendor key.
-  std::stringstream registry;
-  registry << std::ifstream(s_root + "/registry.reg").rdbuf();
-  EXPECT_NE(registry.str().find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\ACME]\r\n\"LangID\"=dword:00000009"),
-            std::string::npos);
-  EXPECT_EQ(App().languageNumber, 9u);
+  // Loading made no application object and wrote no language number.
+  EXPECT_EQ(AppOrNull(), nullptr);
+  EXPECT_EQ(RegistryText().find("LangID"), std::string::npos);
 
   HostWindow host;
   CUserAccount user("operator", {{4, 1}});
@@ -96,7 +100,13 @@ TEST_F(HostExampleTest, CallsEveryExportedFunction) {
   const CDateTime start(CDateTime::kValid, 155000 * CDateTime::kTicksPerDay);
   const CDateTime end = start + CDateTime::kTicksPerDay;
 
+  // The first call starts the viewer on the installation chosen after
+  // loading: the language number goes into the chosen registry file under
+  // the configured vendor key.
   setCameras(VxBitset<128>().set(0));  // no window yet
+  EXPECT_NE(RegistryText().find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\ACME]\r\n\"LangID\"=dword:00000009"),
+            std::string::npos);
+  EXPECT_EQ(App().languageNumber, 9u);
   show(&host, 1, 1, 0, 0, 1, 0, 0, 0, 0, 5160, "", 0, {EPOS_Setting{}}, &user, 0, 1, 0, 0, 0);
   CLogViewerDlg& viewer = App().Dialog();
   EXPECT_FALSE(viewer.IsVisible());
@@ -120,7 +130,7 @@ TEST_F(HostExampleTest, CallsEveryExportedFunction) {
   EXPECT_TRUE(App().remoteMode);
   resetLanguage(1031, "lang/");
   EXPECT_EQ(App().languageNumber, 1031u);
-  MSG msg{&host, 0x0100, 13, 0};
+  platform::MSG msg{&host, 0x0100, 13, 0};
   EXPECT_EQ(filter(&msg), 0);
 
   show(&host, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5160, "", 0, {}, nullptr, 2, 0, 1, 1, 0);  // modal

@@ -22,7 +22,7 @@ platform::LRESULT RecordingHostWindow::WindowProc(platform::UINT message, platfo
   return 0;
 }
 
-void Show(CWnd* parent, const ShowArgs& a) {
+void Show(platform::CWnd* parent, const ShowArgs& a) {
   ShowLogViewerDlg(parent, a.showEventLog, a.showSystemLog, a.showCounting, a.showCountingDiagram,
                    a.showMetadataLog, a.showBackupLog, a.showIvsLog, a.showEdgeStorage,
                    a.remoteCameraList, a.serverPort, a.serverAddress, a.userSessionNo, {},

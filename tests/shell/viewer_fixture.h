@@ -38,7 +38,7 @@ struct ShowArgs {
   CUserAccount* userAccount = nullptr;
   int cameraCount = 0, modeless = 1, show = 1, genericCameraNames = 0, nvrMode = 0;
 };
-void Show(CWnd* parent, const ShowArgs& args);
+void Show(platform::CWnd* parent, const ShowArgs& args);
 
 class ViewerTest : public ::testing::Test {
  protected:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "lang/translated_string.h"
 #include "pages/common/fake_vxpp_client.h"
 #include "platform/registry.h"
@@ -242,8 +244,10 @@ TEST_F(ViewerTest, CameraList) {
   EXPECT_EQ(selector.GetLBText(1), "[01] Lobby");
   EXPECT_EQ(selector.GetItemData(1), 7);
 
-  // No usable sub-key: generic names.
-  WriteRegistry(std::string(kVideoKey) + "Other]\r\n");
+  // Another program rewrites the file while the host runs; the next show
+  // reads it again.  No usable sub-key: generic names.
+  std::ofstream(m_registryPath, std::ios::binary)
+      << "Windows Registry Editor Version 5.00\r\n\r\n" << kVideoKey << "Other]\r\n";
   Show(&m_host, {.showEventLog = 1, .cameraCount = 3});
   EXPECT_EQ(Viewer().CameraNames(), (std::vector<std::string>{"Camera 1", "Camera 2", "Camera 3"}));
   EXPECT_EQ(Viewer().CameraIds(), (std::vector<uint32_t>{0, 1, 2}));

@@ -20,6 +20,7 @@ class UnreadableFolderEnv : public platform::Env {
   bool WriteFileAtomic(const std::string& p, const std::string& c) override {
     return Default()->WriteFileAtomic(p, c);
   }
+  bool GetFileStamp(const std::string& p, platform::FileStamp* s) override { return Default()->GetFileStamp(p, s); }
 };
 
 class FileChoiceTest : public ::testing::Test {

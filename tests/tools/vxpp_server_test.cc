@@ -1,13 +1,9 @@
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 
 #include "protocol/result_codes.h"
 #include "tools/logview-demo/demo_installation.h"
+#include "tools/raw_connection.h"
 #include "tools/server_fixture.h"
 
 namespace {
@@ -147,38 +143,6 @@ TEST_F(ServerTest, DemoInstallationServesItsUsers) {
   EXPECT_EQ(Login("guard01", "guard01"), vxpp::kLoginSuccess);
   EXPECT_EQ(m_privileges.privilegeMask, 1u);
 }
-
-// A raw connection to the server, for what our client never sends.
-class RawConnection {
- public:
-  explicit RawConnection(uint16_t port) {
-    m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::connect(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    timeval limit{5, 0};
-    ::setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-  }
-  ~RawConnection() { ::close(m_fd); }
-  // Sends and ends the sending side, so the server sees the end of the requests.
-  void Send(const std::string& text) {
-    ::send(m_fd, text.data(), text.size(), MSG_NOSIGNAL);
-    ::shutdown(m_fd, SHUT_WR);
-  }
-  // Everything until the server closes (or 5 s pass).
-  std::string ReadToEnd() {
-    std::string text;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::recv(m_fd, buffer, sizeof buffer, 0)) > 0) text.append(buffer, static_cast<size_t>(n));
-    return text;
-  }
-
- private:
-  int m_fd;
-};
 
 TEST_F(ServerTest, BadRequestsAreBoundedAndManyClientsAreServed) {
   StartServer();

@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "vocabulary/date_time.h"
+
 namespace {
 
 constexpr const char* kPages[] = {"events", "system", "backup", "metadata",
@@ -34,11 +36,12 @@ bool ReadNumber(const std::string& text, long long low, long long high, long lon
   return true;
 }
 
-bool DaysFit(int year, int month, int day) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12 || day < 1) return false;
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+// A moment of the calendar: CDateTime carries fields that overflow into the
+// next unit, so the fields must come back as they went in.
+bool IsCalendarMoment(const LogviewDateTime& t) {
+  const CDateTime::Fields f = CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second).Split();
+  return f.year == t.year && f.month == t.month && f.day == t.day && f.hour == t.hour && f.minute == t.minute &&
+         f.second == t.second;
 }
 
 // "YYYY-MM-DD HH:MM:SS", or with `dateAlone` also "YYYY-MM-DD" (00:00:00).
@@ -53,7 +56,7 @@ bool ReadDateTime(const std::string& text, bool dateAlone, LogviewDateTime* out)
     return at < text.size() ? std::stoi(text.substr(at, length)) : 0;
   };
   const LogviewDateTime t{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2)};
-  if (!DaysFit(t.year, t.month, t.day) || t.hour > 23 || t.minute > 59 || t.second > 59) return false;
+  if (!IsCalendarMoment(t)) return false;
   *out = t;
   return true;
 }

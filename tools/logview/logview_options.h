@@ -1,6 +1,6 @@
 // The command line of logview: what it asks of the viewer and of the page.
-// Parsed by the launcher before the viewer library is loaded, so that the
-// installation folder and registry file are known when the library starts.
+// Parsed before the first call into the viewer, so that the installation
+// folder and registry file are known when the viewer starts.
 #pragma once
 
 #include <cstdint>

@@ -1,20 +1,18 @@
-// The command-line viewer once the viewer library is loaded: sets the viewer
-// up through the exported functions as a host does, then drives the one page
-// the command line names.
+#include "tools/logview/logview_run.h"
+
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "config/initial_file.h"
+#include "config/pos_settings_ini.h"
 #include "logview/logview.h"
 #include "protocol/login_info.h"
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client.h"
 #include "shell/log_viewer_app.h"
 #include "tools/logview/logview_host.h"
-#include "tools/logview/logview_options.h"
 #include "tools/logview/page_driver.h"
 
 namespace {
@@ -51,55 +49,11 @@ class ServerLogin {
   bool m_loggedIn = false;
 };
 
-int32_t IniNumber(const CInitialFile& ini, const std::string& section, const char* key, int32_t fallback) {
-  const std::string text = ini.GetValue(section, key);
-  return text.empty() ? fallback : static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 0));
-}
-
-void IniText(const CInitialFile& ini, const std::string& section, const char* key, std::string* field) {
-  const std::string text = ini.GetValue(section, key);
-  if (!text.empty()) *field = text;
-}
-
-// One source per section of the file, in file order; a missing key keeps
-// the field's default.
+// The sources of a --pos-settings file.
 bool ReadPosSettings(const std::string& path, std::vector<EPOS_Setting>* settings) {
   CInitialFile ini;
   if (!ini.Load(path)) return false;
-  std::vector<std::string> sections;
-  for (const CInitialFile::Entry& entry : ini.Entries()) {
-    if (entry.section.empty() || entry.comment) continue;
-    if (std::find(sections.begin(), sections.end(), entry.section) == sections.end())
-      sections.push_back(entry.section);
-  }
-  for (const std::string& s : sections) {
-    EPOS_Setting p;
-    p.PosId = static_cast<uint32_t>(IniNumber(ini, s, "PosId", static_cast<int32_t>(p.PosId)));
-    IniText(ini, s, "Status", &p.Status);
-    IniText(ini, s, "Name", &p.Name);
-    IniText(ini, s, "IP", &p.IP);
-    p.Port = IniNumber(ini, s, "Port", p.Port);
-    p.bActive = IniNumber(ini, s, "bActive", p.bActive);
-    p.bShowOSD = IniNumber(ini, s, "bShowOSD", p.bShowOSD);
-    p.bDisplayTimeout = IniNumber(ini, s, "bDisplayTimeout", p.bDisplayTimeout);
-    p.DisplayTimeout = IniNumber(ini, s, "DisplayTimeout", p.DisplayTimeout);
-    p.bRecord = IniNumber(ini, s, "bRecord", p.bRecord);
-    p.ScrollDelayTime = IniNumber(ini, s, "ScrollDelayTime", p.ScrollDelayTime);
-    IniText(ini, s, "TagFilterName", &p.TagFilterName);
-    IniText(ini, s, "SerialBoxType", &p.SerialBoxType);
-    IniText(ini, s, "Baudrate", &p.Baudrate);
-    IniText(ini, s, "DataBits", &p.DataBits);
-    IniText(ini, s, "Parity", &p.Parity);
-    IniText(ini, s, "StopBits", &p.StopBits);
-    IniText(ini, s, "DataSourceType", &p.DataSourceType);
-    IniText(ini, s, "FlowControl", &p.FlowControl);
-    IniText(ini, s, "FIFOStatus", &p.FIFOStatus);
-    p.MetaSourceID = IniNumber(ini, s, "MetaSourceID", p.MetaSourceID);
-    p.MetaChannelID = IniNumber(ini, s, "MetaChannelID", p.MetaChannelID);
-    IniText(ini, s, "SourceName", &p.SourceName);
-    IniText(ini, s, "MetaSourceType", &p.MetaSourceType);
-    settings->push_back(std::move(p));
-  }
+  *settings = PosSettingsFromIni(ini);
   return true;
 }
 
@@ -167,7 +121,7 @@ class Run {
         SetCameras(cameras);
       }
       if (m_o.window) SetLogDateTime(ToDateTime(m_o.window->first), ToDateTime(m_o.window->second));
-      drive(AfxGetLogViewerApp()->Dialog());
+      drive(TheLogViewerApp().Dialog());
     }
     CLogViewerDlg::SetModalLoop(nullptr);
     m_host.DeliverPosted();
@@ -195,7 +149,7 @@ class Run {
   // The exported functions that come before the page is built.
   void ApplyViewerFunctions() {
     if (m_o.lang || m_o.langFolder) {
-      const unsigned long number = m_o.lang.value_or(AfxGetLogViewerApp()->languageNumber);
+      const unsigned long number = m_o.lang.value_or(TheLogViewerApp().languageNumber);
       ResetLogViewerLanguage(number, m_o.langFolder ? m_o.langFolder->c_str() : nullptr);
     }
     if (m_o.remoteMode) SetRemoteMode(true);
@@ -209,7 +163,4 @@ class Run {
 
 }  // namespace
 
-// The entry the launcher looks up once the library is loaded.
-extern "C" __attribute__((visibility("default"))) int LogviewRun(const LogviewOptions* options) {
-  return Run(*options).Main();
-}
+int RunLogview(const LogviewOptions& options) { return Run(options).Main(); }

@@ -9,9 +9,10 @@
 
 namespace vxpp_server {
 
-CommandHandler ForSession(ServerContext& context, SessionHandler handler) {
-  return [&context, handler](const VxppRequest& request, ServerConnection& connection, VxppResponse& response) {
-    if (!SessionAlive(context, request, response)) return true;
+CommandHandler ForSession(ServerContext& context, SessionHandler handler, uint64_t needs) {
+  return [&context, handler, needs](const VxppRequest& request, ServerConnection& connection,
+                                    VxppResponse& response) {
+    if (!SessionAlive(context, request, response, needs)) return true;
     return handler(context, request, connection, response);
   };
 }

@@ -14,9 +14,10 @@ namespace vxpp_server {
 constexpr const char* kVersion1 = "VXPP/1.0";
 constexpr const char* kVersion2 = "VXPP/2.0";
 
-// A handler that runs only for a live session (702 otherwise).
+// A handler that runs only for a live session whose user holds the
+// privilege bits `needs` (702 or 403 otherwise, see SessionAlive).
 using SessionHandler = bool (*)(ServerContext&, const VxppRequest&, ServerConnection&, VxppResponse&);
-CommandHandler ForSession(ServerContext& context, SessionHandler handler);
+CommandHandler ForSession(ServerContext& context, SessionHandler handler, uint64_t needs = 0);
 
 // The request's time header in the wire form; nothing for "null", a
 // missing header or a text that is not a time.

@@ -190,7 +190,8 @@ CommandHandler ChangeBookmark(ServerContext& context) {
   return [&context](const VxppRequest& request, ServerConnection& connection, VxppResponse& response) {
     std::string body;
     if (!ReadBookmarkBody(request, connection, response, &body)) return false;
-    if (SessionAlive(context, request, response)) AnswerBookmarkResult(response, (context.bookmarks.*Change)(body));
+    if (SessionAlive(context, request, response, kMayChangeBookmarks))
+      AnswerBookmarkResult(response, (context.bookmarks.*Change)(body));
     return true;
   };
 }

@@ -1,13 +1,6 @@
 // The POS and metadata sources of an installation, as vxpp-server answers
-// QUERYPOSSETTING, read from "vxpp-pos.ini":
-//
-//   [Register 1]          ; one section per source, in the order to answer
-//   PosId=1
-//   Name=Register 1        ; every field of EPOS_Setting by its own name
-//   Association0=11,1,0,0,320,40   ; CameraId,bUseDefault,Left,Top,Right,Bottom
-//   Association1=...
-//
-// A key that is missing keeps the field's default.  No file: no sources.
+// QUERYPOSSETTING, read from "vxpp-pos.ini" (the format of
+// config/pos_settings_ini.h).  No file: no sources.
 #pragma once
 
 #include <string>

@@ -241,7 +241,7 @@ void AddRecordCommands(CommandTable& table, ServerContext& context) {
   table.Add("GETDAYLOGS", "", ForSession(context, DayLogs));
   table.Add("GETRECLOG", kVersion2, ForSession(context, RecLog));
   table.Add("GETRECLOG2", kVersion2, ForSession(context, RecLog2));
-  table.Add("ADDSYSTEMLOG", kVersion2, ForSession(context, AddSystemLog));
+  table.Add("ADDSYSTEMLOG", kVersion2, ForSession(context, AddSystemLog, kMayWriteSystemLog));
   table.Add("POSRECORD", kVersion2, ForSession(context, PosRecord));
   table.Add("METADATARECORD", kVersion2, ForSession(context, MetadataRecord));
 }

@@ -5,11 +5,14 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <string>
 
 namespace vxpp_server {
 
-ServerConnection::ServerConnection(int fd, std::string peer) : m_fd(fd), m_peer(std::move(peer)) {
+ServerConnection::ServerConnection(int fd, std::string address, uint16_t port)
+    : m_fd(fd), m_address(std::move(address)), m_peer(m_address + ":" + std::to_string(port)) {
   // A client that stops reading must not hold a writer for ever.
   timeval limit{kReadWaitMs / 1000, 0};
   ::setsockopt(m_fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
@@ -34,18 +37,24 @@ bool ServerConnection::Fill(int waitMs) {
   return true;
 }
 
-bool ServerConnection::ReadHeaderBlock(std::string* block, int idleWaitMs) {
-  const auto deadline = std::chrono::steady_clock::now() + kHeaderDeadline;
-  if (m_buffer.empty() && !Fill(idleWaitMs)) return false;
+bool ServerConnection::ReadHeaderBlock(std::string* block, int idleWaitMs, std::chrono::milliseconds within) {
+  using namespace std::chrono;
+  const auto deadline = steady_clock::now() + within;
+  if (m_buffer.empty() && !Fill(std::min<int>(idleWaitMs, static_cast<int>(within.count())))) return false;
+  // Each search starts where the last one stopped (less a terminator's
+  // length), so a block that trickles in is not scanned again and again.
+  size_t searched = 0;
   for (;;) {
-    const size_t end = m_buffer.find("\r\n\r\n");
+    const size_t end = m_buffer.find("\r\n\r\n", searched);
     if (end != std::string::npos && end + 4 <= kMaxHeaderBytes) {
       block->assign(m_buffer, 0, end + 4);
       m_buffer.erase(0, end + 4);
       return true;
     }
-    if (m_buffer.size() >= kMaxHeaderBytes || std::chrono::steady_clock::now() > deadline) return false;
-    if (!Fill(kReadWaitMs)) return false;
+    if (m_buffer.size() >= kMaxHeaderBytes) return false;
+    searched = m_buffer.size() < 3 ? 0 : m_buffer.size() - 3;
+    const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+    if (left <= 0 || !Fill(static_cast<int>(std::min<int64_t>(left, kReadWaitMs)))) return false;
   }
 }
 

@@ -1,11 +1,13 @@
 // ServerConnection: one client connection of the server, read through a
 // buffer with bounds: a header block may not exceed kMaxHeaderBytes nor take
-// longer than kHeaderDeadline, and each wait for bytes is limited.  Used by
-// one thread; the server may Shutdown() it from another to end a stop.
+// longer than its time (kHeaderDeadline unless told), and each wait for
+// bytes is limited.  Used by one thread; the server may Shutdown() it from
+// another to end a stop.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vxpp_server {
@@ -16,18 +18,22 @@ class ServerConnection {
   static constexpr std::chrono::seconds kHeaderDeadline{30};
   static constexpr int kReadWaitMs = 10000;
 
-  // Takes ownership of the connected socket `fd`.
-  ServerConnection(int fd, std::string peer);
+  // Takes ownership of the connected socket `fd` of the client at
+  // `address` (dotted IPv4) and `port`.
+  ServerConnection(int fd, std::string address, uint16_t port);
   ~ServerConnection();
   ServerConnection(const ServerConnection&) = delete;
   ServerConnection& operator=(const ServerConnection&) = delete;
 
+  // "address:port", for log lines.
   const std::string& Peer() const { return m_peer; }
+  const std::string& Address() const { return m_address; }
 
   // The next header block with its terminator.  False when the peer closed,
   // stalled, broke a bound or failed.  `idleWaitMs` limits the wait for its
-  // first byte.
-  bool ReadHeaderBlock(std::string* block, int idleWaitMs);
+  // first byte, `within` the time for the whole block.
+  bool ReadHeaderBlock(std::string* block, int idleWaitMs,
+                       std::chrono::milliseconds within = kHeaderDeadline);
   // Exactly `length` bytes (after what the header block left in the buffer).
   bool ReadExact(size_t length, std::string* bytes);
   bool WriteAll(const std::string& bytes);
@@ -39,6 +45,7 @@ class ServerConnection {
   bool Fill(int waitMs);
 
   int m_fd;
+  std::string m_address;
   std::string m_peer;
   std::string m_buffer;
 };

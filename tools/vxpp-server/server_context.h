@@ -1,12 +1,14 @@
 // ServerContext: what every command handler of the server shares: the
-// installation folder, its settings and users, the live sessions and the
-// bookmarks.  The settings and users are read-only after start-up; the
-// session table and the bookmarks lock themselves.
+// installation folder, its settings and users, the live sessions, the login
+// handshake keys and failures, and the bookmarks.  The settings and users
+// are read-only after start-up; the rest lock themselves.
 #pragma once
 
 #include <string>
 
 #include "tools/vxpp-server/bookmark_store.h"
+#include "tools/vxpp-server/handshake_keys.h"
+#include "tools/vxpp-server/login_throttle.h"
 #include "tools/vxpp-server/server_settings.h"
 #include "tools/vxpp-server/session_table.h"
 #include "tools/vxpp-server/user_store.h"
@@ -25,6 +27,8 @@ struct ServerContext {
   const ServerSettings settings;
   const UserStore users;
   SessionTable sessions;
+  HandshakeKeys handshakeKeys;
+  LoginThrottle loginThrottle;
   BookmarkStore bookmarks;
 };
 

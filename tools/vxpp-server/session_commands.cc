@@ -1,9 +1,9 @@
 #include "tools/vxpp-server/session_commands.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "protocol/password_cipher.h"
+#include "tools/vxpp-server/credentials.h"
 
 namespace vxpp_server {
 namespace {
@@ -25,32 +25,6 @@ bool ReadPassword(const VxppRequest& request, ServerConnection& connection, cons
   return true;
 }
 
-// A password as sent: the account's password, followed by the digits of a
-// handshake key when the login says it has one.
-bool PasswordMatches(const std::string& sent, const std::string& expected, const std::string& keyDigits) {
-  return sent == expected + keyDigits;
-}
-
-// The key digits a handshake login appended to the password: what follows
-// the account's password, when that is a live key of the user.
-bool TakeKeyDigits(SessionTable& sessions, const std::string& user, const std::string& sent,
-                   const std::string& password, std::string* digits) {
-  if (sent.size() <= password.size() || sent.compare(0, password.size(), password) != 0) return false;
-  *digits = sent.substr(password.size());
-  if (digits->size() > 10 || digits->find_first_not_of("0123456789") != std::string::npos) return false;
-  const unsigned long long key = std::strtoull(digits->c_str(), nullptr, 10);
-  return key <= 0xFFFFFFFFull && sessions.TakeHandshakeKey(user, static_cast<uint32_t>(key));
-}
-
-bool DualPasswordMatches(const VxppRequest& request, const std::string& expected, const std::string& keyDigits) {
-  if (expected.empty()) return true;
-  const std::string* content = request.Find("DualPwdContent");
-  std::string sent;
-  if (content == nullptr || !vxpp::Base64Decode(*content, &sent)) return false;
-  vxpp::Rc4Crypt(vxpp::PasswordCipherKey(), &sent);
-  return PasswordMatches(sent, expected, keyDigits);
-}
-
 void AddNamedValues(VxppResponse& response, const NamedValues& values) {
   for (const auto& [name, value] : values) response.Add(name, value);
 }
@@ -69,8 +43,10 @@ bool HandshakeKey(ServerContext& context, const VxppRequest& request, ServerConn
     response.Fail(400, "Bad Request");
     return false;
   }
-  if (context.settings.handshake)
-    response.Add("Login-HandShaking-Key", context.sessions.IssueHandshakeKey(request.Text("Username")));
+  if (!context.settings.handshake) return true;
+  const std::string user = request.Text("Username");
+  HandshakeKeys& keys = context.handshakeKeys;
+  response.Add("Login-HandShaking-Key", context.users.Find(user) ? keys.Issue(user) : keys.Unstored());
   return true;
 }
 
@@ -83,12 +59,14 @@ bool Login(ServerContext& context, const VxppRequest& request, ServerConnection&
   }
   const std::string user = request.Text("Username");
   const UserAccount* account = context.users.Find(user);
-  bool valid = account != nullptr;
-  std::string keyDigits;
-  if (valid && request.Number("HasLoginHandShakingKey") == 1)
-    valid = TakeKeyDigits(context.sessions, user, sent, account->password, &keyDigits);
-  valid = valid && PasswordMatches(sent, account->password, keyDigits) &&
-          DualPasswordMatches(request, account->dualPassword, keyDigits);
+  const std::string* knownUser = account ? &user : nullptr;
+  LoginThrottle& throttle = context.loginThrottle;
+  bool valid = false;
+  if (throttle.Allows(connection.Address(), knownUser)) {
+    valid = account && CredentialsMatch(request, sent, user, *account, context.handshakeKeys);
+    if (valid) throttle.Succeeded(connection.Address(), user);
+    else throttle.Failed(connection.Address(), knownUser);
+  }
 
   const ServerSettings& settings = context.settings;
   response.Add("User-Valid", valid ? 1 : 0);
@@ -141,11 +119,16 @@ NamedValues TokenHeaders(const ServerSettings& settings) {
 
 }  // namespace
 
-bool SessionAlive(ServerContext& context, const VxppRequest& request, VxppResponse& response) {
+bool SessionAlive(ServerContext& context, const VxppRequest& request, VxppResponse& response, uint64_t needs) {
   const int64_t session = request.Number("User-Session-No", 0);
-  if (session > 0 && session <= 0xFFFFFFFFll && context.sessions.Touch(static_cast<uint32_t>(session)))
-    return true;
-  response.Fail(702, "Session Expired");
+  std::string user;
+  if (session <= 0 || session > 0xFFFFFFFFll || !context.sessions.Touch(static_cast<uint32_t>(session), &user)) {
+    response.Fail(702, "Session Expired");
+    return false;
+  }
+  const UserAccount* account = context.users.Find(user);
+  if (account && (account->privilege & needs) == needs) return true;
+  response.Fail(403, "Forbidden");
   return false;
 }
 

@@ -41,20 +41,4 @@ bool SessionTable::Close(uint32_t session) {
   return m_sessions.erase(session) == 1;
 }
 
-uint32_t SessionTable::IssueHandshakeKey(const std::string& user) {
-  std::lock_guard<std::mutex> lock(m_mutex);
-  const uint32_t key = RandomNonZero(1000000000);
-  m_keys[user] = Key{key, Clock::now()};
-  return key;
-}
-
-bool SessionTable::TakeHandshakeKey(const std::string& user, uint32_t key) {
-  std::lock_guard<std::mutex> lock(m_mutex);
-  const auto found = m_keys.find(user);
-  if (found == m_keys.end()) return false;
-  const bool live = found->second.key == key && Clock::now() - found->second.issued <= kHandshakeLifetime;
-  m_keys.erase(found);
-  return live;
-}
-
 }  // namespace vxpp_server

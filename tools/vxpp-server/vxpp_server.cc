@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/vxpp-server/log_text.h"
+
 namespace vxpp_server {
 
 struct VxppServer::Worker {
@@ -43,12 +45,13 @@ bool VxppServer::Start(std::string* error) {
     *error = std::strerror(errno);
     return false;
   }
-  m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   const int yes = 1;
   ::setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
   socklen_t size = sizeof address;
   if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(m_listener, 64) != 0 || ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+      ::listen(m_listener, SOMAXCONN) != 0 ||
+      ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
     *error = "cannot listen on " + m_options.bindAddress + ":" + std::to_string(m_options.port) + ": " +
              std::strerror(errno);
     return false;
@@ -90,42 +93,61 @@ void VxppServer::ReapWorkers(bool all) {
   for (auto& worker : finished) worker->thread.join();
 }
 
+const char* VxppServer::RefusalFor(const std::string& address) const {
+  if (m_workers.size() >= m_options.maxConnections) return "too many connections";
+  size_t fromAddress = 0;
+  for (const auto& worker : m_workers) fromAddress += worker->connection->Address() == address ? 1 : 0;
+  return fromAddress >= m_options.maxConnectionsPerAddress ? "too many connections from its address" : nullptr;
+}
+
+void VxppServer::Admit(int fd, const sockaddr_in& peer) {
+  char text[INET_ADDRSTRLEN] = "?";
+  ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
+  auto worker = std::make_unique<Worker>();
+  worker->connection = std::make_unique<ServerConnection>(fd, text, ntohs(peer.sin_port));
+  std::lock_guard<std::mutex> lock(m_mutex);
+  if (const char* why = RefusalFor(text)) {
+    Log(worker->connection->Peer() + " refused: " + why);
+    return;  // the connection closes with the worker
+  }
+  Worker* raw = worker.get();
+  raw->thread = std::thread([this, raw] {
+    Serve(*raw->connection);
+    // The client learns at once that the connection is over; the socket
+    // itself is closed when the worker is reaped.
+    raw->connection->Shutdown();
+    raw->done = true;
+  });
+  m_workers.push_back(std::move(worker));
+}
+
 void VxppServer::Run() {
   while (!m_stopping) {
     pollfd entries[2] = {{m_listener, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
     const int ready = ::poll(entries, 2, 1000);
     ReapWorkers(false);
     if (ready <= 0 || (entries[1].revents & POLLIN) != 0) continue;
-    sockaddr_in peer{};
-    socklen_t size = sizeof peer;
-    const int fd = ::accept4(m_listener, reinterpret_cast<sockaddr*>(&peer), &size, SOCK_CLOEXEC);
-    if (fd < 0) continue;
-    char text[INET_ADDRSTRLEN] = "?";
-    ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
-    auto worker = std::make_unique<Worker>();
-    worker->connection = std::make_unique<ServerConnection>(fd, std::string(text) + ":" + std::to_string(ntohs(peer.sin_port)));
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_workers.size() >= m_options.maxConnections) {
-      Log(worker->connection->Peer() + " refused: too many connections");
-      continue;  // the connection closes with the worker
+    // Every waiting connection is taken at once, so that a burst of them
+    // (refused or not) does not fill the queue and turn others away.
+    for (;;) {
+      sockaddr_in peer{};
+      socklen_t size = sizeof peer;
+      const int fd = ::accept4(m_listener, reinterpret_cast<sockaddr*>(&peer), &size, SOCK_CLOEXEC);
+      if (fd < 0) break;
+      Admit(fd, peer);
     }
-    Worker* raw = worker.get();
-    raw->thread = std::thread([this, raw] {
-      Serve(*raw->connection);
-      // The client learns at once that the connection is over; the socket
-      // itself is closed when the worker is reaped.
-      raw->connection->Shutdown();
-      raw->done = true;
-    });
-    m_workers.push_back(std::move(worker));
   }
   ReapWorkers(true);
 }
 
 void VxppServer::Serve(ServerConnection& connection) {
   std::string block;
-  while (!m_stopping && connection.ReadHeaderBlock(&block, m_options.idleWaitMs))
-    if (!Answer(block, connection)) break;
+  // The first request must come whole within its short time; a client that
+  // has shown itself may then keep the connection for more.
+  const std::chrono::milliseconds first(m_options.firstRequestMs);
+  bool more = !m_stopping && connection.ReadHeaderBlock(&block, m_options.firstRequestMs, first);
+  while (more && Answer(block, connection))
+    more = !m_stopping && connection.ReadHeaderBlock(&block, m_options.idleWaitMs);
 }
 
 bool VxppServer::Answer(const std::string& block, ServerConnection& connection) {
@@ -148,7 +170,7 @@ bool VxppServer::Answer(const std::string& block, ServerConnection& connection) 
   // The line is logged before the answer goes out, so a client that has its
   // answer finds the line there; the time is the time to make the answer.
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-  Log(connection.Peer() + " " + (request.command.empty() ? "-" : request.command) + " " +
+  Log(connection.Peer() + " " + (request.command.empty() ? "-" : LogText(request.command)) + " " +
       std::to_string(response.status) + " " + std::to_string(ms.count()) + "ms");
   bool written =
       connection.WriteAll(response.Head(version, request.Text("CSeq"))) && connection.WriteAll(response.body);

@@ -4,8 +4,11 @@
 // Start() binds and listens (port 0 picks a free port, see Port()); Run()
 // serves until Stop(), which any thread may call; Run() then closes every
 // connection and joins every thread before it returns.  Each request is
-// logged as one line.  The context and the table must outlive the server.
+// logged as one line (the request word escaped, see LogText).  The context
+// and the table must outlive the server.
 #pragma once
+
+#include <netinet/in.h>
 
 #include <atomic>
 #include <cstdint>
@@ -28,6 +31,13 @@ struct ServerOptions {
   std::function<void(const std::string&)> log;
   // Connections served at once; more are closed as they come.
   size_t maxConnections = 256;
+  // Connections one client address may hold at once; more are closed as
+  // they come, so that one host cannot take every place.
+  size_t maxConnectionsPerAddress = 16;
+  // How long a new connection may take to deliver its first whole request
+  // header: a connection that connects and sends nothing gives its place
+  // back after this.
+  int firstRequestMs = 5000;
   // How long a connection may stay quiet before its next request.
   int idleWaitMs = 30000;
 };
@@ -50,6 +60,11 @@ class VxppServer {
   bool Answer(const std::string& block, ServerConnection& connection);
   void Log(const std::string& line);
   void ReapWorkers(bool all);
+  // Serves the accepted socket `fd` on a worker of its own, or closes it
+  // when the connection caps refuse it.
+  void Admit(int fd, const sockaddr_in& peer);
+  // Why a new connection from `address` is refused, or null.  Under m_mutex.
+  const char* RefusalFor(const std::string& address) const;
 
   ServerOptions m_options;
   ServerContext& m_context;

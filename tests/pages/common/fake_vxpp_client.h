@@ -34,8 +34,8 @@ class FakeVxppClient : public IVXPPClient {
   void SetPort(uint32_t port) override { m_a.port = port; }
   void SetConnectTimeout(uint32_t) override {}
   void SetClientGUID(const std::string&) override {}
-  IRPBClient* AcquirePlaybackClient(const PlaybackClientKey&) override { return nullptr; }
-  void ReleasePlaybackClient(IRPBClient*&) override {}
+  PlaybackClientLease AcquirePlaybackClient(const PlaybackClientKey&) override { return {}; }
+  void ReleasePlaybackClient(PlaybackClientLease&) override {}
   void SavePlaybackClients() override {}
   void RestorePlaybackClients() override {}
 
@@ -137,7 +137,7 @@ class FakeVxppClient : public IVXPPClient {
   bool ModifyBookmark(const std::string&, uint32_t, const std::string&) override { return false; }
   bool DeleteBookmark(const std::string&, uint32_t, const std::string&) override { return false; }
   bool QueryBookmark(const std::string&, uint32_t, std::string&) override { return false; }
-  IRPBClient* CreatePlaybackClient() override { return nullptr; }
+  std::unique_ptr<IRPBClient> CreatePlaybackClient() override { return nullptr; }
   void DestroyPlaybackClients() override {}
 
  private:
