@@ -7,14 +7,14 @@
 #include "config/initial_file.h"
 #include "platform/paths.h"
 
-const std::array<const char*, __vx_config::kWindowTitleCount> __vx_config::kWindowTitleKeys = {
+const std::array<const char*, vx_config_::kWindowTitleCount> vx_config_::kWindowTitleKeys = {
     "MAIN_CONSOLE_WINDOW_TEXT", "PLAYBACK_WINDOW_TEXT",  "REMOTE_CONSOLE_WINDOW_TEXT",
     "BACKUP_WINDOW_TEXT",       "SETTINGS_WINDOW_TEXT", "VERIFY_TOOL_WINDOW_TEXT"};
-const std::array<const char*, __vx_config::kWindowTitleCount> __vx_config::kDefaultWindowTitles = {
+const std::array<const char*, vx_config_::kWindowTitleCount> vx_config_::kDefaultWindowTitles = {
     "Vantor Main Console", "Vantor Playback", "Vantor Remote Console",
     "Vantor Backup",       "Vantor Settings", "Vantor Verify Tool"};
 
-__vx_config::__vx_config() {
+vx_config_::vx_config_() {
   for (size_t i = 0; i < kWindowTitleCount; ++i) windowTitles[i] = kDefaultWindowTitles[i];
 }
 
@@ -22,15 +22,15 @@ namespace {
 
 constexpr const char* kSection = "SETUP";
 
-std::optional<__vx_config>& Instance() {
-  static std::optional<__vx_config> instance;
+std::optional<vx_config_>& Instance() {
+  static std::optional<vx_config_> instance;
   return instance;
 }
 
 }  // namespace
 
-__vx_config ReadVxConfig(const std::string& installRoot, platform::Env* env) {
-  __vx_config config;
+vx_config_ ReadVxConfig(const std::string& installRoot, platform::Env* env) {
+  vx_config_ config;
   // The path has always lived in a 260-character buffer; a longer one is cut
   // there (and then names no file, so the defaults stay).
   char path[260];
@@ -48,20 +48,20 @@ __vx_config ReadVxConfig(const std::string& installRoot, platform::Env* env) {
   config.resourceFolder = ini.GetValue(kSection, "RESOURCE_TYPE");
   config.appDataFolder = ini.GetValue(kSection, "APPDATA_TYPE");
   config.failoverKey = config.developerKey + "_FAILOVER";
-  for (size_t i = 0; i < __vx_config::kWindowTitleCount; ++i) {
-    std::string title = ini.GetValue(kSection, __vx_config::kWindowTitleKeys[i]);
+  for (size_t i = 0; i < vx_config_::kWindowTitleCount; ++i) {
+    std::string title = ini.GetValue(kSection, vx_config_::kWindowTitleKeys[i]);
     if (!title.empty()) config.windowTitles[i] = std::move(title);
   }
   return config;
 }
 
-const __vx_config& GetVxConfig() {
+const vx_config_& GetVxConfig() {
   auto& instance = Instance();
   if (!instance) instance = ReadVxConfig(platform::InstallFolder());
   return *instance;
 }
 
-const __vx_config& ReloadVxConfig(const std::string& installRoot) {
+const vx_config_& ReloadVxConfig(const std::string& installRoot) {
   Instance() = ReadVxConfig(installRoot);
   return *Instance();
 }

@@ -1,21 +1,25 @@
 #include "csv/csv_file.h"
 
 CCSVFile::~CCSVFile() {
-  Flush();
-  if (m_file != nullptr) std::fclose(m_file);
+  if (IsOpen()) Close();
 }
 
 bool CCSVFile::Open(const std::string& path) {
-  if (m_file != nullptr) return false;
-  // Binary append: the line ends are written as "\r\n" by hand.
-  m_file = std::fopen(path.c_str(), "ab");
-  return m_file != nullptr;
+  if (IsOpen()) {
+    m_error = path + ": the writer already has a file open";
+    return false;
+  }
+  m_error.clear();
+  return m_env->NewWritableFile(path, platform::WriteMode::kAppend, &m_file, &m_error);
 }
 
 void CCSVFile::AddRow(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
 
-void CCSVFile::Flush() {
-  if (m_file == nullptr) return;
+bool CCSVFile::Flush() {
+  if (!IsOpen()) {
+    if (m_error.empty()) m_error = "no file is open";
+    return false;
+  }
   std::string line;
   for (const auto& row : m_rows) {
     line.clear();
@@ -24,10 +28,20 @@ void CCSVFile::Flush() {
       line += ',';
     }
     line += "\r\n";
-    std::fwrite(line.data(), 1, line.size(), m_file);
+    if (!m_file->Append(line)) break;
   }
+  m_rows.clear();
   // One flush for the whole batch: the file holds the same bytes, and a long
   // export costs one system call per batch instead of one per line.
-  std::fflush(m_file);
-  m_rows.clear();
+  if (m_file->Flush()) return true;
+  m_error = m_file->Error();
+  return false;
+}
+
+bool CCSVFile::Close() {
+  if (!IsOpen()) return Flush();  // says that no file is open
+  const bool written = Flush() && m_file->Close();
+  if (!written) m_error = m_file->Error();
+  m_file.reset();
+  return written;
 }

@@ -11,7 +11,7 @@ constexpr const char* kModuleName = "LogView";
 }  // namespace
 
 std::string LanguageFallbackFolder() {
-  const __vx_config& config = GetVxConfig();
+  const vx_config_& config = GetVxConfig();
   return platform::JoinPath(platform::AppDataFolder(),
                             config.GetAppDataType() + "/" + config.GetResourceType() + "/langs/");
 }

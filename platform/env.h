@@ -1,11 +1,17 @@
 // Env: the file operations of the viewer behind one interface, so that
-// folder listing, deletion and atomic rewriting can be tested with fakes and
-// injected faults.  Env::Default() is the real file system; it is shared by
-// the whole process and safe to use from any thread.
+// folder listing, deletion, writing and atomic rewriting can be tested with
+// fakes and injected faults.  Env::Default() is the real file system; it is
+// shared by the whole process and safe to use from any thread.
+//
+// Every file the viewer writes is written through an Env, and a failed write
+// is reported with its reason in words: "<path>: <system error text>", for
+// instance "/tmp/list.csv: No space left on device".
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -24,6 +30,34 @@ struct FileStamp {
   friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
+// The reason a file operation failed, as the viewer reports it:
+// "<path>: <strerror(errnum)>".
+std::string FileError(const std::string& path, int errnum);
+
+// A file open for writing.  Writes may be buffered until Flush, Sync or
+// Close.  The first failure is kept: that call and every later one return
+// false without writing, and Error() says why.  Destroying a file that was
+// not closed closes it without reporting.  Used from one thread at a time.
+class WritableFile {
+ public:
+  virtual ~WritableFile() = default;
+  virtual bool Append(std::string_view data) = 0;
+  // Hands the buffered bytes to the operating system.
+  virtual bool Flush() = 0;
+  // Flushes, then commits the file's bytes to the disk.
+  virtual bool Sync() = 0;
+  // Flushes and closes; true when every byte appended reached the file.
+  // Later calls fail.
+  virtual bool Close() = 0;
+  // Why the first failed call failed; empty while none failed.
+  virtual const std::string& Error() const = 0;
+};
+
+enum class WriteMode {
+  kTruncate,  // the file is emptied, or created
+  kAppend,    // writes go after the file's bytes; the file is created when missing
+};
+
 class Env {
  public:
   virtual ~Env() = default;
@@ -39,9 +73,18 @@ class Env {
   virtual bool ReadFile(const std::string& path, std::string* contents) = 0;
   // Replaces the file by `contents` so that a reader sees either the old or
   // the new file, never a part (written beside it, then renamed over it).
+  // The file keeps the permission bits it had.
   virtual bool WriteFileAtomic(const std::string& path, const std::string& contents) = 0;
   // The stamp of a file; false when there is no such file.
   virtual bool GetFileStamp(const std::string& path, FileStamp* stamp) = 0;
+  // Opens `path` for writing.  False when it cannot be opened or created;
+  // `error` then says why (FileError).
+  virtual bool NewWritableFile(const std::string& path, WriteMode mode, std::unique_ptr<WritableFile>* file,
+                               std::string* error) = 0;
 };
+
+// Writes `data` as the whole new contents of `path` and closes it.  False
+// when any of it was not written; `error` then says why.
+bool WriteStringToFile(Env* env, std::string_view data, const std::string& path, std::string* error);
 
 }  // namespace platform

@@ -1,6 +1,39 @@
 #include "platform/mem_env.h"
 
+#include <cerrno>
+
 namespace platform {
+
+class MemWritableFile final : public WritableFile {
+ public:
+  MemWritableFile(MemEnv* env, std::string path) : m_env(env), m_path(std::move(path)) {}
+
+  bool Append(std::string_view data) override {
+    if (!Usable()) return false;
+    m_env->AppendTo(m_path, data);
+    return true;
+  }
+  bool Flush() override { return Usable(); }
+  bool Sync() override { return Usable(); }
+  bool Close() override {
+    const bool usable = Usable();
+    m_closed = true;
+    return usable;
+  }
+  const std::string& Error() const override { return m_error; }
+
+ private:
+  bool Usable() {
+    if (m_closed && m_error.empty()) m_error = FileError(m_path, EBADF);
+    return m_error.empty();
+  }
+
+  MemEnv* m_env;
+  const std::string m_path;
+  bool m_closed = false;
+  std::string m_error;
+};
+
 namespace {
 
 std::string Canonical(const std::string& path) {
@@ -93,6 +126,25 @@ bool MemEnv::GetFileStamp(const std::string& path, FileStamp* stamp) {
   if (file == m_files.end()) return false;
   *stamp = FileStamp{m_writtenAt[canonical], file->second.size()};
   return true;
+}
+
+bool MemEnv::NewWritableFile(const std::string& path, WriteMode mode, std::unique_ptr<WritableFile>* file,
+                             std::string* error) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const std::string canonical = Canonical(path);
+  if (IsFolderLocked(canonical)) {
+    *error = FileError(path, EISDIR);
+    return false;
+  }
+  std::string& contents = m_files[canonical];
+  if (mode == WriteMode::kTruncate) contents.clear();
+  *file = std::make_unique<MemWritableFile>(this, canonical);
+  return true;
+}
+
+void MemEnv::AppendTo(const std::string& path, std::string_view data) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_files[path].append(data);
 }
 
 }  // namespace platform

@@ -28,9 +28,15 @@ class MemEnv final : public Env {
   bool WriteFileAtomic(const std::string& path, const std::string& contents) override;
   // The modification time is a count of the writes made so far.
   bool GetFileStamp(const std::string& path, FileStamp* stamp) override;
+  // Appended bytes reach the file at once; a path that names a folder
+  // fails with "Is a directory".
+  bool NewWritableFile(const std::string& path, WriteMode mode, std::unique_ptr<WritableFile>* file,
+                       std::string* error) override;
 
  private:
+  friend class MemWritableFile;
   bool IsFolderLocked(const std::string& path) const;
+  void AppendTo(const std::string& path, std::string_view data);
 
   std::mutex m_mutex;
   std::map<std::string, std::string> m_files;

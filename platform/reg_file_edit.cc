@@ -1,8 +1,8 @@
 // Rewriting one value of a .reg file in place.  The file may be hand-made or
 // exported by another program, so nothing but the one value's line is
 // touched: no re-export, no normalised spelling, no reordering.
+#include <cstdint>
 #include <cstdio>
-#include <optional>
 
 #include "platform/reg_file.h"
 
@@ -52,7 +52,8 @@ bool RegFile::WithDword(std::string_view keyPath, std::string_view name, uint32_
   // The statement that last set or removed the value, and the last line of
   // the key's last section, both as of the key's latest creation.
   const RegStatement* last = nullptr;
-  std::optional<size_t> sectionEnd;
+  constexpr size_t kNoSection = SIZE_MAX;
+  size_t sectionEnd = kNoSection;
   bool inSection = false;
   for (const RegStatement& statement : m_statements) {
     switch (statement.kind) {
@@ -64,7 +65,7 @@ bool RegFile::WithDword(std::string_view keyPath, std::string_view name, uint32_
         inSection = false;
         if (IsSameOrAncestor(statement.keyPath, keyPath)) {
           last = nullptr;
-          sectionEnd.reset();
+          sectionEnd = kNoSection;
         }
         break;
       case RegStatement::Kind::kValue:
@@ -85,8 +86,8 @@ bool RegFile::WithDword(std::string_view keyPath, std::string_view name, uint32_
   if (last != nullptr) {
     const size_t begin = m_lines[last->firstLine].begin;
     bytes->replace(begin, m_lines[last->lastLine].end - begin, Encode(text));
-  } else if (sectionEnd) {
-    const Line& after = m_lines[*sectionEnd];
+  } else if (sectionEnd != kNoSection) {
+    const Line& after = m_lines[sectionEnd];
     if (after.next > after.end)
       bytes->insert(after.next, Encode(text + eol));
     else
@@ -98,7 +99,7 @@ bool RegFile::WithDword(std::string_view keyPath, std::string_view name, uint32_
     std::string tail;
     if (lastLine.next == lastLine.end) tail += eol;
     if (lastLine.end > lastLine.begin) tail += eol;
-    tail += "[" + std::string(keyPath) + "]" + eol + text + eol;
+    tail.append("[").append(keyPath).append("]").append(eol).append(text).append(eol);
     *bytes += Encode(tail);
   }
   return true;

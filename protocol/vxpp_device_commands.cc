@@ -1,9 +1,11 @@
 // The device and settings commands of CVXPPClient: cameras, analytics
 // devices, combined counters, the supported edge event list, POS settings,
 // language packs, video availability and bookmarks.
-#include <cstdio>
+#include <cstdlib>
 
 #include "platform/code_page.h"
+#include "platform/debug_output.h"
+#include "platform/env.h"
 #include "platform/paths.h"
 #include "protocol/format_text.h"
 #include "protocol/header_reader.h"
@@ -28,13 +30,15 @@ bool IsVersion2(const std::string& headers) {
   return version >= 2.0f;
 }
 
-// Writes `bytes` to `path` as a new file, replacing an old one.
+// Writes `bytes` to `path` as a new file, replacing an old one.  A file not
+// written whole is reported in the debug output and counts as not downloaded.
 bool WriteNewFile(const std::string& path, const std::string& bytes) {
-  std::remove(path.c_str());
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  platform::Env* env = platform::Env::Default();
+  env->DeleteFile(path);
+  std::string error;
+  if (platform::WriteStringToFile(env, bytes, path, &error)) return true;
+  platform::DebugOutput("download not saved: " + error);
+  return false;
 }
 
 // Sets each field whose token ("Name: value") the block holds; the others

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "platform/env.h"
+
 class TempFolder {
  public:
   TempFolder() {
@@ -41,6 +43,13 @@ class TempFolder {
 inline std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The whole file as `env` holds it, or an empty text.
+inline std::string ReadWholeFile(platform::Env& env, const std::string& path) {
+  std::string contents;
+  env.ReadFile(path, &contents);
+  return contents;
 }
 
 // A fixture under tests/data: $LOGVIEW_TEST_DATA when set, else the folder the

@@ -106,3 +106,18 @@ bool CComboBoxModel::UserSelect(int index) {
   m_userSelected.Emit(index);
   return true;
 }
+
+int CComboBoxModel::Measure(const std::string& text) const {
+  if (m_measure) return m_measure(text);
+  // Characters, not bytes: UTF-8 continuation bytes do not count.
+  const auto characters = std::count_if(text.begin(), text.end(),
+                                        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  return static_cast<int>(characters) * kAverageCharWidth;
+}
+
+int CComboBoxModel::OnDropDown() {
+  int widest = 0;
+  for (const auto& entry : m_entries) widest = std::max(widest, Measure(entry.text));
+  m_droppedWidth = std::max(GetRect().Width(), widest + kDropDownMargin);
+  return *m_droppedWidth;
+}

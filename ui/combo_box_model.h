@@ -14,6 +14,11 @@
 // The selected entry stays selected when entries are inserted or deleted
 // before it.
 //
+// Auto-width drop-down: before the list drops down, every entry is measured
+// with the front end's text measure (the combo's font) and the list grows
+// to the widest entry plus a margin, never narrower than the combo itself.
+// Without a measure an average character width of the dialog font is used.
+//
 // Notifications: OnChanged reports kItems and kSelection for every change;
 // OnUserSelected reports only a choice made by the user (through
 // UserSelect), so that a page reacts to choices and not to its own
@@ -21,6 +26,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +36,12 @@
 class CComboBoxModel : public CWindowModel {
  public:
   static constexpr int kError = -1;
+  // Text width in pixels in the combo's font.
+  using TextMeasure = std::function<int(const std::string&)>;
+  // Room beyond the widest entry: the list's border and a little air.
+  static constexpr int kDropDownMargin = 10;
+  // Average character width of the 9-point dialog font.
+  static constexpr int kAverageCharWidth = 7;
 
   explicit CComboBoxModel(bool sorted = false);
 
@@ -67,6 +80,13 @@ class CComboBoxModel : public CWindowModel {
     return m_userSelected.Connect(std::move(slot));
   }
 
+  void SetTextMeasure(TextMeasure measure) { m_measure = std::move(measure); }
+  // Before the list drops down: sets and returns the width of the list.
+  int OnDropDown();
+  // The width the list had when it last dropped down; the combo's width
+  // before that.
+  int GetDroppedWidth() const { return m_droppedWidth ? *m_droppedWidth : GetRect().Width(); }
+
  private:
   struct Entry {
     std::string text;
@@ -75,9 +95,12 @@ class CComboBoxModel : public CWindowModel {
 
   bool IsIndex(int index) const { return index >= 0 && index < GetCount(); }
   int SortedPosition(const std::string& text) const;
+  int Measure(const std::string& text) const;
 
   const bool m_sorted;
   std::vector<Entry> m_entries;
   int m_curSel = -1;
   CSignal<int> m_userSelected;
+  TextMeasure m_measure;
+  std::optional<int> m_droppedWidth;
 };

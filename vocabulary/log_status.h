@@ -4,6 +4,7 @@
 // interface and must not change.  Non-zero = on; every field starts at 1.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 struct EventLogStatus {
@@ -39,6 +40,37 @@ struct SystemLogStatus {
   int32_t videoAnalytics = 1;        // 9: 44, 45
 };
 static_assert(sizeof(SystemLogStatus) == 9 * sizeof(int32_t));
+
+// The fields in interface order (field 1 first), for filling the switches
+// from a list of values.
+inline constexpr std::array<int32_t EventLogStatus::*, 17> kEventLogStatusFields = {
+    &EventLogStatus::edgeEvent,
+    &EventLogStatus::generalMotion,
+    &EventLogStatus::cameraMotion,
+    &EventLogStatus::foreignObject,
+    &EventLogStatus::missingObject,
+    &EventLogStatus::focusLost,
+    &EventLogStatus::cameraOcclusion,
+    &EventLogStatus::signalLost,
+    &EventLogStatus::diskSpaceExhausted,
+    &EventLogStatus::systemHealthUnusual,
+    &EventLogStatus::resourceDepleted,
+    &EventLogStatus::networkCongestion,
+    &EventLogStatus::virtualSizeOverhead,
+    &EventLogStatus::digitalInput,
+    &EventLogStatus::recurrent,
+    &EventLogStatus::compoundEvent,
+    &EventLogStatus::lostRecordDetection};
+inline constexpr std::array<int32_t SystemLogStatus::*, 9> kSystemLogStatusFields = {
+    &SystemLogStatus::wardix,
+    &SystemLogStatus::liveStreamingServer,
+    &SystemLogStatus::remotePlaybackServer,
+    &SystemLogStatus::metadata,
+    &SystemLogStatus::eMap,
+    &SystemLogStatus::remoteDesktop,
+    &SystemLogStatus::centralManagement,
+    &SystemLogStatus::countingApplication,
+    &SystemLogStatus::videoAnalytics};
 
 // The field that gates a kind, or nullptr for a kind outside every gated range
 // (always shown).

@@ -1,8 +1,6 @@
 #include "xml/xml_writer.h"
 
-#include <unistd.h>
-
-#include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -75,17 +73,16 @@ std::string FormatXmlTree(const XmlTree& tree) {
   return out;
 }
 
-bool SaveXmlTree(const XmlTree& tree, const std::string& path) {
-  const std::string text = FormatXmlTree(tree);
-  FILE* file = std::fopen(path.c_str(), "w");
-  if (file == nullptr) {
-    SetXmlLastError(kXmlErrorFile);
-    return false;
+bool SaveXmlTree(const XmlTree& tree, const std::string& path, std::string* error, platform::Env* env) {
+  std::string why;
+  std::unique_ptr<platform::WritableFile> file;
+  bool written = env->NewWritableFile(path, platform::WriteMode::kTruncate, &file, &why);
+  if (written) {
+    written = file->Append(FormatXmlTree(tree)) && file->Sync() && file->Close();
+    if (!written) why = file->Error();
   }
-  bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = fsync(fileno(file)) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  if (!ok) SetXmlLastError(kXmlErrorFile);
-  return ok;
+  if (written) return true;
+  SetXmlLastError(kXmlErrorFile);
+  if (error != nullptr) *error = why;
+  return false;
 }

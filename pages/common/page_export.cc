@@ -1,6 +1,7 @@
 #include "pages/common/page_export.h"
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <strings.h>
 #include <vector>
@@ -32,16 +33,18 @@ std::vector<std::string> Cells(const CLogListCtrl& list, int row) {
   return cells;
 }
 
-bool ExportCsv(const CLogListCtrl& list, const std::string& path) {
-  const bool existed = platform::Env::Default()->FileExists(path);
-  CCSVFile csv;
-  if (!csv.Open(path)) return false;
-  if (!existed) csv.AddRow(Titles(list));
-  for (int row = 0; row < list.GetItemCount(); ++row) {
+bool ExportCsv(const CLogListCtrl& list, const std::string& path, platform::Env* env, std::string* error) {
+  const bool existed = env->FileExists(path);
+  CCSVFile csv(env);
+  bool written = csv.Open(path);
+  if (written && !existed) csv.AddRow(Titles(list));
+  for (int row = 0; written && row < list.GetItemCount(); ++row) {
     csv.AddRow(Cells(list, row));
-    if ((row + 1) % kCsvRowsPerFlush == 0) csv.Flush();
+    if ((row + 1) % kCsvRowsPerFlush == 0) written = csv.Flush();
   }
-  return true;  // the writer writes the rest as it goes
+  written = written && csv.Close();
+  if (!written) *error = csv.Error();
+  return written;
 }
 
 void AppendLine(std::string& out, const std::vector<std::string>& fields) {
@@ -52,27 +55,36 @@ void AppendLine(std::string& out, const std::vector<std::string>& fields) {
   out += "\r\n";
 }
 
-bool ExportText(const CLogListCtrl& list, const std::string& path) {
-  const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-  return file && WriteListText(list, file.get());
+// The text form in chunks of about kTextChunk bytes, each handed to `write`;
+// stops at the first chunk it refuses.
+bool WriteTextChunks(const CLogListCtrl& list, const std::function<bool(std::string_view)>& write) {
+  std::string out;
+  AppendLine(out, Titles(list));
+  for (int row = 0; row < list.GetItemCount(); ++row) {
+    AppendLine(out, Cells(list, row));
+    if (out.size() < kTextChunk) continue;
+    if (!write(out)) return false;
+    out.clear();
+  }
+  return write(out);
+}
+
+bool ExportText(const CLogListCtrl& list, const std::string& path, platform::Env* env, std::string* error) {
+  std::unique_ptr<platform::WritableFile> file;
+  if (!env->NewWritableFile(path, platform::WriteMode::kTruncate, &file, error)) return false;
+  if (WriteTextChunks(list, [&](std::string_view chunk) { return file->Append(chunk); }) && file->Close())
+    return true;
+  *error = file->Error();
+  return false;
 }
 
 }  // namespace
 
 bool WriteListText(const CLogListCtrl& list, FILE* file) {
-  std::string out;
-  bool written = true;
-  const auto write = [&] {
-    written = std::fwrite(out.data(), 1, out.size(), file) == out.size() && written;
-    out.clear();
-  };
-  AppendLine(out, Titles(list));
-  for (int row = 0; row < list.GetItemCount(); ++row) {
-    AppendLine(out, Cells(list, row));
-    if (out.size() >= kTextChunk) write();
-  }
-  write();
-  return written;
+  return WriteTextChunks(list, [&](std::string_view chunk) {
+           return std::fwrite(chunk.data(), 1, chunk.size(), file) == chunk.size();
+         }) &&
+         std::fflush(file) == 0;
 }
 
 ExportForm ExportFormOf(std::string_view path) {
@@ -84,18 +96,15 @@ ExportForm ExportFormOf(std::string_view path) {
   return ExportForm::kNone;
 }
 
-bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error) {
+bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error, platform::Env* env) {
   switch (ExportFormOf(path)) {
     case ExportForm::kCsv:
-      if (ExportCsv(list, path)) return true;
-      break;
+      return ExportCsv(list, path, env, error);
     case ExportForm::kText:
-      if (ExportText(list, path)) return true;
-      break;
+      return ExportText(list, path, env, error);
     case ExportForm::kNone:
-      *error = "only .csv and .txt files can be written";
-      return false;
+      break;
   }
-  *error = "the file could not be written";
+  *error = "only .csv and .txt files can be written";
   return false;
 }

@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/env.h"
+
 class CLogListCtrl;
 
 enum class ExportForm { kNone, kCsv, kText };
@@ -26,10 +28,13 @@ enum class ExportForm { kNone, kCsv, kText };
 ExportForm ExportFormOf(std::string_view path);
 
 // Writes the list in the text form to an open stream (standard output of
-// a command-line host, or the export file).  False when a write failed.
+// a command-line host) and flushes it.  False when a write failed; errno
+// then says why.
 bool WriteListText(const CLogListCtrl& list, FILE* file);
 
-// Writes the list to `path`.  False when the file was not written whole
-// (another extension, a file that cannot be opened or created, a failed
-// write); `error` then says why, in words a message box can show.
-bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error);
+// Writes the list to `path` through `env`.  False when the file was not
+// written whole (another extension, a file that cannot be opened or
+// created, a failed write); `error` then says why, in words a message box
+// can show: "<path>: No space left on device".
+bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error,
+                platform::Env* env = platform::Env::Default());

@@ -72,20 +72,20 @@ class VxConfigTest : public ::testing::Test {
   void WriteIni(const std::string& text) {
     std::ofstream(m_root + "/vx_config.ini", std::ios::binary) << text;
   }
-  __vx_config Read() { return ReadVxConfig(m_root); }
+  vx_config_ Read() { return ReadVxConfig(m_root); }
 
   std::string m_root;
 };
 
 TEST_F(VxConfigTest, DefaultsAndReplaceRules) {
-  __vx_config config = Read();  // no file
+  vx_config_ config = Read();  // no file
   EXPECT_EQ(config.developerKey, "VEXOIP");
   EXPECT_EQ(config.failoverKey, "VEXOIP_FAILOVER");
   EXPECT_EQ(config.appDataFolder, "VEXO");
   EXPECT_EQ(config.filePath, m_root + "/vx_config.ini");
 
   WriteIni(std::string("[SETUP]\nDEVELOPER_TYPE=ACME\nCARD_TYPE=12x\nRESOURCE_TYPE=\n") +
-           __vx_config::kWindowTitleKeys[0] + "=Console\n" + __vx_config::kWindowTitleKeys[5] +
+           vx_config_::kWindowTitleKeys[0] + "=Console\n" + vx_config_::kWindowTitleKeys[5] +
            "=\n");
   config = Read();
   EXPECT_EQ(config.developerKey, "ACME");
@@ -96,7 +96,7 @@ TEST_F(VxConfigTest, DefaultsAndReplaceRules) {
   EXPECT_EQ(config.resourceFolder, "");
   EXPECT_EQ(config.appDataFolder, "");
   EXPECT_EQ(config.windowTitles[0], "Console");
-  EXPECT_EQ(config.windowTitles[5], __vx_config::kDefaultWindowTitles[5]);
+  EXPECT_EQ(config.windowTitles[5], vx_config_::kDefaultWindowTitles[5]);
 
   WriteIni("[OTHER]\nDEVELOPER_TYPE=ACME\n");  // not in "SETUP"
   EXPECT_EQ(Read().developerKey, "");
@@ -105,7 +105,7 @@ TEST_F(VxConfigTest, DefaultsAndReplaceRules) {
 
 TEST_F(VxConfigTest, ReadOnceUntilReloaded) {
   WriteIni("[SETUP]\nDEVELOPER_TYPE=ACME\n");
-  const __vx_config& config = ReloadVxConfig(m_root);
+  const vx_config_& config = ReloadVxConfig(m_root);
   EXPECT_EQ(&config, &GetVxConfig());
   WriteIni("[SETUP]\nDEVELOPER_TYPE=OTHER\n");
   EXPECT_EQ(GetVxConfig().GetDeveloperType(), "ACME");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -210,7 +211,12 @@ TEST_F(RegistryTest, ChoosesItsFile) {
   machine.UseFile(path);
   const RegistryKey vendor = machine.OpenKey("SOFTWARE\\VEXOIP");
   uint32_t langId = 0;
+  // The rewrite keeps the permission bits, whatever the umask.
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
   ASSERT_TRUE(vendor.SetDword("LangID", 30));
+  struct stat st{};
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
   Registry reread(path);
   EXPECT_TRUE(reread.OpenKey("SOFTWARE\\VEXOIP").QueryDword("LangID", &langId));
   EXPECT_EQ(langId, 30u);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/fault_injection_env.h"
 #include "platform/paths.h"
 #include "store/event_log_query_ctrl.h"
 #include "store/log_root_folder.h"
@@ -9,19 +10,6 @@ namespace {
 
 using namespace store_test;
 using Names = std::vector<std::string>;
-
-// The real files, but a folder listing that fails, as for a folder the viewer may not read.
-class UnreadableFolderEnv : public platform::Env {
- public:
-  bool ListFolder(const std::string&, std::vector<platform::FolderEntry>*) override { return false; }
-  bool FileExists(const std::string& p) override { return Default()->FileExists(p); }
-  bool DeleteFile(const std::string& p) override { return Default()->DeleteFile(p); }
-  bool ReadFile(const std::string& p, std::string* c) override { return Default()->ReadFile(p, c); }
-  bool WriteFileAtomic(const std::string& p, const std::string& c) override {
-    return Default()->WriteFileAtomic(p, c);
-  }
-  bool GetFileStamp(const std::string& p, platform::FileStamp* s) override { return Default()->GetFileStamp(p, s); }
-};
 
 class FileChoiceTest : public ::testing::Test {
  protected:
@@ -99,7 +87,9 @@ TEST_F(FileChoiceTest, SingleFileOfOlderInstallations) {
   Add("db/EventLog/EventLogOld.db");
   EXPECT_EQ(Search({}, {}), Names{"EventLogOld.db"});
   // ...unless the folder cannot be listed.
-  UnreadableFolderEnv unreadable;
+  // The real files, but a folder listing that fails, as for a folder the viewer may not read.
+  platform::FaultInjectionEnv unreadable(platform::Env::Default());
+  unreadable.SetFailing(platform::EnvOperation::kListFolder, true);
   EXPECT_EQ(Search({}, {}, nullptr, &unreadable), Names{"EventLog.db"});
   fs::remove(root.File("EventLog.db"));
   EXPECT_EQ(Search({}, {}, nullptr, &unreadable), Names{"EventLogOld.db"});

@@ -65,4 +65,17 @@ TEST(ComboBoxModelTest, SelectionFollowsItsEntryAndOnlyUserChoicesAreReported) {
   EXPECT_EQ(combo.GetItemData(1), 4294967295);
 }
 
+TEST(ComboBoxModelTest, DropDownGrowsToTheWidestEntry) {
+  CComboBoxModel combo;
+  combo.MoveWindow({0, 0, 40, 200});
+  EXPECT_EQ(combo.OnDropDown(), 40);  // never narrower than the combo
+  combo.AddString("Gr\xC3\xB6\xC3\x9F" "e");  // five characters, seven bytes
+  EXPECT_EQ(combo.OnDropDown(), 5 * CComboBoxModel::kAverageCharWidth + CComboBoxModel::kDropDownMargin);
+  combo.AddString("Abandoned/Removed Object");
+  EXPECT_EQ(combo.OnDropDown(), 24 * CComboBoxModel::kAverageCharWidth + CComboBoxModel::kDropDownMargin);
+  combo.SetTextMeasure([](const std::string& text) { return static_cast<int>(text.size()) * 6; });
+  EXPECT_EQ(combo.OnDropDown(), 24 * 6 + CComboBoxModel::kDropDownMargin);
+  EXPECT_EQ(combo.GetDroppedWidth(), 24 * 6 + CComboBoxModel::kDropDownMargin);
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "platform/fault_injection_env.h"
+#include "platform/mem_env.h"
 #include "xml/xml_parser.h"
 #include "xml/xml_writer.h"
 #include "temp_folder.h"
@@ -113,7 +115,28 @@ TEST(XmlTreeTest, WrittenTreeReadsBackTheSame) {
   // Values are written as stored (no escaping), so only a tree without "&"
   // or "<" in its texts reads back unchanged; the fixture holds none.
   EXPECT_EQ(FormatXmlTree(*copy), FormatXmlTree(*original));
-  EXPECT_FALSE(SaveXmlTree(*original, folder.File("no/such/folder.xml")));
+  std::string error;
+  EXPECT_FALSE(SaveXmlTree(*original, folder.File("no/such/folder.xml"), &error));
+  EXPECT_EQ(error, folder.File("no/such/folder.xml") + ": No such file or directory");
+}
+
+TEST(XmlTreeTest, FullDiskAndReadOnlyFolderAreReported) {
+  XmlTree tree;
+  tree.root = std::make_unique<XmlElement>("Pack");
+  platform::MemEnv mem;
+  platform::FaultInjectionEnv env(&mem);
+  std::string error;
+  env.SetReadOnlyFolder("/ro");
+  SetXmlLastError(kXmlErrorNone);
+  EXPECT_FALSE(SaveXmlTree(tree, "/ro/a.xml", &error, &env));
+  EXPECT_EQ(error, "/ro/a.xml: Permission denied");
+  EXPECT_EQ(XmlLastError(), kXmlErrorFile);
+  env.SetSpaceLeft(10);
+  EXPECT_FALSE(SaveXmlTree(tree, "/a.xml", &error, &env));
+  EXPECT_EQ(error, "/a.xml: No space left on device");
+  env.SetSpaceLeft(std::nullopt);
+  EXPECT_TRUE(SaveXmlTree(tree, "/a.xml", &error, &env));
+  EXPECT_EQ(ReadWholeFile(mem, "/a.xml"), FormatXmlTree(tree));
 }
 
 TEST(XmlTreeTest, DeeplyNestedDocumentIsReadAndFreedWithoutRecursion) {

@@ -18,10 +18,13 @@ std::string Request(platform::WPARAM pointer) {
   std::string cameras;
   for (size_t i = 0; i < request->cameras.size(); ++i) {
     if (!request->cameras.test(i)) continue;
-    cameras += (cameras.empty() ? "" : ",") + std::to_string(i);
+    if (!cameras.empty()) cameras += ',';
+    cameras += std::to_string(i);
   }
-  return "[" + request->start.FormatListCell() + " - " + request->end.FormatListCell() + " at " +
-         request->selectedTime.FormatListCell() + " cameras " + cameras + "]";
+  std::string text = "[";
+  text += request->start.FormatListCell() + " - " + request->end.FormatListCell();
+  text += " at " + request->selectedTime.FormatListCell() + " cameras " + cameras + "]";
+  return text;
 }
 
 }  // namespace

@@ -57,11 +57,11 @@ bool ReadPosSettings(const std::string& path, std::vector<EPOS_Setting>* setting
   return true;
 }
 
-template <class Status>
-Status SwitchesFrom(const std::vector<int32_t>& values) {
+// The switches with the given values in field order; fields without a value keep theirs.
+template <class Status, size_t N>
+Status SwitchesFrom(const std::vector<int32_t>& values, const std::array<int32_t Status::*, N>& fields) {
   Status status;
-  static_assert(sizeof(Status) % sizeof(int32_t) == 0);
-  std::copy(values.begin(), values.end(), reinterpret_cast<int32_t*>(&status));
+  for (size_t i = 0; i < values.size() && i < N; ++i) status.*fields[i] = values[i];
   return status;
 }
 
@@ -143,7 +143,7 @@ class Run {
       return m_host.AskUser(text, caption, style);
     };
     services.chooseSavePath = [this](const std::string&, const std::string&) { return m_o.exportPath; };
-    AfxGetLogViewerApp()->SetServices(std::move(services));
+    TheLogViewerApp().SetServices(std::move(services));
   }
 
   // The exported functions that come before the page is built.
@@ -153,8 +153,8 @@ class Run {
       ResetLogViewerLanguage(number, m_o.langFolder ? m_o.langFolder->c_str() : nullptr);
     }
     if (m_o.remoteMode) SetRemoteMode(true);
-    if (m_o.eventSwitches) EnableEventLog(SwitchesFrom<EventLogStatus>(*m_o.eventSwitches));
-    if (m_o.systemSwitches) EnableSystemLog(SwitchesFrom<SystemLogStatus>(*m_o.systemSwitches));
+    if (m_o.eventSwitches) EnableEventLog(SwitchesFrom(*m_o.eventSwitches, kEventLogStatusFields));
+    if (m_o.systemSwitches) EnableSystemLog(SwitchesFrom(*m_o.systemSwitches, kSystemLogStatusFields));
   }
 
   const LogviewOptions& m_o;

@@ -1,6 +1,8 @@
 #include "tools/logview/page_driver.h"
 
+#include <cerrno>
 #include <cinttypes>
+#include <cstring>
 
 #include "pages/common/page_export.h"
 #include "platform/code_page.h"
@@ -152,10 +154,12 @@ int PageDriver::Run(CTabPageEx& page) {
   } else {
     // A window draws the rows it lists; so does this host, before it prints.
     c.list->DrawRows(0, c.list->GetItemCount());
-    if (m_options.exportPath)
+    if (m_options.exportPath) {
       c.exportButton->Click();
-    else
-      WriteListText(*c.list, m_out);
+    } else if (!WriteListText(*c.list, m_out)) {
+      std::fprintf(m_err, "logview: standard output: %s\n", std::strerror(errno));
+      return kExitSearchFailed;
+    }
   }
   m_host.DeliverPosted();
   return m_host.SearchFailed() ? kExitSearchFailed : kExitSearchRan;

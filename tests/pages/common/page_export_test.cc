@@ -8,6 +8,8 @@
 #include "pages/common/camera_selector.h"
 #include "pages/common/page_rows.h"
 #include "platform/env.h"
+#include "platform/fault_injection_env.h"
+#include "platform/mem_env.h"
 #include "temp_folder.h"
 #include "ui/log_list_ctrl.h"
 
@@ -89,7 +91,30 @@ TEST_F(PageExportTest, EmptyListsAndUnknownExtensions) {
     EXPECT_FALSE(ExportList(m_page.List(), m_folder.File(name), &error));
     EXPECT_FALSE(platform::Env::Default()->FileExists(m_folder.File(name))) << name;
   }
+  EXPECT_EQ(error, "only .csv and .txt files can be written");
   EXPECT_FALSE(ExportList(m_page.List(), m_folder.File("missing/list.txt"), &error));
+  EXPECT_EQ(error, m_folder.File("missing/list.txt") + ": No such file or directory");
+}
+
+TEST_F(PageExportTest, FullDiskAndReadOnlyFolderAreReportedWithTheirReason) {
+  platform::MemEnv mem;
+  platform::FaultInjectionEnv env(&mem);
+  m_page.Add("2024/01/31 10:00:00", 5);
+  env.SetReadOnlyFolder("/ro");
+  for (const char* path : {"/ro/list.csv", "/ro/list.txt"}) {
+    EXPECT_FALSE(ExportList(m_page.List(), path, &error, &env));
+    EXPECT_EQ(error, std::string(path) + ": Permission denied");
+    EXPECT_FALSE(env.FileExists(path));
+  }
+  // A disk with room for the title row only; a big list, so that the
+  // failure comes in the middle of the writing and not at the close.
+  for (int i = 0; i < 20000; ++i) m_page.Add("2024/01/31 10:00:00", i);
+  for (const char* path : {"/full/list.csv", "/full/list.txt"}) {
+    env.SetSpaceLeft(24);
+    EXPECT_FALSE(ExportList(m_page.List(), path, &error, &env));
+    EXPECT_EQ(error, std::string(path) + ": No space left on device");
+    EXPECT_EQ(ReadWholeFile(mem, path).size(), 24u);
+  }
 }
 
 TEST(CameraSelector, AllThenNumberedCameras) {
