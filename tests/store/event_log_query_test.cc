@@ -9,7 +9,7 @@ using namespace store_test;
 
 class QueryTest : public ::testing::Test {
  protected:
-  std::string Daily(const std::string& day = "20240101") { return root / ("db/EventLog/EventLog_" + day + ".db"); }
+  std::string Daily(const std::string& day = "20240101") { return root.File("db/EventLog/EventLog_" + day + ".db"); }
 
   template <class T>
   std::vector<T> Search(const typename LogTable<T>::Filter& filter, const TimeBound& start = {},

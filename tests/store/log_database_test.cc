@@ -16,7 +16,7 @@ using std::chrono::milliseconds;
 // are read.  Every test also shows that the viewer wrote nothing.
 class FaultTest : public ::testing::Test {
  protected:
-  std::string Daily() const { return root / "db/EventLog/EventLog_20240101.db"; }
+  std::string Daily() const { return root.File("db/EventLog/EventLog_20240101.db"); }
 
   // `count` rows, each description "row <n>" padded to `width` characters.
   static std::string Rows(int count, size_t width = 8) {
@@ -83,9 +83,9 @@ TEST_F(FaultTest, DamagedFiles) {
   // Damage past the first pages: the rows before it are handed on once and
   // the statement is not run again.
   WriteDatabase(Daily(), Rows(3000, 200));
-  std::string bytes = ReadFile(Daily());
+  std::string bytes = ReadWholeFile(Daily());
   std::fill(bytes.end() - 4096, bytes.end(), '\xff');
-  WriteFile(Daily(), bytes);
+  root.Write("db/EventLog/EventLog_20240101.db", bytes);
   EXPECT_FALSE(Search());
   EXPECT_EQ(error, "database disk image is malformed");
   EXPECT_GT(descriptions.size(), 0u);
@@ -94,14 +94,14 @@ TEST_F(FaultTest, DamagedFiles) {
   EXPECT_LT(took, milliseconds(100));
 
   // Cut short: found before any row, tried five times.
-  WriteFile(Daily(), bytes.substr(0, bytes.size() / 2));
+  root.Write("db/EventLog/EventLog_20240101.db", bytes.substr(0, bytes.size() / 2));
   EXPECT_FALSE(Search());
   EXPECT_EQ(error, "database disk image is malformed");
   EXPECT_TRUE(descriptions.empty());
   EXPECT_GE(took, milliseconds(400));
 
   // No database at all: no second try can change that.
-  WriteFile(Daily(), std::string(8192, 'x'));
+  root.Write("db/EventLog/EventLog_20240101.db", std::string(8192, 'x'));
   EXPECT_FALSE(Search());
   EXPECT_EQ(error, "file is not a database");
   EXPECT_LT(took, milliseconds(100));

@@ -21,7 +21,7 @@ class FileChoiceTest : public ::testing::Test {
 
   // A database whose one event is described by the file's own name.
   void Add(const std::string& relative) {
-    WriteDatabase(root / relative, EventLogSql({{20240101000000, 0, 1, 2, fs::path(relative).filename()}}));
+    WriteDatabase(root.File(relative), EventLogSql({{20240101000000, 0, 1, 2, fs::path(relative).filename()}}));
   }
 
   // The files a search opens; `read` gets the descriptions of its records.
@@ -56,24 +56,24 @@ TEST_F(FileChoiceTest, RangeChoosesArchiveThenDailyFiles) {
   EXPECT_EQ(Search(Day(2024, 2, 1), {}), Names{all[0]});
 
   // A backup copy is read whole, whatever the range.
-  WriteFile(root / "FileRecord.ini", "[Record]##Backup##\r\nsecond line\r\n");
+  root.Write("FileRecord.ini", "[Record]##Backup##\r\nsecond line\r\n");
   ResetRecordFileMarker();
   EXPECT_EQ(Search(Day(2024, 1, 3), Day(2024, 1, 3)), all);
 }
 
 TEST_F(FileChoiceTest, EmptyFilesAreDeletedButNotSqliteCompanions) {
   Add("db/EventLog/EventLog_20240101.db");
-  WriteFile(root / "db/EventLog/EventLog_20240102.db", "");
-  WriteFile(root / "db/EventLog/EventLog_20240101.db-journal", "");
-  fs::create_directories(root / "db/EventLog/EventLog_20240103.db");
+  root.Write("db/EventLog/EventLog_20240102.db", "");
+  root.Write("db/EventLog/EventLog_20240101.db-journal", "");
+  fs::create_directories(root.File("db/EventLog/EventLog_20240103.db"));
   EXPECT_EQ(Search({}, {}), Names{"EventLog_20240101.db"});
-  EXPECT_FALSE(fs::exists(root / "db/EventLog/EventLog_20240102.db"));
-  EXPECT_TRUE(fs::exists(root / "db/EventLog/EventLog_20240101.db-journal"));
+  EXPECT_FALSE(fs::exists(root.File("db/EventLog/EventLog_20240102.db")));
+  EXPECT_TRUE(fs::exists(root.File("db/EventLog/EventLog_20240101.db-journal")));
 }
 
 TEST_F(FileChoiceTest, SingleFileOfOlderInstallations) {
   Add("EventLog.db");
-  fs::create_directories(root / "db/EventLog/sub");
+  fs::create_directories(root.File("db/EventLog/sub"));
   CVxEventLogQueryCtrl<EventLogBasket> ctrl;
   ctrl.Initialise(root.Path());
   int count = 0;
@@ -91,7 +91,7 @@ TEST_F(FileChoiceTest, SingleFileOfOlderInstallations) {
   platform::FaultInjectionEnv unreadable(platform::Env::Default());
   unreadable.SetFailing(platform::EnvOperation::kListFolder, true);
   EXPECT_EQ(Search({}, {}, nullptr, &unreadable), Names{"EventLog.db"});
-  fs::remove(root / "EventLog.db");
+  fs::remove(root.File("EventLog.db"));
   EXPECT_EQ(Search({}, {}, nullptr, &unreadable), Names{"EventLogOld.db"});
 }
 
@@ -104,15 +104,15 @@ TEST_F(FileChoiceTest, BadFiles) {
   EXPECT_EQ(count, 0);
 
   // An empty single file is an empty database: no table, no records, left in place.
-  WriteFile(root / "EventLog.db", "");
+  root.Write("EventLog.db", "");
   EXPECT_EQ(Search({}, {}, &ok), Names{"EventLog.db"});
-  EXPECT_TRUE(ok && read.empty() && fs::exists(root / "EventLog.db"));
+  EXPECT_TRUE(ok && read.empty() && fs::exists(root.File("EventLog.db")));
 
   // A daily file of another log kind adds nothing; a file that is no
   // database ends the search, keeping what was read before it.
   Add("db/EventLog/EventLog_20240101.db");
-  WriteDatabase(root / "db/EventLog/EventLog_20240102.db", "CREATE TABLE SysLog(Id);");
-  WriteFile(root / "db/EventLog/EventLog_20240103.db", std::string(4096, 'x'));
+  WriteDatabase(root.File("db/EventLog/EventLog_20240102.db"), "CREATE TABLE SysLog(Id);");
+  root.Write("db/EventLog/EventLog_20240103.db", std::string(4096, 'x'));
   Add("db/EventLog/EventLog_20240104.db");
   EXPECT_EQ(Search({}, Day(2024, 1, 2), &ok).size(), 2u);
   EXPECT_TRUE(ok);
@@ -125,7 +125,7 @@ TEST_F(FileChoiceTest, RootFolderFromTheServerAddress) {
   EXPECT_EQ(LogRootFolder(""), root.Path() + "/");
   EXPECT_EQ(LogRootFolder("localhost"), root.Path() + "/");
   EXPECT_EQ(LogRootFolder("/b/Date/Cam/Video"), "/b/Date/Cam/Video/");
-  WriteFile(root / "FileRecord.ini", "##AutoBackup##\n");
+  root.Write("FileRecord.ini", "##AutoBackup##\n");
   EXPECT_EQ(LogRootFolder("/b/Date/Cam/Video"), "/b/Date/Cam/Video/") << "the marker is read once";
   ResetRecordFileMarker();
   EXPECT_EQ(LogRootFolder("/b/Date/Cam/Video"), "/b/");

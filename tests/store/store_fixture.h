@@ -1,6 +1,6 @@
-// Small log installations for the store tests: a temporary root folder,
-// databases written through connections of the test's own, and a writer in
-// a process of its own, as the recording server is.
+// Small log installations for the store tests: databases written through
+// connections of the test's own, and a writer in a process of its own, as
+// the recording server is.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,11 +9,11 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "temp_folder.h"
 #include "vocabulary/date_time.h"
 
 namespace store_test {
@@ -24,25 +24,9 @@ inline CDateTime Day(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
   return CDateTime::FromFields(y, m, d, h, mi, s);
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "store_test_XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
-  }
-  ~TempFolder() { fs::remove_all(m_path); }
-  const std::string& Path() const { return m_path; }
-  // `relative` below the folder, its parent folders made.
-  std::string operator/(const std::string& relative) const {
-    fs::create_directories((fs::path(m_path) / relative).parent_path());
-    return m_path + "/" + relative;
-  }
-
- private:
-  std::string m_path;
-};
-
+// Runs `sql` on the database at `path`, its parent folders made.
 inline void WriteDatabase(const std::string& path, const std::string& sql) {
+  fs::create_directories(fs::path(path).parent_path());
   sqlite3* db = nullptr;
   sqlite3_open(path.c_str(), &db);
   EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
@@ -69,21 +53,12 @@ inline std::string EventLogSql(const std::vector<EventRow>& rows) {
   return sql + "COMMIT;";
 }
 
-inline void WriteFile(const std::string& path, const std::string& contents) {
-  std::ofstream(path, std::ios::binary) << contents;
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Every file below `folder`, by name, with its size and a hash of its bytes.
 inline std::map<std::string, std::string> Snapshot(const std::string& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
-    const std::string bytes = ReadFile(entry.path().string());
+    const std::string bytes = ReadWholeFile(entry.path().string());
     files[entry.path().filename().string()] =
         std::to_string(bytes.size()) + " bytes, hash " + std::to_string(std::hash<std::string>()(bytes));
   }
@@ -96,6 +71,7 @@ inline std::map<std::string, std::string> Snapshot(const std::string& folder) {
 class WriterProcess {
  public:
   WriterProcess(const std::string& path, const std::string& sql) {
+    fs::create_directories(fs::path(path).parent_path());
     int ready[2], done[2];
     EXPECT_EQ(pipe(ready) | pipe(done), 0);
     m_pid = fork();

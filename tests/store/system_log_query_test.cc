@@ -12,7 +12,7 @@ class SystemLogTest : public ::testing::Test {
  protected:
   // A SysLog table without "Param3"; `rows` are the values after the id.
   void Add(const std::string& name, const std::string& rows) {
-    WriteDatabase(root / ("db/SystemLog/" + name),
+    WriteDatabase(root.File("db/SystemLog/" + name),
                   "CREATE TABLE SysLog(Id INTEGER PRIMARY KEY, LogTime INTEGER, EventNumber INTEGER,"
                   " EventString TEXT, Param1, Param2, Param4, Param5);"
                   "INSERT INTO SysLog(LogTime, EventNumber, EventString, Param1, Param2, Param4, Param5)"
@@ -56,8 +56,8 @@ TEST_F(SystemLogTest, FilesInTimeOrderAndTheirFailures) {
                        "(LogTime <= 20240102235959) ORDER BY LogTime, Id;");
 
   // A damaged archive is passed over; a daily file without the table fails the search.
-  WriteFile(root / "db/SystemLog/SystemLogOld.db", std::string(4096, 'x'));
-  WriteDatabase(root / "db/SystemLog/SystemLog_20240102.db", "DROP TABLE SysLog;");
+  root.Write("db/SystemLog/SystemLogOld.db", std::string(4096, 'x'));
+  WriteDatabase(root.File("db/SystemLog/SystemLog_20240102.db"), "DROP TABLE SysLog;");
   EXPECT_EQ(Search({}, Day(2024, 1, 1), Day(2024, 1, 1, 23), &ok), (Texts{"morning", "noon"}));
   EXPECT_TRUE(ok);
   EXPECT_EQ(Search({}, {}, {}, &ok), (Texts{"morning", "noon"}));
@@ -65,7 +65,7 @@ TEST_F(SystemLogTest, FilesInTimeOrderAndTheirFailures) {
 }
 
 TEST_F(SystemLogTest, SingleFileEndsTheSearchWithSuccess) {
-  WriteDatabase(root / "SystemLog.db",
+  WriteDatabase(root.File("SystemLog.db"),
                 "CREATE TABLE SysLog(Id INTEGER PRIMARY KEY, LogTime, \"max(LogTime)\", EventNumber);"
                 "INSERT INTO SysLog VALUES(1, NULL, 20240105060708, 4);");
   bool ok = false;
@@ -73,7 +73,7 @@ TEST_F(SystemLogTest, SingleFileEndsTheSearchWithSuccess) {
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].LogTime, Day(2024, 1, 5, 6, 7, 8));
   EXPECT_EQ(records[0].EventNumber, 4);
-  WriteDatabase(root / "SystemLog.db", "DROP TABLE SysLog;");
+  WriteDatabase(root.File("SystemLog.db"), "DROP TABLE SysLog;");
   EXPECT_TRUE(Search({}, {}, {}, &ok).empty());
   EXPECT_TRUE(ok);
 }
