@@ -51,7 +51,7 @@ TEST(LoginThrottleTest, LocksForDoublingWindowsUntilSuccessOrOblivion) {
   // When the hosts fill the table, the longest-quiet one makes room.
   LoginThrottle full;
   for (int i = 0; i < 5; ++i) full.Failed(host, nullptr, t);
-  for (size_t i = 0; i < LoginThrottle::kMaxAddresses; ++i) full.Failed("h" + std::to_string(i), nullptr, t + 1ms);
+  for (size_t i = 0; i < LoginThrottle::kMaxAddresses; ++i) full.Failed(std::to_string(i) + ".host", nullptr, t + 1ms);
   EXPECT_TRUE(full.Allows(host, nullptr, t + 2ms));
 }
 
