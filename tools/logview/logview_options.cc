@@ -383,6 +383,7 @@ Page options:
 
 Standard error gets one line per message box ("message: CAPTION: TEXT") and per
 message to the host window ("host: NUMBER WPARAM LPARAM").
-Exit status: 0 the search ran, 2 the search or the login failed, 64 usage error.
+Exit status: 0 the search ran, 2 the search, the login or the export failed,
+64 usage error.
 )";
 }
