@@ -193,25 +193,27 @@ TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
   ServerProcess server(Install());
   ASSERT_NE(server.Port(), 0u);
   const std::string address = "127.0.0.1:" + std::to_string(server.Port());
-  const std::vector<std::vector<std::string>> filters = {
-      {"--day", "2024-03-05"},
-      {"--day", "2024-03-04", "--type", "General Motion"},
-      {"--from", "2024-03-04 12:00:00", "--to", "2024-03-05 06:00:00", "--camera", "[02] Lobby"},
-      {"--day", "2024-03-05", "--type", "Signal Lost", "--sort", "2"},
-      {"--from", "2024-03-05 08:00:00", "--sort", "3,3"},
-      {"--day", "2024-03-05", "--type", "Digital Input Triggered"},
-      {"--day", "2024-03-05", "--type", "Edge Tripwire"},
+  // Both pages, and the remote recorder's system page whose columns differ.
+  const std::vector<std::vector<std::string>> searches = {
+      {"events", "--day", "2024-03-05"},
+      {"events", "--day", "2024-03-04", "--type", "General Motion"},
+      {"events", "--from", "2024-03-04 12:00:00", "--to", "2024-03-05 06:00:00", "--camera", "[02] Lobby"},
+      {"events", "--day", "2024-03-05", "--type", "Signal Lost", "--sort", "2"},
+      {"events", "--from", "2024-03-05 08:00:00", "--sort", "3,3"},
+      {"events", "--day", "2024-03-05", "--type", "Digital Input Triggered"},
+      {"events", "--day", "2024-03-05", "--type", "Edge Tripwire"},
+      {"system", "--day", "2024-03-05"},
+      {"system", "--day", "2024-03-04", "--type", "User Login"},
+      {"--nvr", "system", "--day", "2024-03-05"},
   };
-  for (const std::vector<std::string>& filter : filters) {
-    std::vector<std::string> local = {"events"}, remote = {"--server", address, "--login", "admin:admin",
-                                                            "events"};
-    local.insert(local.end(), filter.begin(), filter.end());
-    remote.insert(remote.end(), filter.begin(), filter.end());
-    const Outcome here = Run(local), there = Run(remote);
+  for (const std::vector<std::string>& search : searches) {
+    std::vector<std::string> remote = {"--server", address, "--login", "admin:admin"};
+    remote.insert(remote.end(), search.begin(), search.end());
+    const Outcome here = Run(search), there = Run(remote);
     EXPECT_EQ(here.status, 0) << here.err;
     EXPECT_EQ(there.status, 0) << there.err;
     std::string named;
-    for (const std::string& word : filter) named += word + " ";
+    for (const std::string& word : search) named += word + " ";
     EXPECT_GT(Lines(here.out), 1u) << named;
     EXPECT_EQ(there.out, here.out) << named;
   }
