@@ -366,6 +366,7 @@ Viewer options:
   --cameras I,J,...         SetCameras with these camera indexes
   --window 'FROM' 'TO'      SetLogDateTime with this time window ('YYYY-MM-DD HH:MM:SS')
   --playable all|none       the host's answer to "can you play this" (default none)
+  --help, --version         this text; the version
 
 Page options:
   --type ITEM               pick the type selector's entry shown as ITEM (#N: item value N)
