@@ -45,7 +45,8 @@ CLogViewerDlg::~CLogViewerDlg() {
 }
 
 std::vector<CTabPageEx*> CLogViewerDlg::Pages() {
-  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage};
+  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage,
+          &m_vantorPosLogPage,   &m_nvrPosLogPage,   &m_vantorEdgeRecordLogPage};
 }
 
 void CLogViewerDlg::Create() {
@@ -67,6 +68,12 @@ CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
       return &m_vantorSysLogPage;
     case ViewerPage::kNVRSysLog:
       return &m_nvrSysLogPage;
+    case ViewerPage::kVantorPosLog:
+      return &m_vantorPosLogPage;
+    case ViewerPage::kNVRPosLog:
+      return &m_nvrPosLogPage;
+    case ViewerPage::kVantorEdgeRecordLog:
+      return &m_vantorEdgeRecordLogPage;
     default:
       return nullptr;  // a kind of log this viewer has no page for yet
   }
@@ -99,25 +106,32 @@ void CLogViewerDlg::ClearAllLists() {
   for (CTabPageEx* page : Pages()) page->ClearList();
 }
 
+void CLogViewerDlg::SetPosSettings(std::vector<EPOS_Setting> settings) {
+  m_posSettings = std::move(settings);
+  for (CPosLogPage* page : std::initializer_list<CPosLogPage*>{&m_vantorPosLogPage, &m_nvrPosLogPage}) {
+    if (page->IsCreated()) page->OnPosSettingsChanged();
+  }
+}
+
 void CLogViewerDlg::SetHostWindow(platform::CWnd* host) {
-  for (CEventLogPage* page : EventPages()) page->HostLink().window = host;
+  for (IHostLinkedPage* page : HostLinkedPages()) page->HostLink().window = host;
 }
 
 void CLogViewerDlg::SetNoTimeWindow() {
-  for (CEventLogPage* page : EventPages()) page->HostLink().noTimeWindow = true;
+  for (IHostLinkedPage* page : HostLinkedPages()) page->HostLink().noTimeWindow = true;
 }
 
 void CLogViewerDlg::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
                                             const VxBitset<128>& cameras) {
-  for (CEventLogPage* page : EventPages()) page->SetLogDateTimeAndSearch(start, end, cameras);
+  for (IHostLinkedPage* page : HostLinkedPages()) page->SetLogDateTimeAndSearch(start, end, cameras);
 }
 
 void CLogViewerDlg::SetLogDateTime(const CDateTime& start, const CDateTime& end) {
-  for (CEventLogPage* page : EventPages()) page->SetLogDateTime(start, end);
+  for (IHostLinkedPage* page : HostLinkedPages()) page->SetLogDateTime(start, end);
 }
 
 void CLogViewerDlg::SetCameras(const VxBitset<128>& cameras) {
-  for (CEventLogPage* page : EventPages()) page->HostLink().cameras = cameras;
+  for (IHostLinkedPage* page : HostLinkedPages()) page->HostLink().cameras = cameras;
 }
 
 EventLogStatus CLogViewerDlg::EventSwitches() const {
@@ -175,8 +189,9 @@ void CLogViewerDlg::Resize(int width, int height) {
 }
 
 void CLogViewerDlg::PostClosing() {
-  if (platform::CWnd* host = m_vantorEventLogPage.HostLink().window)
-    host->PostMessage(platform::kMsgViewerClosing, 0, 0);
+  for (IHostLinkedPage* page : std::initializer_list<IHostLinkedPage*>{&m_vantorEventLogPage, &m_vantorPosLogPage}) {
+    if (platform::CWnd* host = page->HostLink().window) host->PostMessage(platform::kMsgViewerClosing, 0, 0);
+  }
 }
 
 void CLogViewerDlg::EndDialog() {

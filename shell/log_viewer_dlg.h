@@ -20,8 +20,11 @@
 #include <vector>
 
 #include "pages/common/viewer_context.h"
+#include "pages/edge/edge_record_log_page.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
+#include "pages/pos/nvr_pos_log_page.h"
+#include "pages/pos/vantor_pos_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
 #include "protocol/vxpp_client.h"
@@ -80,14 +83,15 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   // Empties the list of every page.
   void ClearAllLists();
 
-  // What the host hands the event pages (the pages that offer playback).
+  // What the host hands the event and metadata pages (the pages that offer
+  // playback).
   void SetHostWindow(platform::CWnd* host);
   void SetNoTimeWindow();
   void SetLogDateTime(const CDateTime& start, const CDateTime& end);
   void SetCameras(const VxBitset<128>& cameras);
-  // The metadata source list, replaced on every hand-over.
-  void SetPosSettings(std::vector<EPOS_Setting> settings) { m_posSettings = std::move(settings); }
-  const std::vector<EPOS_Setting>& PosSettings() const { return m_posSettings; }
+  // The metadata source list, replaced on every hand-over; the metadata
+  // pages built so far list the new sources.
+  void SetPosSettings(std::vector<EPOS_Setting> settings);
 
   // Keeps the window at least kMinWidth × kMinHeight; the tab control fills
   // its client area.
@@ -111,6 +115,7 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   const ViewerSettings& Settings() const override { return m_settings; }
   const std::vector<std::string>& CameraNames() const override { return m_cameras.names; }
   const std::vector<uint32_t>& CameraIds() const override { return m_cameras.ids; }
+  const std::vector<EPOS_Setting>& PosSettings() const override { return m_posSettings; }
   platform::CWnd* DialogWindow() override { return this; }
   platform::CWnd* EventHostWindow() override { return m_vantorEventLogPage.HostLink().window; }
   EventLogStatus EventSwitches() const override;
@@ -130,11 +135,16 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
                                platform::LPARAM lParam) override;
 
  private:
-  // Tells the host the viewer is closing (32788 from the local event page).
+  // Tells the host the viewer is closing (32788 to the host windows of the
+  // local event and metadata pages).
   void PostClosing();
   // Ends the dialog: a modeless one hides, a modal one stops its loop.
   void EndDialog();
-  std::vector<CEventLogPage*> EventPages() { return {&m_vantorEventLogPage, &m_nvrEventLogPage}; }
+  // The pages that offer playback and take the host's window and cameras,
+  // in the order the host's calls serve them.
+  std::vector<IHostLinkedPage*> HostLinkedPages() {
+    return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorPosLogPage, &m_nvrPosLogPage};
+  }
   std::vector<CTabPageEx*> Pages();
 
   platform::CWnd* const m_parent;
@@ -144,6 +154,9 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   CNVREventLogPage m_nvrEventLogPage;
   CVantorSysLogPage m_vantorSysLogPage;
   CNVRSysLogPage m_nvrSysLogPage;
+  CVantorPosLogPage m_vantorPosLogPage;
+  CNVRPosLogPage m_nvrPosLogPage;
+  CVantorEdgeRecordLogPage m_vantorEdgeRecordLogPage;
 
   bool m_hasWindow = false;
   bool m_endedModal = false;

@@ -33,7 +33,14 @@ class CUserAccount {
   // listed camera with its listed word, and an unlisted one with 65535.
   uint32_t RightsOfCamera(uint32_t cameraId) const;
 
+  // Metadata source number -> rights word, read by the same rule, except
+  // that the chief's listed word comes back with bits 0 and 1 set.
+  const std::map<uint32_t, uint32_t>& GetSourceRights() const { return m_sourceRights; }
+  void SetSourceRights(uint32_t posId, uint32_t rights) { m_sourceRights[posId] = rights; }
+  uint32_t RightsOfSource(uint32_t posId) const;
+
  private:
   std::string m_userName;
   std::map<uint32_t, uint32_t> m_cameraRights;
+  std::map<uint32_t, uint32_t> m_sourceRights;
 };

@@ -18,6 +18,7 @@
 #include "platform/cwnd.h"
 #include "protocol/ivxpp_client.h"
 #include "vocabulary/date_time.h"
+#include "vocabulary/epos_setting.h"
 #include "vocabulary/log_status.h"
 #include "vocabulary/viewer_settings.h"
 #include "vocabulary/vx_bitset.h"
@@ -33,6 +34,9 @@ class IViewerContext {
   // display order, position = camera index.
   virtual const std::vector<std::string>& CameraNames() const = 0;
   virtual const std::vector<uint32_t>& CameraIds() const = 0;
+
+  // The metadata sources the host handed over last, in its order.
+  virtual const std::vector<EPOS_Setting>& PosSettings() const = 0;
 
   // The dialog's own window: a page whose search failed sends it
   // kMsgSearchFailed, and the dialog tells the user.

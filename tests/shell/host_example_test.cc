@@ -113,7 +113,7 @@ TEST_F(HostExampleTest, CallsEveryExportedFunction) {
   EXPECT_TRUE(viewer.CameraNames().empty());
   show(&host, 1, 1, 0, 0, 1, 0, 0, 0, 0, 5160, "", 0, {EPOS_Setting{}}, &user, 0, 1, 1, 0, 0);
   EXPECT_TRUE(viewer.IsVisible());
-  EXPECT_EQ(viewer.TabCtrl().GetItemCount(), 2);  // the metadata page is not part of the viewer yet
+  EXPECT_EQ(viewer.TabCtrl().GetItemCount(), 3);  // system, events, metadata
   EXPECT_EQ(viewer.CameraNames(), std::vector<std::string>{"Gate"});
   EXPECT_EQ(viewer.PosSettings().size(), 1u);
 
@@ -134,7 +134,7 @@ TEST_F(HostExampleTest, CallsEveryExportedFunction) {
   EXPECT_EQ(filter(&msg), 0);
 
   show(&host, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5160, "", 0, {}, nullptr, 2, 0, 1, 1, 0);  // modal
-  EXPECT_EQ(viewer.TabCtrl().GetItemCount(), 2);
+  EXPECT_EQ(viewer.TabCtrl().GetItemCount(), 3);  // the modal call leaves the singleton alone
   reset();
   show(&host, 0, 0, 1, 1, 0, 0, 0, 0, 0, 5160, "", 0, {}, nullptr, 2, 1, 1, 1, 0);
   EXPECT_EQ(App().Dialog().TabCtrl().GetItemCount(), 0);

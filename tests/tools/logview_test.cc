@@ -193,7 +193,8 @@ TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
   ServerProcess server(Install());
   ASSERT_NE(server.Port(), 0u);
   const std::string address = "127.0.0.1:" + std::to_string(server.Port());
-  // Both pages, and the remote recorder's system page whose columns differ.
+  // The pages, and the remote recorder's pages whose columns differ.
+  const std::string sources = Install() + "/vxpp-pos.ini";
   const std::vector<std::vector<std::string>> searches = {
       {"events", "--day", "2024-03-05"},
       {"events", "--day", "2024-03-04", "--type", "General Motion"},
@@ -205,6 +206,9 @@ TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
       {"system", "--day", "2024-03-05"},
       {"system", "--day", "2024-03-04", "--type", "User Login"},
       {"--nvr", "system", "--day", "2024-03-05"},
+      {"--pos-settings", sources, "metadata", "--day", "2024-03-05", "--sort", "2"},
+      {"--pos-settings", sources, "metadata", "--day", "2024-03-04", "--type", "Open Cash Drawer", "--camera", "#2"},
+      {"--nvr", "--pos-settings", sources, "metadata", "--from", "2024-03-04 18:00:00", "--sort", "3,3"},
   };
   for (const std::vector<std::string>& search : searches) {
     std::vector<std::string> remote = {"--server", address, "--login", "admin:admin"};
@@ -217,6 +221,19 @@ TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
     EXPECT_GT(Lines(here.out), 1u) << named;
     EXPECT_EQ(there.out, here.out) << named;
   }
+  // Edge retrievals: the server sends no description, the rest is the same.
+  const auto withoutDescriptions = [](std::string text) {
+    std::string kept;
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+      const std::string line = text.substr(at, end - at);
+      kept += line.substr(0, line.rfind(", ")) + "\n";
+    }
+    return kept;
+  };
+  const Outcome edge = Run({"edge", "--day", "2024-03-05"});
+  EXPECT_TRUE(Has(edge.out, ", [Deleted], ")) << edge.out;
+  EXPECT_EQ(withoutDescriptions(Run({"--server", address, "--login", "admin:admin", "edge", "--day", "2024-03-05"}).out),
+            withoutDescriptions(edge.out));
   // The camera list comes from the server.
   EXPECT_EQ(Run({"--server", address, "--login", "admin:admin", "events", "--list-cameras"}).out,
             Run({"events", "--list-cameras"}).out);

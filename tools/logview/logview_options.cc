@@ -361,7 +361,7 @@ Viewer options:
   --lang N                  language number (ResetLogViewerLanguage)
   --lang-folder DIR         folder of the language pack, passed as given (end it with "/")
   --user NAME               the host's user account
-  --rights ID=WORD,...      the account's rights word per camera id (decimal or 0x hex)
+  --rights ID=WORD,...      the account's rights word per camera id and metadata source (decimal or 0x hex)
   --pos-settings FILE       metadata sources: an ini file, one section per source
   --cameras I,J,...         SetCameras with these camera indexes
   --window 'FROM' 'TO'      SetLogDateTime with this time window ('YYYY-MM-DD HH:MM:SS')

@@ -32,6 +32,7 @@ class FakeViewerContext : public IViewerContext {
   const ViewerSettings& Settings() const override { return settings; }
   const std::vector<std::string>& CameraNames() const override { return cameraNames; }
   const std::vector<uint32_t>& CameraIds() const override { return cameraIds; }
+  const std::vector<EPOS_Setting>& PosSettings() const override { return posSettings; }
   platform::CWnd* DialogWindow() override { return &dialog; }
   platform::CWnd* EventHostWindow() override { return eventHost; }
   EventLogStatus EventSwitches() const override { return eventSwitches; }
@@ -60,6 +61,7 @@ class FakeViewerContext : public IViewerContext {
   ViewerSettings settings;
   std::vector<std::string> cameraNames;
   std::vector<uint32_t> cameraIds;
+  std::vector<EPOS_Setting> posSettings;
   FakeDialogWindow dialog;
   platform::CWnd* eventHost = nullptr;
   EventLogStatus eventSwitches;

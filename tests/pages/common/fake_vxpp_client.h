@@ -11,10 +11,12 @@
 #include "protocol/ivxpp_client.h"
 
 struct FakeVxppAnswers {
-  int result = 1;      // of EventLog and SystemLog: 1 success, -1 unreachable, -2 error
+  int result = 1;      // of the log queries: 1 success, -1 unreachable, -2 error
   int textFormat = 1;  // of EventLog
   std::vector<EventLogBasket> events;
   std::vector<SystemLogRecord> systemRecords;
+  std::vector<PosEventLogBasket> posEvents;
+  std::vector<EdgeRecordLogBasket> edgeRecords;
   std::vector<std::string> cameraNames;
   std::vector<uint32_t> cameraIds;
 
@@ -24,7 +26,7 @@ struct FakeVxppAnswers {
   uint32_t port = 0;
   std::string url;
   std::optional<int> eventNumber, systemLogNumber;
-  std::optional<uint32_t> cameraId, channelIndex;
+  std::optional<uint32_t> cameraId, channelIndex, posId;
 };
 
 class FakeVxppClient : public IVXPPClient {
@@ -95,14 +97,26 @@ class FakeVxppClient : public IVXPPClient {
                      std::vector<IVSCounterLog>&, const uint32_t*, int*) override { return -1; }
   int CombinedCountingLog(const std::string&, uint32_t, const uint32_t*, const CDateTime&, const CDateTime&,
                           std::vector<CombinedCounterLog>&) override { return -1; }
-  bool PosEventLog(const std::string&, uint32_t, const int*, const uint32_t*, const CDateTime&, const CDateTime&,
-                   std::vector<PosEventLogBasket>&) override { return false; }
+  bool PosEventLog(const std::string& url, uint32_t, const int* eventNumber, const uint32_t* posId, const CDateTime&,
+                   const CDateTime&, std::vector<PosEventLogBasket>& records) override {
+    Asked(url);
+    m_a.eventNumber = Value(eventNumber);
+    m_a.posId = Value(posId);
+    records = m_a.posEvents;
+    return m_a.result == 1;
+  }
   int PosEventLog2(const std::string&, uint32_t, const int*, const uint32_t*, const CDateTime&, const CDateTime&,
                    std::vector<PosEventLogBasket>&) override { return -1; }
   int IVSEventLog(const std::string&, uint32_t, const uint32_t*, const int*, const CDateTime&, const CDateTime&,
                   std::vector<EventLogBasket>&, int*) override { return -1; }
-  int EdgeRecordLog(const std::string&, uint32_t, const int*, const uint32_t*, const CDateTime&, const CDateTime&,
-                    std::vector<EdgeRecordLogBasket>&, int*) override { return -1; }
+  int EdgeRecordLog(const std::string& url, uint32_t, const int* eventNumber, const uint32_t* cameraId,
+                    const CDateTime&, const CDateTime&, std::vector<EdgeRecordLogBasket>& records, int*) override {
+    Asked(url);
+    m_a.eventNumber = Value(eventNumber);
+    m_a.cameraId = Value(cameraId);
+    records = m_a.edgeRecords;
+    return m_a.result;
+  }
   bool BackupInit(const std::string&, uint32_t, const BackupSelection&) override { return false; }
   bool BackupInit2(const std::string&, uint32_t, const BackupSelection&) override { return false; }
   bool BackupBegin(const std::string&, uint32_t, const std::string&) override { return false; }

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "fake_host.h"
+#include "pages/common/fake_host.h"
 #include "pages/common/fake_viewer_context.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"

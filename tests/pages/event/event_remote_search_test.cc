@@ -5,27 +5,15 @@
 
 #include <filesystem>
 
-#include "fake_host.h"
-#include "pages/common/fake_viewer_context.h"
+#include "pages/common/fake_host.h"
+#include "pages/common/server_viewer_context.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "platform/paths.h"
 #include "protocol/result_codes.h"
-#include "protocol/vxpp_client.h"
 #include "store/log_root_folder.h"
 #include "tools/server_fixture.h"
 
 namespace {
-
-// The viewer's services as the dialog gives them: the library's own client.
-class ServerViewerContext : public FakeViewerContext {
- public:
-  std::unique_ptr<IVXPPClient> MakeClient() override { return std::make_unique<CVXPPClient>(); }
-  bool DownloadEdgeEventList(const std::string& folder, const std::string& fileName) override {
-    CVXPPClient client;
-    client.SetPort(static_cast<uint32_t>(settings.serverPort));
-    return client.SupportedEdgeEventListOfDP(ServerUrl(settings), settings.userSessionNo, folder, fileName);
-  }
-};
 
 const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
 

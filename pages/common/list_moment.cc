@@ -1,4 +1,4 @@
-#include "pages/event/event_list_item.h"
+#include "pages/common/list_moment.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,7 +17,7 @@ char* Digits(char* out, int value, int width) {
 
 }  // namespace
 
-void EventListItem::SetTime(const CDateTime& value) {
+void ListMoment::SetTime(const CDateTime& value) {
   time = value;
   m_momentLength = 0;
   m_dateLength = 0;

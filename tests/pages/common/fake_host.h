@@ -1,4 +1,4 @@
-// A host window for event page tests: it answers "can you play" and "are
+// A host window for page tests: it answers "can you play" and "are
 // the playback channels full" as the test says, and keeps every message it
 // got, sent or posted (posted ones once the test delivers its queue).
 #pragma once

@@ -1,0 +1,100 @@
+#include "pages/edge/edge_record_log_page.h"
+
+#include <gtest/gtest.h>
+
+#include "pages/common/fake_host.h"
+#include "pages/common/fake_viewer_context.h"
+#include "store/store_fixture.h"
+#include "temp_folder.h"
+#include "vocabulary/user_account.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+CDateTime At(int hour, int minute = 0) { return CDateTime::FromFields(2024, 1, 31, hour, minute); }
+
+class EdgePageTest : public ::testing::Test {
+ protected:
+  EdgePageTest() {
+    context.logRoot = m_folder.Path() + "/";
+    context.cameraNames = {"Gate", "Hall", "Yard"};
+    context.cameraIds = {11, 12, 13};
+    // (minute after 09:00, camera id, step, description)
+    store_test::WriteDatabase(
+        m_folder.Write("db/EventLog/EventLog_20240131.db", ""),
+        "CREATE TABLE EdgeRecordLog (Id INTEGER PRIMARY KEY, LogTime INTEGER, CameraId INTEGER, LogType INTEGER, "
+        "Description TEXT); CREATE TABLE R(m, c, t, d); INSERT INTO R VALUES (0, 12, 3, 'check'), (1, 99, 0, "
+        "'gone'), (2, 11, 4, 'fail'), (3, 12, 9, 'odd');"
+        "INSERT INTO EdgeRecordLog (LogTime, CameraId, LogType, Description) "
+        "SELECT 20240131090000 + m * 100, c, t, d FROM R;");
+  }
+  void Create() {
+    page.SetOwner(&context);
+    page.Create();
+    Controls().dayPicker->SetTime(At(0));
+  }
+  CPageControls Controls() { return page.Controls(); }
+  Lines Search() {
+    Controls().searchButton->Click();
+    Lines lines;
+    for (const CListRowView& row : Controls().list->DrawRows(0, Controls().list->GetItemCount())) {
+      std::string line;
+      for (const std::string& cell : row.texts) line += (line.empty() ? "" : "|") + cell;
+      lines.push_back(line + "#" + std::to_string(row.image));
+    }
+    return lines;
+  }
+
+  TempFolder m_folder;
+  FakeViewerContext context;
+  CVantorEdgeRecordLogPage page;
+};
+
+TEST_F(EdgePageTest, LocalSearchNamesStepsAndCameras) {
+  CUserAccount clerk("clerk");
+  clerk.SetCameraRights(11, 0);
+  context.settings.userAccount = &clerk;
+  Create();
+  CComboBoxModel& types = *Controls().typeSelector;
+  ASSERT_EQ(types.GetCount(), 8);
+  EXPECT_EQ(types.GetLBText(1), "Check Edge Video");  // alphabetical below "All"
+  EXPECT_EQ(Controls().secondSelector->GetLBText(2), "[02] Hall");
+  EXPECT_EQ(Search(), (Lines{"2024/01/31 09:00:00|Check Edge Video|02|check#2",
+                             "2024/01/31 09:01:00|Start Retrieve|[Deleted]|gone#2",  // not in the list
+                             "2024/01/31 09:03:00||02|odd#2"}));                       // no such step
+  Controls().list->ClickHeader(1);
+  Controls().list->ClickHeader(1);  // the largest step first
+  EXPECT_EQ(Controls().list->GetItemText(0, 3), "odd");
+
+  Controls().secondSelector->UserSelect(2);
+  EXPECT_EQ(Search().size(), 2u);
+  // Generic names: no rights, and the chosen channel's records take its position.
+  context.settings.genericCameraNames = 1;
+  context.cameraIds = {10, 11, 12};
+  page.OnCameraListLoaded();
+  Controls().secondSelector->UserSelect(2);
+  EXPECT_EQ(Search(), (Lines{"2024/01/31 09:02:00|Query Edge Video Fail|02|fail#2"}));
+}
+
+TEST_F(EdgePageTest, RemoteSearchAndFailures) {
+  FakeHost eventHost;
+  context.eventHost = &eventHost;
+  context.settings.remoteCameraList = 1;
+  context.server.edgeRecords = {{At(9), 13, 1, "done"}, {At(10), 7, 6, ""}};
+  Create();
+  CComboBoxModel& types = *Controls().typeSelector;
+  types.UserSelect(types.FindStringExact(-1, "End Retrieve"));
+  EXPECT_EQ(Search(), (Lines{"2024/01/31 09:00:00|End Retrieve|03|done#2",
+                             "2024/01/31 10:00:00|Disable Retrieve|[Deleted]|#2"}));
+  EXPECT_EQ(context.server.eventNumber, 1);
+  EXPECT_FALSE(context.server.cameraId.has_value());
+  context.server.result = -1;
+  EXPECT_EQ(Search(), Lines{});
+  EXPECT_EQ(eventHost.Numbers(), std::vector<platform::UINT>{platform::kMsgRemoteRequestFailed});
+  context.server.result = -2;
+  Search();
+  EXPECT_EQ(context.dialog.received, std::vector<platform::UINT>{platform::kMsgSearchFailed});
+}
+
+}  // namespace
