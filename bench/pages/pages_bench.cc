@@ -1,7 +1,8 @@
 // The event page over a generated installation whose searched range holds
 // about 1,000,000 events of the kinds the page lists (and the analytics
 // events of another page besides), each step measured against what it
-// cannot do without:
+// cannot do without (the metadata and edge storage pages' searches too, over
+// the register and retrieval records of the same days):
 //
 //   search  the page's search, rows built      vs  the engine's bare search of
 //           and counted into the list               the same files (a row
@@ -25,8 +26,12 @@
 #include "bench/common/bench_arguments.h"
 #include "bench/common/bench_clock.h"
 #include "bench/common/heap_meter.h"
+#include "config/initial_file.h"
+#include "config/pos_settings_ini.h"
 #include "lang/vx_trans.h"
+#include "pages/edge/edge_record_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
+#include "pages/pos/vantor_pos_log_page.h"
 #include "platform/paths.h"
 #include "store/event_log_query_ctrl.h"
 #include "store/log_root_folder.h"
@@ -57,10 +62,13 @@ class BenchContext : public IViewerContext {
       names.push_back(camera.name);
       ids.push_back(camera.id);
     }
+    CInitialFile sources;
+    if (sources.Load(root + "/vxpp-pos.ini")) posSettings = PosSettingsFromIni(sources);
   }
   const ViewerSettings& Settings() const override { return settings; }
   const std::vector<std::string>& CameraNames() const override { return names; }
   const std::vector<uint32_t>& CameraIds() const override { return ids; }
+  const std::vector<EPOS_Setting>& PosSettings() const override { return posSettings; }
   platform::CWnd* DialogWindow() override { return &dialog; }
   platform::CWnd* EventHostWindow() override { return nullptr; }
   EventLogStatus EventSwitches() const override { return {}; }
@@ -79,22 +87,25 @@ class BenchContext : public IViewerContext {
   ViewerSettings settings;
   std::vector<std::string> names;
   std::vector<uint32_t> ids;
+  std::vector<EPOS_Setting> posSettings;
   platform::CWnd dialog;
 };
 
 // The engine alone: every row of the range read and handed to a callback
 // that keeps nothing.
+template <class Record>
 double BareSearch(const std::string& root, size_t* records) {
   const auto start = Clock::now();
-  CVxEventLogQueryCtrl<EventLogBasket> query;
-  query.SetRowCallback([](const EventLogBasket&, void* count) { ++*static_cast<size_t*>(count); }, records);
+  CVxEventLogQueryCtrl<Record> query;
+  query.SetRowCallback([](const Record&, void* count) { ++*static_cast<size_t*>(count); }, records);
   query.Initialise(root);
   int ignored = 0;
-  query.Search(EventLogFilter{}, kFirstDay, kLastMoment, &ignored);
+  query.Search(typename LogTable<Record>::Filter{}, kFirstDay, kLastMoment, &ignored);
   return Seconds(start);
 }
 
-double PageSearch(CVantorEventLogPage& page, double* bytesPerRow) {
+template <class Page>
+double PageSearch(Page& page, double* bytesPerRow) {
   page.ClearList();
   const bench::HeapMeter heap;
   const auto start = Clock::now();
@@ -197,19 +208,25 @@ int main(int argc, char** argv) {
 
   BenchContext context(root);
   CVantorEventLogPage page;
-  page.SetOwner(&context);
-  page.Create();
-  page.Controls().startPicker->UserSetTime(kFirstDay);
-  page.Controls().endPicker->UserSetTime(kLastMoment);
+  CVantorPosLogPage posPage;
+  CVantorEdgeRecordLogPage edgePage;
+  for (CSearchLogPage* each : std::initializer_list<CSearchLogPage*>{&page, &posPage, &edgePage}) {
+    each->SetOwner(&context);
+    each->Create();
+    each->Controls().startPicker->UserSetTime(kFirstDay);
+    each->Controls().endPicker->UserSetTime(kLastMoment);
+  }
 
-  std::vector<double> bareSearch, pageSearch, bareExport, pageExport;
+  std::vector<double> bareSearch, pageSearch, bareExport, pageExport, barePos, pagePos, bareEdge, pageEdge;
+  size_t posRecords = 0, edgeRecords = 0;
+  double posBytesPerRow = 0, edgeBytesPerRow = 0;
   std::vector<std::vector<double>> bareSort(4), pageSort(4);
   size_t records = 0;
   double bytesPerRow = 0;
   std::unordered_map<int, std::string> typeTexts;
   for (int round = 0; round < rounds; ++round) {
     records = 0;
-    bareSearch.push_back(BareSearch(root, &records));
+    bareSearch.push_back(BareSearch<EventLogBasket>(root, &records));
     pageSearch.push_back(PageSearch(page, &bytesPerRow));
     if (typeTexts.empty()) {
       // The type names as the page shows them, for the bare export.
@@ -222,6 +239,11 @@ int main(int argc, char** argv) {
     }
     bareExport.push_back(BareExport(page, typeTexts, bareCsv));
     pageExport.push_back(PageExport(page, csv));
+    posRecords = edgeRecords = 0;
+    barePos.push_back(BareSearch<PosEventLogBasket>(root, &posRecords));
+    pagePos.push_back(PageSearch(posPage, &posBytesPerRow));
+    bareEdge.push_back(BareSearch<EdgeRecordLogBasket>(root, &edgeRecords));
+    pageEdge.push_back(PageSearch(edgePage, &edgeBytesPerRow));
     std::printf("round %d of %d done\n", round + 1, rounds);
     std::fflush(stdout);
   }
@@ -241,6 +263,10 @@ int main(int argc, char** argv) {
     line(columns[column], Median(bareSort[column]), Median(pageSort[column]), 1.2);
   line("export to CSV", Median(bareExport), Median(pageExport), 1.5);
   std::printf("peak heap of the search per listed row: %.0f bytes\n", bytesPerRow);
+  std::printf("\n%zu register records and %zu edge retrieval steps in range\n", posRecords, edgeRecords);
+  line("metadata search, rows", Median(barePos), Median(pagePos), 1.3);
+  line("edge search, rows", Median(bareEdge), Median(pageEdge), 1.3);
+  std::printf("peak heap per listed row: metadata %.0f bytes, edge %.0f bytes\n", posBytesPerRow, edgeBytesPerRow);
   if (!sameBytes) std::printf("warning: the page's export and the bare export differ in size\n");
   return 0;
 }

@@ -101,24 +101,26 @@ TEST_F(ViewerTest, ClosingTellsTheHost) {
   StartViewer();
   Show(&m_host, {.showEventLog = 1});
   m_host.TakeMessages();
-  // The close box: closing, then hidden (wParam 1); the window stays.
+  // The close box: closing (for the event page, then the metadata page, which
+  // share the host window), then hidden (wParam 1); the window stays.
+  const std::vector<platform::UINT> closing{platform::kMsgViewerClosing, platform::kMsgViewerClosing};
   Viewer().OnClose();
   EXPECT_FALSE(Viewer().IsVisible());
   EXPECT_TRUE(AfxGetLogViewerApp()->IsCreated());
   std::vector<platform::MSG> messages = m_host.TakeMessages();
-  EXPECT_EQ(Numbers(messages), (std::vector<platform::UINT>{platform::kMsgViewerClosing, platform::kMsgViewerHidden}));
-  EXPECT_EQ(messages[1].wParam, 1u);
+  EXPECT_EQ(Numbers(messages), (std::vector<platform::UINT>{closing[0], closing[1], platform::kMsgViewerHidden}));
+  EXPECT_EQ(messages[2].wParam, 1u);
 
   // OK tells only of the closing; Cancel, forwarded from a page, also of the hiding.
   Show(&m_host, {.showEventLog = 1});
   Viewer().OnOK();
   EXPECT_FALSE(Viewer().IsVisible());
-  EXPECT_EQ(Numbers(m_host.TakeMessages()), (std::vector<platform::UINT>{platform::kMsgViewerClosing}));
+  EXPECT_EQ(Numbers(m_host.TakeMessages()), closing);
   Show(&m_host, {.showEventLog = 1});
   EventPage(Viewer()).SendMessage(kMsgCommand, kCommandCancel, 0);
   EXPECT_FALSE(Viewer().IsVisible());
   EXPECT_EQ(Numbers(m_host.TakeMessages()),
-            (std::vector<platform::UINT>{platform::kMsgViewerClosing, platform::kMsgViewerHidden}));
+            (std::vector<platform::UINT>{closing[0], closing[1], platform::kMsgViewerHidden}));
 
   // A page's failed search: text 97 with caption 80, OK only.
   std::vector<CMessageBoxRequest> boxes;
@@ -159,7 +161,7 @@ TEST_F(ViewerTest, ModalViewerNeverTouchesTheSingleton) {
   EXPECT_EQ(modalTitles, (std::vector<std::string>{"System Log", LoadTranslatedString(170)}));
   EXPECT_TRUE(separate);
   EXPECT_EQ(Titles(Viewer()), (std::vector<std::string>{"Unusual Event"}));
-  EXPECT_EQ(m_host.TakeMessages().size(), 1u);  // closing, no hiding
+  EXPECT_EQ(m_host.TakeMessages().size(), 2u);  // closing (event and metadata pages), no hiding
 
   CLogViewerDlg::SetModalLoop(nullptr);
   CreateLogViewerApp();
