@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::string_view kBlockEnd = "\r\n\r\n";
 
-
 // Where to go on searching for a block end when the first `searched` bytes
 // hold none: an end may begin in their last three.
 size_t ResumeAt(size_t searched) { return searched < kBlockEnd.size() ? 0 : searched - (kBlockEnd.size() - 1); }
@@ -50,15 +49,16 @@ size_t CRecordReader::Receive(size_t filled, size_t room, uint64_t due, size_t s
     case RecordLayout::Kind::kLengthPrefixed: {
       const size_t head = m_layout.head + 4;
       // Once the first record's length has come, its own size is known.
-      const uint64_t first = filled >= head ? head + static_cast<uint32_t>(GetI32(partial.data() + m_layout.head)) : head;
+      const uint64_t first =
+          filled >= head ? head + static_cast<uint32_t>(GetI32(partial.data() + m_layout.head)) : head;
       return m_net.RecvSome(at, static_cast<size_t>(std::min<uint64_t>(room, (due - 1) * head + first - filled)));
     }
     case RecordLayout::Kind::kTextBlock:
       break;
   }
-  // Each block due takes its empty line at least; while that is more than
-  // the room, whatever has arrived belongs to the blocks.
-  if (due > room / kBlockEnd.size()) return m_net.RecvSome(at, room);
+  // Each block due after this one takes its empty line at least; while
+  // those fill the room, whatever has arrived belongs to the blocks.
+  if (room <= (due - 1) * kBlockEnd.size()) return m_net.RecvSome(at, room);
   // Near the end: look at what has arrived and take it up to the last
   // block's end, searching only what was not searched before.
   const size_t seen = m_net.PeekSome(at, room);

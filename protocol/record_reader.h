@@ -63,9 +63,6 @@ class CRecordReader {
   // Receives into the buffer behind the `filled` bytes of a record begun,
   // `room` bytes at most and no byte past the last of the `due` records.
   size_t Receive(size_t filled, size_t room, uint64_t due, size_t searched);
-  // The fewest bytes that the `due` records still to come (the first of
-  // them begun with the `partial` bytes at hand) can take.
-  uint64_t BytesStillDue(uint64_t due, std::string_view partial) const;
 
   CSocketHelper& m_net;
   const RecordLayout m_layout;

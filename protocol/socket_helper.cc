@@ -119,7 +119,8 @@ std::string CSocketHelper::RecvUntil(const std::string& terminator, uint32_t tim
   char chunk[kPeekChunk];
   for (;;) {
     if (received.size() >= vxpp::kMaxHeaderBlockBytes)
-      throw VxppError{VxppError::kTooLarge, 0, "header block bytes without an end", received.size(), vxpp::kMaxHeaderBlockBytes};
+      throw VxppError{VxppError::kTooLarge, 0, "header block bytes without an end", received.size(),
+                      vxpp::kMaxHeaderBlockBytes};
     const size_t seen =
         PeekSome(chunk, std::min(sizeof chunk, vxpp::kMaxHeaderBlockBytes - received.size()), timeoutMs);
     // Search from where a terminator starting in the old bytes could begin.

@@ -13,8 +13,7 @@ std::string DescribeError(const VxppError& error) {
   const auto limit = static_cast<unsigned long long>(error.limit);
   switch (error.kind) {
     case VxppError::kSocket:
-      return error.code == 0 ? std::string("the connection moved no byte")
-                             : FormatText("socket error %d", error.code);
+      return error.code == 0 ? std::string("the connection moved no byte") : FormatText("socket error %d", error.code);
     case VxppError::kTimeout:
       return "the server sent nothing within the wait";
     case VxppError::kMalformed:
