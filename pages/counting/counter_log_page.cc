@@ -1,6 +1,8 @@
 #include "pages/counting/counter_log_page.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 
 #include "lang/translated_string.h"
@@ -19,11 +21,11 @@ constexpr int kDeletedText = 78;
 constexpr int kRemoteSuccess = 1;
 constexpr int kRemoteTransportFailure = -1;
 
-const std::vector<PageColumn> kColumns[3] = {
-    {{13, 150, Align::kCentre}, {14, 170, Align::kLeft}, {15, 60, Align::kLeft}, {16, 60, Align::kLeft}},
-    {{13, 150, Align::kCentre}, {108, 170, Align::kLeft}, {111, 170, Align::kLeft}, {112, 60, Align::kRight}},
-    {{13, 150, Align::kCentre}, {111, 170, Align::kLeft}, {112, 60, Align::kRight}},
-};
+constexpr PageColumn kBasicColumns[] = {
+    {13, 150, Align::kCentre}, {14, 170, Align::kLeft}, {15, 60, Align::kLeft}, {16, 60, Align::kLeft}};
+constexpr PageColumn kIvsColumns[] = {
+    {13, 150, Align::kCentre}, {108, 170, Align::kLeft}, {111, 170, Align::kLeft}, {112, 60, Align::kRight}};
+constexpr PageColumn kCombinedColumns[] = {{13, 150, Align::kCentre}, {111, 170, Align::kLeft}, {112, 60, Align::kRight}};
 
 // The columns that hold numbers: "In" and "Out", or "Result".
 bool IsNumericColumn(CounterMode mode, int column) {
@@ -40,11 +42,19 @@ bool IsNumericColumn(CounterMode mode, int column) {
 
 // A text ordered by the collation of the system's locale.
 struct CollatedText {
-  const std::string* text;
+  std::string_view text;
   friend bool operator<(const CollatedText& a, const CollatedText& b) {
-    return std::strcoll(a.text->c_str(), b.text->c_str()) < 0;
+    return std::strcoll(std::string(a.text).c_str(), std::string(b.text).c_str()) < 0;
   }
 };
+
+// The decimal value a cell starts with (a leading "-" allowed); 0 when it
+// starts with no number.
+int64_t DecimalOf(std::string_view cell) {
+  int64_t value = 0;
+  std::from_chars(cell.data(), cell.data() + cell.size(), value);
+  return value;
+}
 
 }  // namespace
 
@@ -64,7 +74,17 @@ void CCounterLogPage::ReadCounterLists() {
 
 std::vector<SelectorChoice> CCounterLogPage::TypeChoices() { return ModeChoices(m_lists.combinedAvailable); }
 
-std::vector<PageColumn> CCounterLogPage::Columns() const { return kColumns[static_cast<size_t>(Mode())]; }
+std::vector<PageColumn> CCounterLogPage::Columns() const {
+  switch (Mode()) {
+    case CounterMode::kIvs:
+      return {std::begin(kIvsColumns), std::end(kIvsColumns)};
+    case CounterMode::kCombined:
+      return {std::begin(kCombinedColumns), std::end(kCombinedColumns)};
+    case CounterMode::kBasic:
+      break;
+  }
+  return {std::begin(kBasicColumns), std::end(kBasicColumns)};
+}
 
 void CCounterLogPage::OnTypeChosen() {
   OnCameraListLoaded();
@@ -102,7 +122,18 @@ CPageControls CCounterLogPage::Controls() {
 }
 
 void CCounterLogPage::ClearRows() {
-  for (PageRows<CounterCells>& rows : m_rows) rows.clear();
+  for (PageRows<CounterRow>& rows : m_rows) rows.clear();
+  m_blocks = {};
+}
+
+void CCounterLogPage::Append(PageRows<CounterRow>& rows) {
+  // Cells longer than a row can say are cut (names are far shorter).
+  const std::string_view text = m_cells.Text().substr(0, UINT16_MAX);
+  CounterRow& row = m_blocks.Next();
+  row.text = m_blocks.KeepText(text).data();
+  for (size_t i = 0; i < row.ends.size(); ++i)
+    row.ends[i] = static_cast<uint16_t>(i < m_cells.Count() ? std::min(m_cells.End(i), text.size()) : text.size());
+  m_blocks.Keep(rows);
 }
 
 void CCounterLogPage::RunSearch(const CDateRange& range) {
@@ -152,23 +183,24 @@ void CCounterLogPage::SearchLocal(std::optional<uint32_t> id, std::optional<int3
   // Generic camera names number the cameras anew: their ids filter nothing.
   if (Owner()->Settings().genericCameraNames != 0) id.reset();
   const CounterRowContext context = RowContext(channelIndex);
+  PageRows<CounterRow>& rows = Rows();
   bool ok = false;
   switch (Mode()) {
     case CounterMode::kBasic:
       ok = QueryLocal<CounterLog>(root, CounterLogFilter{id}, range, [&](const CounterLog& record) {
-        if (std::optional<CounterCells> cells = LocalBasicRow(record, context)) Append(std::move(*cells));
+        if (LocalBasicRow(record, context, m_cells)) Append(rows);
       });
       break;
     case CounterMode::kIvs:
       ok = QueryLocal<IVSCounterLog>(root, IVSCounterLogFilter{id}, range, [&](const IVSCounterLog& record) {
-        if (std::optional<CounterCells> cells = LocalIvsRow(record, m_lists.devices, context))
-          Append(std::move(*cells));
+        if (LocalIvsRow(record, m_lists.devices, context, m_cells)) Append(rows);
       });
       break;
     case CounterMode::kCombined:
       ok = QueryLocal<CombinedCounterLog>(root, CombinedCounterLogFilter{id}, range,
                                           [&](const CombinedCounterLog& record) {
-                                            Append(CombinedRow(record, m_lists.counters));
+                                            CombinedRow(record, m_lists.counters, m_cells);
+                                            Append(rows);
                                           });
       break;
   }
@@ -183,6 +215,7 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
   const uint32_t channel = channelIndex ? static_cast<uint32_t>(*channelIndex) : 0;
   const uint32_t* channelFilter = channelIndex ? &channel : nullptr;
   const CounterRowContext context = RowContext(channelIndex);
+  PageRows<CounterRow>& rows = Rows();
   IVXPPClient& client = Client();
   int cameraIds = 0;
   int result = kRemoteSuccess;
@@ -192,7 +225,10 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
       result = client.CountingLog(url, settings.userSessionNo, idFilter, range.start, range.end, records,
                                   channelFilter, &cameraIds);
       if (result != kRemoteSuccess) break;
-      for (const CounterLog& record : records) Append(RemoteBasicRow(record, cameraIds != 0, context));
+      for (const CounterLog& record : records) {
+        RemoteBasicRow(record, cameraIds != 0, context, m_cells);
+        Append(rows);
+      }
       return;
     }
     case CounterMode::kIvs: {
@@ -203,8 +239,10 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
       std::vector<uint32_t> ids, watched;
       std::vector<std::string> names;
       client.GetIVSDeviceInfo(url, settings.userSessionNo, ids, names, watched);
-      for (const IVSCounterLog& record : records)
-        Append(RemoteIvsRow(record, cameraIds != 0, ids, names, context.deletedText));
+      for (const IVSCounterLog& record : records) {
+        RemoteIvsRow(record, cameraIds != 0, ids, names, context.deletedText, m_cells);
+        Append(rows);
+      }
       return;
     }
     case CounterMode::kCombined: {
@@ -214,7 +252,10 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
         TellSearchFailed();
         return;
       }
-      for (const CombinedCounterLog& record : records) Append(CombinedRow(record, m_lists.counters));
+      for (const CombinedCounterLog& record : records) {
+        CombinedRow(record, m_lists.counters, m_cells);
+        Append(rows);
+      }
       return;
     }
   }
@@ -225,21 +266,22 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
 }
 
 std::string CCounterLogPage::GetItemText(int row, int column) {
-  const PageRows<CounterCells>& rows = Rows();
-  if (row < 0 || static_cast<size_t>(row) >= rows.size() || column < 0 || column >= 4) return {};
-  return (*rows[static_cast<size_t>(row)])[static_cast<size_t>(column)];
+  const PageRows<CounterRow>& rows = Rows();
+  if (row < 0 || static_cast<size_t>(row) >= rows.size() || column < 0 ||
+      static_cast<size_t>(column) >= CounterCells::kMaxCells)
+    return {};
+  return std::string(rows[static_cast<size_t>(row)]->Cell(static_cast<size_t>(column)));
 }
 
 void CCounterLogPage::SortRows(int column, int direction) {
   const size_t index = static_cast<size_t>(column);
-  PageRows<CounterCells>& rows = Rows();
+  PageRows<CounterRow>& rows = Rows();
   if (IsNumericColumn(Mode(), column)) {
-    StableSortRows(rows, [index](const CounterCells& cells) { return std::atol(cells[index].c_str()); }, direction);
+    StableSortRows(rows, [index](const CounterRow& row) { return DecimalOf(row.Cell(index)); }, direction);
   } else if (Mode() == CounterMode::kCombined) {
-    StableSortRows(rows, [index](const CounterCells& cells) { return CollatedText{&cells[index]}; }, direction);
+    StableSortRows(rows, [index](const CounterRow& row) { return CollatedText{row.Cell(index)}; }, direction);
   } else {
-    StableSortRows(rows, [index](const CounterCells& cells) -> const std::string& { return cells[index]; },
-                   direction);
+    StableSortRows(rows, [index](const CounterRow& row) { return row.Cell(index); }, direction);
   }
 }
 

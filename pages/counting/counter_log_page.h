@@ -24,6 +24,7 @@
 
 #include <array>
 
+#include "pages/common/page_row_blocks.h"
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/counting/counter_choices.h"
@@ -62,14 +63,28 @@ class CCounterLogPage : public CSearchLogPage {
   void OnTypeChosen() override;
   ExportForm ExportFormFor(const std::string& path) const override;
 
-  PageRows<CounterCells>& Rows() { return m_rows[static_cast<size_t>(Mode())]; }
-  const PageRows<CounterCells>& Rows() const { return m_rows[static_cast<size_t>(Mode())]; }
+  // A listed row: its cells one after another in its block's text, and
+  // where each ends (unused cells are empty).  16 bytes a row.
+  struct CounterRow {
+    const char* text;
+    std::array<uint16_t, CounterCells::kMaxCells> ends;
+    std::string_view Cell(size_t i) const {
+      const uint16_t start = i == 0 ? 0 : ends[i - 1];
+      return std::string_view(text + start, ends[i] - start);
+    }
+  };
+
+  PageRows<CounterRow>& Rows() { return m_rows[static_cast<size_t>(Mode())]; }
+  const PageRows<CounterRow>& Rows() const { return m_rows[static_cast<size_t>(Mode())]; }
   CounterRowContext RowContext(std::optional<int32_t> channelIndex);
   void SearchLocal(std::optional<uint32_t> id, std::optional<int32_t> channelIndex, const CDateRange& range);
   void SearchRemote(std::optional<uint32_t> id, std::optional<int32_t> channelIndex, const CDateRange& range);
-  void Append(CounterCells cells) { Rows().push_back(std::make_shared<CounterCells>(std::move(cells))); }
+  // Lists the row written into m_cells in `rows`.
+  void Append(PageRows<CounterRow>& rows);
 
   CounterLists m_lists;
-  std::array<PageRows<CounterCells>, 3> m_rows;
+  std::array<PageRows<CounterRow>, 3> m_rows;
+  PageRowBlocks<CounterRow> m_blocks;
+  CounterCells m_cells;  // the row being made
   std::string m_deletedText;  // loaded on first use
 };
