@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/common/viewer_context.h"
+#include "platform/paths.h"
 #include "store/log_root_folder.h"
 #include "ui/message_box.h"
 
@@ -28,6 +29,7 @@ class BenchContext : public IViewerContext {
   void SetLogDateTimeAndSearch(const CDateTime&, const CDateTime&, const VxBitset<128>&) override {}
   std::unique_ptr<IVXPPClient> MakeClient() override { return nullptr; }  // never remote
   bool DownloadEdgeEventList(const std::string&, const std::string&) override { return false; }
+  std::string InstallFolder() const override { return platform::InstallFolder(); }
   std::string LogRoot() const override { return LogRootFolder(settings.serverAddress); }
   bool LogRootIsBackup() const override { return GetRecordFileMarker().backup; }
   int AskUser(const std::string&, const std::string&, unsigned style) override {

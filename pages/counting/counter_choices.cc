@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "lang/translated_string.h"
-#include "platform/paths.h"
 #include "vocabulary/user_account.h"
 
 namespace {
@@ -18,7 +17,7 @@ CounterLists LoadCounterLists(IViewerContext& viewer, IVXPPClient* client) {
   CounterLists lists;
   const ViewerSettings& settings = viewer.Settings();
   if (client == nullptr) {
-    const std::string folder = platform::InstallFolder();
+    const std::string folder = viewer.InstallFolder();
     lists.devices = ReadIVSDeviceTable(folder);
     lists.counters = ReadCombinedCounterList(folder);
     lists.combinedAvailable = !viewer.LogRootIsBackup();

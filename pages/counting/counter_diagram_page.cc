@@ -5,7 +5,6 @@
 
 #include "lang/translated_string.h"
 #include "store/event_log_query_ctrl.h"
-#include "store/log_root_folder.h"
 #include "ui/bmp_file.h"
 #include "ui/message_box.h"
 #include "vocabulary/string_table.h"
@@ -32,10 +31,10 @@ std::vector<SelectorChoice> HourChoices(int first, int last) {
 
 // The local search of one kind of counter: the records the query collects.
 template <class Record>
-bool CollectLocal(const typename LogTable<Record>::Filter& filter, const CDateTime& start, const CDateTime& end,
-                  std::vector<Record>& records) {
+bool CollectLocal(const std::string& root, const typename LogTable<Record>::Filter& filter, const CDateTime& start,
+                  const CDateTime& end, std::vector<Record>& records) {
   CVxEventLogQueryCtrl<Record> query;
-  query.Initialise(LogRootFolder(std::string()));
+  query.Initialise(root);
   int count = 0;
   const bool ok = query.Search(filter, start, end, &count);
   records.clear();
@@ -190,16 +189,18 @@ void CCounterDiagramPage::RunSearch() {
 
 void CCounterDiagramPage::SearchLocal(const std::optional<uint32_t>& id, const CDateTime& start,
                                       const CDateTime& end) {
+  // The installation's own databases, whatever folder the viewer's list pages search.
+  const std::string root = Owner()->InstallFolder() + "/";
   bool ok = true;
   switch (Mode()) {
     case CounterMode::kBasic:
-      ok = CollectLocal<CounterLog>(CounterLogFilter{id}, start, end, m_window.basicRecords);
+      ok = CollectLocal<CounterLog>(root, CounterLogFilter{id}, start, end, m_window.basicRecords);
       break;
     case CounterMode::kIvs:
-      ok = CollectLocal<IVSCounterLog>(IVSCounterLogFilter{id}, start, end, m_window.ivsRecords);
+      ok = CollectLocal<IVSCounterLog>(root, IVSCounterLogFilter{id}, start, end, m_window.ivsRecords);
       break;
     case CounterMode::kCombined:
-      ok = CollectLocal<CombinedCounterLog>(CombinedCounterLogFilter{id}, start, end, m_window.combinedRecords);
+      ok = CollectLocal<CombinedCounterLog>(root, CombinedCounterLogFilter{id}, start, end, m_window.combinedRecords);
       break;
   }
   if (!ok) TellSearchFailed();

@@ -6,7 +6,6 @@
 
 #include "pages/common/fake_viewer_context.h"
 #include "pages/counting/counter_diagram_page.h"
-#include "platform/paths.h"
 #include "temp_folder.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
@@ -17,7 +16,7 @@ namespace {
 class CounterDiagramPageTest : public ::testing::Test {
  protected:
   CounterDiagramPageTest() {
-    platform::SetInstallFolder(root.Path());
+    viewer.installFolder = root.Path();
     viewer.cameraNames = {"Lobby"};
     viewer.cameraIds = {11};
     root.Write("db/EventLog/.keep", "");
@@ -43,7 +42,6 @@ class CounterDiagramPageTest : public ::testing::Test {
     page.ReadCounterLists();
     page.Controls().dayPicker->UserSetTime(CDateTime::FromFields(2024, 1, 31, 15, 20));
   }
-  ~CounterDiagramPageTest() override { platform::SetInstallFolder(""); }
 
   TempFolder root;
   FakeViewerContext viewer;

@@ -8,7 +8,6 @@
 
 #include "pages/common/fake_viewer_context.h"
 #include "pages/counting/counter_log_page.h"
-#include "platform/paths.h"
 #include "temp_folder.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
@@ -21,7 +20,7 @@ using Texts = std::vector<std::string>;
 class CounterLogPageTest : public ::testing::Test {
  protected:
   CounterLogPageTest() {
-    platform::SetInstallFolder(root.Path());
+    viewer.installFolder = root.Path();
     viewer.logRoot = root.Path() + "/";
     viewer.cameraNames = {"Lobby", "Dock"};
     viewer.cameraIds = {11, 12};
@@ -41,7 +40,6 @@ class CounterLogPageTest : public ::testing::Test {
         "INSERT INTO CombinedCounterLog(LogTime, CounterID, CounterResult) VALUES"
         "(20240131080000, 1, 40), (20240131090000, 9, 2), (20240131100000, 9, 3);");
   }
-  ~CounterLogPageTest() override { platform::SetInstallFolder(""); }
 
   void Sql(const std::string& sql) {
     root.Write("db/EventLog/.keep", "");

@@ -7,7 +7,6 @@
 
 #include "pages/common/fake_viewer_context.h"
 #include "pages/counting/counter_log_page.h"
-#include "platform/paths.h"
 #include "protocol/vxpp_client.h"
 #include "temp_folder.h"
 #include "tools/logview-demo/demo_installation.h"
@@ -51,7 +50,6 @@ TEST(CounterPagesServerTest, RemoteRowsEqualLocalRows) {
   demo.folder = folder.File("site");
   std::string problems;
   ASSERT_TRUE(WriteDemoInstallation(demo, [](const std::string&) {}, &problems)) << problems;
-  platform::SetInstallFolder(demo.folder);
   const auto service = vxpp_server::Service::Load(demo.folder, &problems);
   vxpp_server::ServerOptions options;
   options.port = 0;
@@ -75,6 +73,7 @@ TEST(CounterPagesServerTest, RemoteRowsEqualLocalRows) {
   for (ServerViewerContext* viewer : {&local, &remote}) {
     viewer->cameraNames = {"a", "b", "c", "d"};
     viewer->cameraIds = {1, 2, 3, 4};
+    viewer->installFolder = demo.folder;
   }
 
   for (const auto& [mode, entry] : {std::pair{0, 0}, {0, 2}, {1, 0}, {1, 1}, {2, 0}, {2, 1}}) {
@@ -85,7 +84,6 @@ TEST(CounterPagesServerTest, RemoteRowsEqualLocalRows) {
 
   service->Stop();
   server.join();
-  platform::SetInstallFolder("");
 }
 
 }  // namespace
