@@ -70,7 +70,7 @@ class CCounterLogPage : public CSearchLogPage {
     std::array<uint16_t, CounterCells::kMaxCells> ends;
     std::string_view Cell(size_t i) const {
       const uint16_t start = i == 0 ? 0 : ends[i - 1];
-      return std::string_view(text + start, ends[i] - start);
+      return text == nullptr ? std::string_view() : std::string_view(text + start, ends[i] - start);
     }
   };
 
