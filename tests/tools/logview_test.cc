@@ -228,7 +228,8 @@ TEST_F(LogviewTest, CountingPagesAndTheirOptions) {
   // The counting page follows nvrMode: a server search needs --nvr too.
   ServerProcess server(Install());
   const std::vector<std::string> combined = {"counting", "--mode", "combined", "--day", "2024-03-05", "--sort", "2"};
-  std::vector<std::string> remote = {"--server", server.Address(), "--login", "admin:admin", "--nvr"};
+  std::vector<std::string> remote = {"--server", "127.0.0.1:" + std::to_string(server.Port()), "--login",
+                                     "admin:admin", "--nvr"};
   remote.insert(remote.end(), combined.begin(), combined.end());
   const Outcome here = Run(combined);
   EXPECT_TRUE(here.out.starts_with("Event Time, Counter, Result\r\n")) << here.err;
