@@ -45,7 +45,8 @@ CLogViewerDlg::~CLogViewerDlg() {
 }
 
 std::vector<CTabPageEx*> CLogViewerDlg::Pages() {
-  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage};
+  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage, &m_counterLogPage,
+          &m_counterDiagramPage};
 }
 
 void CLogViewerDlg::Create() {
@@ -67,6 +68,10 @@ CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
       return &m_vantorSysLogPage;
     case ViewerPage::kNVRSysLog:
       return &m_nvrSysLogPage;
+    case ViewerPage::kCounterLog:
+      return &m_counterLogPage;
+    case ViewerPage::kCounterDiagram:
+      return &m_counterDiagramPage;
     default:
       return nullptr;  // a kind of log this viewer has no page for yet
   }
@@ -90,6 +95,9 @@ void CLogViewerDlg::AddTabs(bool showCountingDiagram) {
     // The switches may have changed since the type list was built.
     if (tab.page == ViewerPage::kVantorSysLog || tab.page == ViewerPage::kNVRSysLog)
       static_cast<CSearchLogPage*>(page)->RebuildTypeSelector();
+    // The devices and combined counters may have changed since, or the server.
+    if (tab.page == ViewerPage::kCounterLog) m_counterLogPage.ReadCounterLists();
+    if (tab.page == ViewerPage::kCounterDiagram) m_counterDiagramPage.ReadCounterLists();
     m_tabCtrl.AddPage(LoadTranslatedString(tab.titleString), position++, page);
   }
   m_tabCtrl.SelectPage(0);

@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "pages/common/viewer_context.h"
+#include "pages/counting/counter_diagram_page.h"
+#include "pages/counting/counter_log_page.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
@@ -144,6 +146,8 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   CNVREventLogPage m_nvrEventLogPage;
   CVantorSysLogPage m_vantorSysLogPage;
   CNVRSysLogPage m_nvrSysLogPage;
+  CCounterLogPage m_counterLogPage;
+  CCounterDiagramPage m_counterDiagramPage;
 
   bool m_hasWindow = false;
   bool m_endedModal = false;

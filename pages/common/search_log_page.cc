@@ -89,17 +89,7 @@ void CSearchLogPage::TellServerUnreachable(platform::CWnd* host) {
   if (host != nullptr) host->PostMessage(platform::kMsgRemoteRequestFailed, 0, 0);
 }
 
-IVXPPClient& CSearchLogPage::Client() {
-  const ViewerSettings& settings = Owner()->Settings();
-  // A client reads answers as the recorder kind it was made for words them:
-  // a viewer that changed kind since needs a new one.
-  if (!m_client || m_clientNvrMode != settings.nvrMode) {
-    m_client = Owner()->MakeClient();
-    m_clientNvrMode = settings.nvrMode;
-  }
-  m_client->SetPort(static_cast<uint32_t>(settings.serverPort));
-  return *m_client;
-}
+IVXPPClient& CSearchLogPage::Client() { return m_client.Get(*Owner()); }
 
 void CSearchLogPage::Export() {
   if (const std::optional<std::string> path = Owner()->ChooseSavePath(m_texts.exportFilter, kExportExtension))
@@ -107,9 +97,10 @@ void CSearchLogPage::Export() {
 }
 
 bool CSearchLogPage::ExportTo(const std::string& path) {
-  if (ExportFormOf(path) == ExportForm::kNone) return false;  // not a form the page writes: nothing to say
+  const ExportForm form = ExportFormFor(path);
+  if (form == ExportForm::kNone) return false;  // not a form the page writes: nothing to say
   std::string error;
-  if (ExportList(m_list, path, &error)) return true;
+  if (ExportList(m_list, path, form, &error)) return true;
   // The reason names the file already ("PATH: No space left on device").
   Owner()->AskUser("Cannot write " + error, LoadTranslatedString(kErrorCaption),
                    CMessageBox::kOk | CMessageBox::kIconStop);

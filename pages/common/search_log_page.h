@@ -23,7 +23,9 @@
 #include <vector>
 
 #include "pages/common/date_range_pickers.h"
+#include "pages/common/page_client.h"
 #include "pages/common/page_column.h"
+#include "pages/common/page_export.h"
 #include "pages/common/tab_page_ex.h"
 #include "protocol/ivxpp_client.h"
 #include "ui/button_model.h"
@@ -58,8 +60,9 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   void Search();
   // "Export to...": asks the owner's save dialog for a path, then ExportTo.
   void Export();
-  // Writes the list, in its current order, to `path` (".csv" or ".txt", any
-  // case; any other extension writes nothing).  A file that could not be
+  // Writes the list, in its current order, to `path` in the form
+  // ExportFormFor gives (by default ".csv" or ".txt", any case; any other
+  // extension writes nothing).  A file that could not be
   // written is reported to the user through the owner.  False when nothing
   // or not all was written.
   bool ExportTo(const std::string& path);
@@ -89,6 +92,8 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   virtual void SortRows(int column, int direction) = 0;
   // After the type selector changed (by the user or by a rebuild).
   virtual void OnTypeChosen() {}
+  // The form an export to `path` writes; the base goes by the extension.
+  virtual ExportForm ExportFormFor(const std::string& path) const { return ExportFormOf(path); }
 
   // Builds the controls; a page that extends it calls it first.
   void OnCreate() override;
@@ -128,7 +133,6 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   CButtonModel m_exportButton;
   CLogListCtrl m_list;
   std::vector<CConnection> m_connections;
-  std::unique_ptr<IVXPPClient> m_client;
-  int m_clientNvrMode = 0;  // the settings' nvrMode when m_client was made
+  CPageClient m_client;
 };
 
