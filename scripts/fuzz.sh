@@ -15,6 +15,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 shift || true
 scripts/setup.sh
+. scripts/compiler-cache.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"
 
