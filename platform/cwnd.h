@@ -33,7 +33,7 @@ struct MSG {
 };
 
 // Messages between the viewer and its host window.
-// Sent by a page to the dialog: a search failed (no parameters).
+// Sent by a page to the dialog: a search failed; lParam 0 or a std::string* with the reason.
 constexpr UINT kMsgSearchFailed = 32786;
 // Posted to the host: seek playback; wParam points to a CDateTime.
 constexpr UINT kMsgSeekPlayback = 32787;

@@ -6,6 +6,7 @@
 #include "lang/translated_string.h"
 #include "lang/vx_lang.h"
 #include "lang/vx_trans.h"
+#include "platform/debug_output.h"
 #include "platform/paths.h"
 #include "protocol/vxpp_client.h"
 #include "shell/log_viewer_app.h"
@@ -224,6 +225,12 @@ platform::LRESULT CLogViewerDlg::WindowProc(platform::UINT message, platform::WP
                                             platform::LPARAM lParam) {
   switch (message) {
     case platform::kMsgSearchFailed:
+      // Text 97 blames the counting application for any failure; the real
+      // reason goes to the debug output and the host.
+      if (const auto* reason = reinterpret_cast<const std::string*>(lParam)) {
+        platform::DebugOutput("[LogViewer] the search failed: " + *reason);
+        if (m_services.searchFailed) m_services.searchFailed(*reason);
+      }
       AskUser(LoadTranslatedString(kSearchFailedText), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
       return 0;
     case kMsgCommand:

@@ -83,6 +83,12 @@ bool CLogFileSet::ForEachFile(const std::optional<CDateTime>& start,
   return true;
 }
 
+std::string CLogFileSet::StopReason(const std::string& error) const {
+  if (m_opened.empty()) return error;
+  const std::string& folder = m_opened.back() == m_legacyName ? m_legacyFolderUtf8 : m_folderUtf8;
+  return folder + m_opened.back() + ": " + error;
+}
+
 void CLogFileSet::ChooseDailyFiles(const std::optional<CDateTime>& start,
                                    const std::optional<CDateTime>& end,
                                    std::set<std::string>::const_iterator* first,

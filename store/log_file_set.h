@@ -53,6 +53,9 @@ class CLogFileSet {
   const std::set<std::string>& Files() const { return m_files; }
   // The names the last walk opened, in order.
   const std::vector<std::string>& FilesOpened() const { return m_opened; }
+  // Why a walk stopped, for the debug output: the path of the last file
+  // opened and `error` (what the query said, SQLite's message).
+  std::string StopReason(const std::string& error) const;
 
  private:
   bool OpenFile(const std::string& utf8Folder, const std::string& name);

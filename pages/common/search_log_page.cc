@@ -83,7 +83,10 @@ void CSearchLogPage::Search() {
   RunSearch(*range);
 }
 
-void CSearchLogPage::TellSearchFailed() { Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed, 0, 0); }
+void CSearchLogPage::TellSearchFailed(const std::string& reason) {
+  const platform::LPARAM lParam = reason.empty() ? 0 : reinterpret_cast<platform::LPARAM>(&reason);
+  Owner()->DialogWindow()->SendMessage(platform::kMsgSearchFailed, 0, lParam);
+}
 
 void CSearchLogPage::TellServerUnreachable(platform::CWnd* host) {
   if (host != nullptr) host->PostMessage(platform::kMsgRemoteRequestFailed, 0, 0);

@@ -101,9 +101,10 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   // Sets the list's row count to the rows held.
   void ShowRows();
   // The failed-search path: a search that failed tells the dialog
-  // (kMsgSearchFailed, sent); one that could not reach the server tells
-  // `host` (kMsgRemoteRequestFailed, posted), when there is one.
-  void TellSearchFailed();
+  // (kMsgSearchFailed, sent; lParam points to `reason` when there is one,
+  // such as the database's own error); one that could not reach the server
+  // tells `host` (kMsgRemoteRequestFailed, posted), when there is one.
+  void TellSearchFailed(const std::string& reason = std::string());
   void TellServerUnreachable(platform::CWnd* host);
 
   // The page's protocol client, on the settings' port.  Made once (again

@@ -172,7 +172,8 @@ void CEventLogPage::SearchLocal(const CDateRange& range) {
   query.SetRowCallback(&CEventLogPage::ListLocalRecord, &listing);
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
   int count = 0;
-  if (!query.Search(filter, bound(range.start), bound(range.end), &count)) TellSearchFailed();
+  if (!query.Search(filter, bound(range.start), bound(range.end), &count))
+    TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CEventLogPage::SearchRemote(const CDateRange& range) {

@@ -189,6 +189,8 @@ TEST_F(LogviewTest, FailuresEndWithStatusTwo) {
   const Outcome local = Run({"--root", broken, "events", "--day", "2024-03-05"});
   EXPECT_EQ(local.status, 2);
   EXPECT_TRUE(Has(local.err, "message: Error: Log viewer database is now occupied")) << local.err;
+  EXPECT_TRUE(Has(local.err, "results. (" + broken + "/db/EventLog/EventLog_20240305.db: file is not a database)"))
+      << local.err;
 }
 
 TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {

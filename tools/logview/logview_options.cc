@@ -392,7 +392,8 @@ Page options:
   --json                    print the list as a JSON array
   --print-bins              diagram: print the value axis and the bins
 
-Standard error gets one line per message box ("message: CAPTION: TEXT") and per
+Standard error gets one line per message box ("message: CAPTION: TEXT", a failed
+search's reason in brackets after it) and per
 message to the host window ("host: NUMBER WPARAM LPARAM").
 Exit status: 0 the search ran, 2 the search, the login or the export failed,
 64 usage error.

@@ -174,6 +174,7 @@ class Run {
     services.askUser = [this](const std::string& text, const std::string& caption, unsigned style) {
       return m_host.AskUser(text, caption, style);
     };
+    services.searchFailed = [this](const std::string& reason) { m_host.NoteFailureReason(reason); };
     services.chooseSavePath = [this](const std::string&, const std::string&) { return m_o.exportPath; };
     if (m_o.commandLimitSeconds)
       services.makeClient = [this]() -> std::unique_ptr<IVXPPClient> {
