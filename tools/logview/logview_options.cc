@@ -366,6 +366,7 @@ Viewer options:
   --cameras I,J,...         SetCameras with these camera indexes
   --window 'FROM' 'TO'      SetLogDateTime with this time window ('YYYY-MM-DD HH:MM:SS')
   --playable all|none       the host's answer to "can you play this" (default none)
+  --help, --version         this text; the version
 
 Page options:
   --type ITEM               pick the type selector's entry shown as ITEM (#N: item value N)
@@ -383,6 +384,7 @@ Page options:
 
 Standard error gets one line per message box ("message: CAPTION: TEXT") and per
 message to the host window ("host: NUMBER WPARAM LPARAM").
-Exit status: 0 the search ran, 2 the search or the login failed, 64 usage error.
+Exit status: 0 the search ran, 2 the search, the login or the export failed,
+64 usage error.
 )";
 }
