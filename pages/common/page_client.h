@@ -4,18 +4,21 @@
 // for words them).  Threads: the user-interface thread only.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "pages/common/viewer_context.h"
 
 class CPageClient {
  public:
-  // The client, on the port of `owner`'s settings.
-  IVXPPClient& Get(IViewerContext& owner) {
+  // The client, on the port of `owner`'s settings; a new one calls
+  // `waitTick` while it waits for the server (see IVXPPClient::SetWaitTick).
+  IVXPPClient& Get(IViewerContext& owner, const std::function<void()>& waitTick = {}) {
     const ViewerSettings& settings = owner.Settings();
     if (!m_client || m_nvrMode != settings.nvrMode) {
       m_client = owner.MakeClient();
       m_nvrMode = settings.nvrMode;
+      if (waitTick) m_client->SetWaitTick(waitTick);
     }
     m_client->SetPort(static_cast<uint32_t>(settings.serverPort));
     return *m_client;
