@@ -4,19 +4,19 @@
 
 namespace {
 
-std::string Moment(const CDateTime* time) {
-  return time != nullptr && time->IsValid() ? time->FormatListCell() : "(no time)";
-}
-
-std::string Moment(uintptr_t pointer) { return Moment(reinterpret_cast<const CDateTime*>(pointer)); }
+std::string Moment(uintptr_t pointer) { return MomentInWords(reinterpret_cast<const CDateTime*>(pointer)); }
 
 std::string Camera(platform::WPARAM index) { return "camera index " + std::to_string(index); }
 
 }  // namespace
 
+std::string MomentInWords(const CDateTime* time) {
+  return time != nullptr && time->IsValid() ? time->FormatListCell() : "(no time)";
+}
+
 std::string PlaybackInWords(const PlaybackRequest& request) {
-  return "cameras " + CameraIndexesText(request.cameras) + " from " + Moment(&request.start) + " to " +
-         Moment(&request.end) + ", starting at " + Moment(&request.selectedTime);
+  return "cameras " + CameraIndexesText(request.cameras) + " from " + MomentInWords(&request.start) + " to " +
+         MomentInWords(&request.end) + ", starting at " + MomentInWords(&request.selectedTime);
 }
 
 std::string HostMessageInWords(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam) {

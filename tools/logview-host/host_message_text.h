@@ -10,6 +10,9 @@
 
 std::string HostMessageInWords(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
 
+// A moment as the list shows it; "(no time)" for null or a time that is not valid.
+std::string MomentInWords(const CDateTime* time);
+
 // The playback a start-playback request asks for, in words (the player panel
 // shows the same text).
 std::string PlaybackInWords(const PlaybackRequest& request);

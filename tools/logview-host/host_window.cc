@@ -45,7 +45,7 @@ HostWindow::HostWindow(const std::string& installFolder)
       m_pages(new PagesBox(nullptr)),
       m_kinds(new LogKindsBox(nullptr)),
       m_day(new QDateEdit(QDate::currentDate())),
-      m_cameras(new QLineEdit("0-3")),
+      m_cameras(new QLineEdit("0-127")),
       m_remoteMode(new QCheckBox("Remote mode")),
       m_language(new QComboBox),
       m_canPlay(new QCheckBox("Recorded video can be played (answer to 32792)")),
@@ -221,8 +221,11 @@ platform::LRESULT HostWindow::OnViewerMessage(platform::UINT message, platform::
       if (const auto* request = reinterpret_cast<const PlaybackRequest*>(wParam)) m_player->Play(PlaybackInWords(*request));
       break;
     case platform::kMsgSeekPlayback:
+      m_player->Seek(MomentInWords(reinterpret_cast<const CDateTime*>(wParam)));
+      break;
     case platform::kMsgPlayModal:
-      m_player->Seek(HostMessageInWords(message, wParam, lParam));
+      m_player->Play("camera index " + std::to_string(wParam) + " at " +
+                     MomentInWords(reinterpret_cast<const CDateTime*>(lParam)));
       break;
     default:
       break;

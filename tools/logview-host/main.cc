@@ -14,6 +14,7 @@
 #include "tools/logview-host/host_options.h"
 #include "tools/logview-host/host_window.h"
 #include "tools/logview-host/screenshot_run.h"
+#include "tools/logview-host/viewer_driver.h"
 
 namespace {
 
@@ -47,9 +48,15 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   InstallLogViewerQtFrontEnd();
   HostWindow host(install != nullptr ? install : "");
-  if (!options.screenshots.empty()) return RunScreenshots(host, options.install, options.screenshots, stdout, stderr);
-  host.show();
-  // The viewer opens with the host, as a recording client opens it from its menu.
-  QTimer::singleShot(0, &host, [&host] { host.ShowViewer(true); });
-  return application.exec();
+  int status = 0;
+  if (!options.screenshots.empty()) {
+    status = RunScreenshots(host, options.install, options.screenshots, stdout, stderr);
+  } else {
+    host.show();
+    // The viewer opens with the host, as a recording client opens it from its menu.
+    QTimer::singleShot(0, &host, [&host] { host.ShowViewer(true); });
+    status = application.exec();
+  }
+  ViewerDriver::DeleteViewerWindows(&host);
+  return status;
 }

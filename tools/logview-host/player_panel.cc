@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 PlayerPanel::PlayerPanel(QWidget* parent)
-    : QGroupBox("Player", parent), m_playing(new QLabel), m_position(new QLabel) {
+    : QGroupBox("Player", parent), m_playing(new QLabel("what the host played before")), m_position(new QLabel) {
   m_playing->setWordWrap(true);
   auto* stop = new QPushButton("Stop");
   connect(stop, &QPushButton::clicked, this, &QWidget::hide);

@@ -44,6 +44,8 @@ class Run {
     host.SetDay(day);
     host.show();
     host.ShowViewer(true);
+    // The day and every camera are the host's: events of the day are playable.
+    host.SearchDay();
     LetEventsRun();
     QDialog* window = ViewerDriver::FindViewerWindow(&host);
     if (window == nullptr)
@@ -58,14 +60,13 @@ class Run {
  private:
   void PhotographTabs(ViewerDriver viewer, const QDate& day) {
     if (viewer.TabCount() == 0) Fail("the viewer shows no tab");
-    bool opened = false;
     for (int tab = 0; tab < viewer.TabCount(); ++tab) {
       const std::string name = "tab-" + std::to_string(tab + 1) + "-" + Slug(viewer.TabTitle(tab));
       viewer.SelectTab(tab);
       Step(viewer.SetDay(day), name + ": no day picker to set");
       Step(viewer.Press("Search"), name + ": no Search button");
       Step(viewer.ClickHeader(kSortColumn), name + ": no list to sort");
-      if (!opened && viewer.RowCount() > 0) opened = viewer.OpenRow(0);
+      if (viewer.RowCount() > 0) viewer.OpenRow(0);
       Save(viewer.Grab(), name, viewer.RowCount());
     }
   }

@@ -1,5 +1,6 @@
 // The host without a person (--screenshots OUT): shows the viewer with every
-// tab the installation has, and on each tab sets the day picker to the
+// tab the installation has, hands it the installation's busiest day and
+// every camera (SetLogDateTimeAndSearch), and on each tab sets the day picker to the
 // installation's busiest day, presses "Search", sorts by the second column
 // and photographs the viewer; opens the first event it finds (the host's
 // player panel shows it), then photographs the host window.  The PNG files

@@ -33,14 +33,27 @@ void LetEventsRun() {
   QApplication::processEvents();
 }
 
-QDialog* ViewerDriver::FindViewerWindow(const QWidget* host) {
+namespace {
+
+// The application's top-level dialogs other than `host` that hold a tab widget.
+QList<QDialog*> ViewerWindows(const QWidget* host) {
+  QList<QDialog*> windows;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* dialog = qobject_cast<QDialog*>(widget);
-    if (dialog != nullptr && dialog != host && dialog->isVisible() && dialog->findChild<QTabWidget*>() != nullptr)
-      return dialog;
+    if (dialog != nullptr && dialog != host && dialog->findChild<QTabWidget*>() != nullptr) windows.append(dialog);
   }
+  return windows;
+}
+
+}  // namespace
+
+QDialog* ViewerDriver::FindViewerWindow(const QWidget* host) {
+  for (QDialog* window : ViewerWindows(host))
+    if (window->isVisible()) return window;
   return nullptr;
 }
+
+void ViewerDriver::DeleteViewerWindows(const QWidget* host) { qDeleteAll(ViewerWindows(host)); }
 
 ViewerDriver::ViewerDriver(QDialog& window) : m_window(window), m_tabs(window.findChild<QTabWidget*>()) {}
 
