@@ -53,6 +53,12 @@ constexpr UINT kMsgPlayModal = 32793;
 // Posted to the host: the modeless viewer was hidden (wParam 1).
 constexpr UINT kMsgViewerHidden = 32911;
 
+// A key pressed, as a host forwards it to FilterDllMsg: wParam the key's
+// virtual-key code.
+constexpr UINT kMsgKeyDown = 0x0100;
+constexpr WPARAM kVirtualKeyReturn = 0x0D;
+constexpr WPARAM kVirtualKeyEscape = 0x1B;
+
 class CWnd {
  public:
   // A window whose posted messages go to `queue` (null: MessageQueue::Default()).

@@ -111,6 +111,7 @@ class CVXPPClient : public VXPPClientComm {
   bool BackupNoop() override { return true; }
   bool Abort() override;
   bool ResetAbort() override;
+  void SetWaitTick(std::function<void()> tick) override { m_exchange.SetWaitTick(std::move(tick)); }
 
   bool QueryIfAlive(const std::string& url, uint32_t session, bool& alive) override;
   bool QueryRecSizeSeparate(const std::string& url, uint32_t session, const BackupSelection& selection,

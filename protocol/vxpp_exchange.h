@@ -97,6 +97,7 @@ class CExchanger {
   // every later one without contacting the server, until ResetAbort.
   void Abort() { m_abort.Raise(); }
   void ResetAbort() { m_abort.Clear(); }
+  void SetWaitTick(std::function<void()> tick) { m_abort.SetTick(std::move(tick)); }
   bool AbortSignalled() const { return m_abort.Raised(); }
 
   uint32_t NextCSeq() const { return m_sequence; }

@@ -9,6 +9,7 @@
 #include "protocol/vxpp_client.h"
 #include "shell/log_viewer_app.h"
 #include "store/log_root_folder.h"
+#include "ui/button_model.h"
 #include "ui/export_file_dialog.h"
 #include "ui/message_box.h"
 
@@ -17,6 +18,12 @@ namespace {
 CLogViewerDlg::ModalLoop& InstalledModalLoop() {
   static CLogViewerDlg::ModalLoop loop;
   return loop;
+}
+
+// Never destroyed: the modeless dialog may go after static data at exit.
+CLogViewerDlg::FrontEnd& InstalledFrontEnd() {
+  static auto* frontEnd = new CLogViewerDlg::FrontEnd();
+  return *frontEnd;
 }
 
 // The box of a failed search: text and caption.
@@ -38,6 +45,7 @@ CLogViewerDlg::CLogViewerDlg(platform::CWnd* parent)
 }
 
 CLogViewerDlg::~CLogViewerDlg() {
+  if (m_hasWindow && InstalledFrontEnd().destroying) InstalledFrontEnd().destroying(*this);
   m_geometry.Disconnect();
   // The pages go before the tab control that holds them.
   m_tabCtrl.RemoveAllPages();
@@ -54,6 +62,7 @@ void CLogViewerDlg::Create() {
   CVxTrans().TranslateDialog(kLanguageSection, *this);
   for (CTabPageEx* page : Pages()) page->Create();
   AddTabs(m_settings.showCounting != 0);
+  if (InstalledFrontEnd().windowMade) InstalledFrontEnd().windowMade(*this);
 }
 
 CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
@@ -150,15 +159,18 @@ std::string CLogViewerDlg::LogRoot() const { return LogRootFolder(m_settings.ser
 bool CLogViewerDlg::LogRootIsBackup() const { return GetRecordFileMarker().backup; }
 
 int CLogViewerDlg::AskUser(const std::string& text, const std::string& caption, unsigned style) {
-  if (!m_services.askUser) return CMessageBox::DefaultAnswer(style);
-  return m_services.askUser(text, caption, style);
+  if (m_services.askUser) return m_services.askUser(text, caption, style);
+  if (InstalledFrontEnd().services.askUser) return InstalledFrontEnd().services.askUser(text, caption, style);
+  return CMessageBox::DefaultAnswer(style);
 }
 
 std::optional<std::string> CLogViewerDlg::ChooseSavePath(const std::string& filter,
                                                          const std::string& defaultExtension) {
   CExportFileDialog dialog(filter, defaultExtension);
+  const auto& chooser = m_services.chooseSavePath ? m_services.chooseSavePath
+                                                  : InstalledFrontEnd().services.chooseSavePath;
   const auto choose = [&](const CExportFileDialog&) {
-    return m_services.chooseSavePath ? m_services.chooseSavePath(filter, defaultExtension) : std::nullopt;
+    return chooser ? chooser(filter, defaultExtension) : std::nullopt;
   };
   if (dialog.DoModal(choose) != CExportFileDialog::kIdOk) return std::nullopt;
   return dialog.GetPathName();
@@ -183,7 +195,14 @@ void CLogViewerDlg::EndDialog() {
     m_endedModal = true;
 }
 
+void CLogViewerDlg::CancelSearches() {
+  for (CTabPageEx* page : Pages()) {
+    if (auto* searchPage = dynamic_cast<CSearchLogPage*>(page)) searchPage->CancelSearch();
+  }
+}
+
 void CLogViewerDlg::OnClose() {
+  CancelSearches();
   PostClosing();
   if (!m_settings.modeless) {
     m_endedModal = true;
@@ -196,11 +215,24 @@ void CLogViewerDlg::OnClose() {
 }
 
 void CLogViewerDlg::OnOK() {
+  CancelSearches();
   PostClosing();
   EndDialog();
 }
 
+bool CLogViewerDlg::PreTranslateKey(platform::WPARAM virtualKey) {
+  if (virtualKey == platform::kVirtualKeyEscape) {
+    OnCancel();
+    return true;
+  }
+  if (virtualKey != platform::kVirtualKeyReturn) return false;
+  CTabPageEx* page = m_tabCtrl.GetCurrentPage();
+  CButtonModel* search = page != nullptr ? page->Controls().searchButton : nullptr;
+  return search != nullptr && search->Click();
+}
+
 void CLogViewerDlg::OnCancel() {
+  CancelSearches();
   PostClosing();
   if (m_settings.modeless) {
     if (platform::CWnd* host = m_vantorEventLogPage.HostLink().window)
@@ -225,6 +257,12 @@ platform::LRESULT CLogViewerDlg::WindowProc(platform::UINT message, platform::WP
 }
 
 void CLogViewerDlg::SetModalLoop(ModalLoop loop) { InstalledModalLoop() = std::move(loop); }
+
+void CLogViewerDlg::SetFrontEnd(FrontEnd frontEnd) { InstalledFrontEnd() = std::move(frontEnd); }
+
+void CLogViewerDlg::SearchProgressed() {
+  if (InstalledFrontEnd().searchProgress) InstalledFrontEnd().searchProgress();
+}
 
 void CLogViewerDlg::DoModal() {
   Create();
