@@ -23,7 +23,7 @@ target_include_directories(logview PUBLIC
 set_target_properties(logview PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
 install(TARGETS logview EXPORT logviewTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT liblogview NAMELINK_COMPONENT liblogview-dev
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # The public header and every header it includes, kept at their project-relative
 # paths below include/logview/ so that their own includes ("vocabulary/date_time.h")
@@ -39,13 +39,14 @@ set(LOGVIEW_PUBLIC_HEADERS
   vocabulary/user_account.h
   vocabulary/vx_bitset.h)
 install(FILES ${PROJECT_SOURCE_DIR}/include/logview/logview.h
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview)
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview COMPONENT liblogview-dev)
 foreach(_header IN LISTS LOGVIEW_PUBLIC_HEADERS)
   get_filename_component(_folder ${_header} DIRECTORY)
   install(FILES ${PROJECT_SOURCE_DIR}/${_header}
-          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview/${_folder})
+          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/logview/${_folder} COMPONENT liblogview-dev)
 endforeach()
-install(EXPORT logviewTargets NAMESPACE logview:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+install(EXPORT logviewTargets NAMESPACE logview:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview
+        COMPONENT liblogview-dev)
 include(CMakePackageConfigHelpers)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/logviewConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
@@ -54,12 +55,17 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersio
   COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/logviewConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/logviewConfigVersion.cmake
-        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview)
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/logview COMPONENT liblogview-dev)
+# pkg-config, for hosts built without CMake.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/logview.pc.in ${CMAKE_CURRENT_BINARY_DIR}/logview.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/logview.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+        COMPONENT liblogview-dev)
 
 # The language table and packs and the user manual, which the library looks
 # up after the installation folder.
 foreach(_data lang manual)
   if(EXISTS ${PROJECT_SOURCE_DIR}/data/${_data})
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/logview)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/logview
+            COMPONENT liblogview)
   endif()
 endforeach()

@@ -120,9 +120,8 @@ std::map<int, EdgeEvent> RetrieveSupportedEdgeEventListOfDPFromIni(std::string p
   return events;
 }
 
-std::map<int, EdgeEvent> ReadPageEdgeEventList(bool readingBackup, bool remoteSearch,
+std::map<int, EdgeEvent> ReadPageEdgeEventList(const std::string& folder, bool readingBackup, bool remoteSearch,
                                                const EdgeEventListDownload& download) {
-  const std::string folder = platform::InstallFolder();
   if (!readingBackup && remoteSearch) {
     if (!download || !download(folder, kSupportedEdgeEventFile)) return {};
     return RetrieveSupportedEdgeEventListOfDPFromIni(

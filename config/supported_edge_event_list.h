@@ -43,8 +43,8 @@ std::map<int, EdgeEvent> RetrieveSupportedEdgeEventListOfDPFromIni(std::string p
 using EdgeEventListDownload = std::function<bool(const std::string& folder, const std::string& fileName)>;
 
 // The list the local event log page names edge events by.  Searching the
-// remote server (and not reading a backup copy): the list downloaded into the
-// installation folder, or nothing when the download fails.  Otherwise the
-// installation's own "SupportedEdgeEventListOfDP.ini".
-std::map<int, EdgeEvent> ReadPageEdgeEventList(bool readingBackup, bool remoteSearch,
+// remote server (and not reading a backup copy): the list downloaded into
+// `installFolder`, or nothing when the download fails.  Otherwise the
+// installation's own "SupportedEdgeEventListOfDP.ini" in that folder.
+std::map<int, EdgeEvent> ReadPageEdgeEventList(const std::string& installFolder, bool readingBackup, bool remoteSearch,
                                                const EdgeEventListDownload& download);

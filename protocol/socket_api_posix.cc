@@ -176,4 +176,9 @@ SocketApi* SocketApi::Default() {
   return &api;
 }
 
+uint64_t SocketApi::NowMs() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
 }  // namespace vxpp

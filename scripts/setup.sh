@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3 sqlite3 libsqlite3-dev libexpat1-dev
-          libgtest-dev libgmock-dev libbenchmark-dev libre2-dev
+          libgtest-dev libgmock-dev libbenchmark-dev libre2-dev help2man ccache
           qt6-base-dev fonts-dejavu-core fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do

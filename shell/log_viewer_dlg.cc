@@ -6,6 +6,7 @@
 #include "lang/translated_string.h"
 #include "lang/vx_lang.h"
 #include "lang/vx_trans.h"
+#include "platform/paths.h"
 #include "protocol/vxpp_client.h"
 #include "shell/log_viewer_app.h"
 #include "store/log_root_folder.h"
@@ -153,6 +154,8 @@ bool CLogViewerDlg::DownloadEdgeEventList(const std::string& folder, const std::
   return m_edgeListClient->SupportedEdgeEventListOfDP(ServerUrl(m_settings), m_settings.userSessionNo, folder,
                                                       fileName);
 }
+
+std::string CLogViewerDlg::InstallFolder() const { return platform::InstallFolder(); }
 
 std::string CLogViewerDlg::LogRoot() const { return LogRootFolder(m_settings.serverAddress); }
 

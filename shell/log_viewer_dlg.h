@@ -140,6 +140,7 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   std::unique_ptr<IVXPPClient> MakeClient() override;
   bool DownloadEdgeEventList(const std::string& folder, const std::string& fileName) override;
   std::string LogRoot() const override;
+  std::string InstallFolder() const override;
   bool LogRootIsBackup() const override;
   int AskUser(const std::string& text, const std::string& caption, unsigned style) override;
   std::optional<std::string> ChooseSavePath(const std::string& filter, const std::string& defaultExtension) override;

@@ -68,6 +68,7 @@ class BenchContext : public IViewerContext {
   void SetLogDateTimeAndSearch(const CDateTime&, const CDateTime&, const VxBitset<128>&) override {}
   std::unique_ptr<IVXPPClient> MakeClient() override { return nullptr; }  // never remote
   bool DownloadEdgeEventList(const std::string&, const std::string&) override { return false; }
+  std::string InstallFolder() const override { return platform::InstallFolder(); }
   std::string LogRoot() const override { return LogRootFolder(settings.serverAddress); }
   bool LogRootIsBackup() const override { return GetRecordFileMarker().backup; }
   int AskUser(const std::string&, const std::string&, unsigned style) override {

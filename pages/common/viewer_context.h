@@ -59,6 +59,9 @@ class IViewerContext {
   // `fileName` + ".tmp"; true on success.
   virtual bool DownloadEdgeEventList(const std::string& folder, const std::string& fileName) = 0;
 
+  // The installation folder: its configuration files, and where a list the
+  // server sends is downloaded to.
+  virtual std::string InstallFolder() const = 0;
   // The folder below which the log databases lie, ending with "/", and
   // whether it is a backup copy ("##Backup##" in the installation's marker).
   virtual std::string LogRoot() const = 0;

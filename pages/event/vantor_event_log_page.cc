@@ -8,8 +8,9 @@ std::vector<EventTypeChoice> CVantorEventLogPage::EventTypeChoices() {
     return viewer.DownloadEdgeEventList(folder, fileName);
   };
   m_edgeEvents.clear();
+  const bool remote = viewer.Settings().remoteCameraList != 0;
   for (const auto& [number, event] :
-       ReadPageEdgeEventList(viewer.LogRootIsBackup(), viewer.Settings().remoteCameraList != 0, download))
+       ReadPageEdgeEventList(viewer.InstallFolder(), viewer.LogRootIsBackup(), remote, download))
     m_edgeEvents.emplace(number, event.EdgeEventName);
   return LocalEventTypeChoices(viewer.EventSwitches(), m_edgeEvents);
 }

@@ -57,26 +57,25 @@ TEST_F(EdgeEventIniTest, MissingValuesAndCounts) {
 }
 
 TEST_F(EdgeEventIniTest, PageReadsTheDownloadWhenSearchingRemotely) {
-  platform::SetInstallFolder(TestDataPath("config/edge_install"));
+  const std::string install = TestDataPath("config/edge_install");
   std::vector<std::string> asked;
   const auto failing = [&](const std::string& f, const std::string& name) {
     asked.push_back(f + "|" + name);
     return false;
   };
-  EXPECT_EQ(ReadPageEdgeEventList(false, false, failing).size(), 3u);
-  EXPECT_EQ(ReadPageEdgeEventList(true, true, failing).size(), 3u);  // a backup copy: the local file
+  EXPECT_EQ(ReadPageEdgeEventList(install, false, false, failing).size(), 3u);
+  EXPECT_EQ(ReadPageEdgeEventList(install, true, true, failing).size(), 3u);  // a backup copy: the local file
   EXPECT_TRUE(asked.empty());
-  EXPECT_TRUE(ReadPageEdgeEventList(false, true, failing).empty());
+  EXPECT_TRUE(ReadPageEdgeEventList(install, false, true, failing).empty());
   ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0], TestDataPath("config/edge_install") + "|SupportedEdgeEventListOfDP.ini");
+  EXPECT_EQ(asked[0], install + "|SupportedEdgeEventListOfDP.ini");
 
-  platform::SetInstallFolder(folder.Path());
   const auto downloading = [&](const std::string& f, const std::string& name) {
     // The server's answer lands beside the installation's files.
     std::ofstream(f + "/" + name + ".tmp") << "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\nEventType=30007\n";
     return true;
   };
-  const auto events = ReadPageEdgeEventList(false, true, downloading);
+  const auto events = ReadPageEdgeEventList(folder.Path(), false, true, downloading);
   ASSERT_EQ(events.size(), 1u);
   EXPECT_EQ(events.begin()->first, 30007);
 }

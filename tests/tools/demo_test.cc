@@ -285,66 +285,6 @@ TEST_F(DemoTest, SystemLogHasEveryTypeAndBackupStrings) {
   EXPECT_TRUE(allIndex);
 }
 
-TEST_F(DemoTest, RegistryIsARegistryEditorExport) {
-  DemoOptions options = Small(m_root);
-  ASSERT_TRUE(Write(options));
-  const std::string bytes = ReadAll(m_root / "registry.reg");
-  ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
-  ASSERT_EQ(bytes.size() % 2, 0u);
-  const std::u16string wide(reinterpret_cast<const char16_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-  const std::string text = platform::FromUtf16(wide, platform::kCodePageUtf8);
-  EXPECT_EQ(text.rfind("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\VEXOIP]\r\n"
-                       "\"LangID\"=dword:00000009\r\n", 0), 0u);
-  EXPECT_EQ(std::regex_search(text, std::regex("[^\r]\n")), false) << "CRLF line ends only";
-  const std::string video = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\VEXOIP\\Vantor\\Video\\";
-  EXPECT_NE(text.find(video + "Ch01]\r\n\"Name\"=\"Front Entrance\"\r\n\"DeviceID\"=dword:00000001\r\n"), std::string::npos);
-  EXPECT_NE(text.find("\"Name\"=\"Caf\xC3\xA9 Terrace\""), std::string::npos);
-  // Sub-keys in the editor's alphabetical order, with a key that is no camera.
-  EXPECT_LT(text.find(video + "Ch16]"), text.find(video + "Global]"));
-  EXPECT_LT(text.find(video + "Global]"), text.find(video + "IP01]"));
-  EXPECT_EQ(RegistryCameraIds().size(), 18u);
-  EXPECT_NE(text.find("\\Vantor\\EventAction\\EdgeEvent]\r\n\"EdgeEventCount\"=dword:00000006"), std::string::npos);
-  EXPECT_NE(text.find("\\Vantor\\IVS\\IVS0001\\Device0001]\r\n\"IVSDeviceID\"=dword:00000005\r\n"
-                      "\"DeviceID\"=dword:00000010\r\n\"Name\"=\"Roof Analytics\""), std::string::npos);
-
-  options.registryEncoding = RegFile::Encoding::kUtf8;
-  ASSERT_TRUE(Write(options));
-  const std::string narrow = ReadAll(m_root / "registry.reg");
-  EXPECT_EQ(narrow.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\VEXOIP]\r\n", 0), 0u);
-  EXPECT_NE(narrow.find("\"Name\"=\"Caf\xC3\xA9 Terrace\""), std::string::npos);
-  EXPECT_NE(narrow.find("\"InstallFolder\"=hex(2):25,50,72,6f,67"), std::string::npos);
-}
-
-TEST_F(DemoTest, ConfigurationFilesAgreeWithTheRegistry) {
-  ASSERT_TRUE(Write(Small(m_root)));
-  const std::string config = ReadAll(m_root / "vx_config.ini");
-  EXPECT_EQ(config.rfind("[SETUP]\r\n", 0), 0u);
-  EXPECT_NE(config.find("\r\nDEVELOPER_TYPE=VEXOIP\r\n"), std::string::npos);
-  EXPECT_NE(config.find("\r\nRESOURCE_TYPE="), std::string::npos);
-  EXPECT_NE(config.find("\r\nAPPDATA_TYPE="), std::string::npos);
-  int titles = 0;
-  for (size_t at = 0; (at = config.find("_WINDOW_TEXT=", at)) != std::string::npos; ++at) ++titles;
-  EXPECT_EQ(titles, 6);
-
-  const std::string edge = ReadAll(m_root / "SupportedEdgeEventListOfDP.ini");
-  EXPECT_EQ(edge.rfind("[SupportedEdgeEvent]\r\nEdgeEventCount=6\r\n", 0), 0u);
-  EXPECT_NE(edge.find("[EdgeEvent0005]\r\nEventType=30005\r\n"), std::string::npos);
-  EXPECT_EQ(edge.find("[EdgeEvent0006]"), std::string::npos);
-
-  const std::string backup = ReadAll(m_root / "IVSConfigForBackup.ini");
-  EXPECT_EQ(backup.rfind("[IVSConfigForBackup]\r\nIVSCount=2\r\n", 0), 0u);
-  EXPECT_NE(backup.find("[IVS0001Device0001]\r\nIVSDeviceID=5\r\n"), std::string::npos);
-
-  const std::string ivs = ReadAll(m_root / "db/filter/IVS.xml");
-  EXPECT_NE(ivs.find("<ServerName>IVS Server 2</ServerName>"), std::string::npos);
-  EXPECT_NE(ivs.find("<DeviceID>5</DeviceID>\r\n            <DeviceName>Roof Analytics</DeviceName>\r\n"
-                     "            <CameraID>16</CameraID>\r\n            <Index>4</Index>"), std::string::npos);
-  EXPECT_NE(ReadAll(m_root / "db/filter/CombinedCounterFilter.xml")
-                .find("<CounterID>3</CounterID>\r\n      <CounterName>Entr\xC3\xA9" "e Nord</CounterName>"),
-            std::string::npos);
-  EXPECT_EQ(ReadAll(m_root / ".logview-install"), kDemoMarkerText);
-}
-
 TEST_F(DemoTest, SameSeedGivesSameFilesAndADayDoesNotDependOnTheRange) {
   DemoOptions a = Small(m_temp / "a"), b = Small(m_temp / "b"), c = Small(m_temp / "c");
   b.days = 1;

@@ -24,7 +24,7 @@ extern char** environ;
 
 class ServerProcess {
  public:
-  explicit ServerProcess(const std::string& installFolder) {
+  explicit ServerProcess(const std::string& installFolder, std::vector<std::string> options = {}) {
     std::vector<std::string> environment;
     std::string sanitizer = "ASAN_OPTIONS=quarantine_size_mb=4";
     for (char** entry = environ; *entry; ++entry) {
@@ -35,14 +35,16 @@ class ServerProcess {
     std::vector<char*> envp;
     for (auto& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
-    const char* argv[] = {"vxpp-server", "--install", installFolder.c_str(), "--port", "0", nullptr};
+    std::vector<const char*> argv = {"vxpp-server", "--install", installFolder.c_str(), "--port", "0"};
+    for (const std::string& option : options) argv.push_back(option.c_str());
+    argv.push_back(nullptr);
 
     int errors[2];
     if (pipe(errors) != 0) return;
     m_pid = fork();
     if (m_pid == 0) {
       dup2(errors[1], 2);
-      execve(VXPP_SERVER_PATH, const_cast<char**>(argv), envp.data());
+      execve(VXPP_SERVER_PATH, const_cast<char**>(argv.data()), envp.data());
       _exit(127);
     }
     close(errors[1]);
@@ -67,6 +69,10 @@ class ServerProcess {
     Stop();
     if (m_reader.joinable()) m_reader.join();
     if (m_errors) std::fclose(m_errors);
+  }
+
+  void Signal(int number) {
+    if (m_pid > 0 && !m_stopped) kill(m_pid, number);
   }
 
   // 0 when the server did not start.

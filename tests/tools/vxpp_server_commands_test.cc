@@ -177,7 +177,7 @@ TEST_F(ServerCommandsTest, BookmarksAreKeptAcrossRestarts) {
   EXPECT_EQ(vxpp::DecodeBookmarkList(list).size(), 1u);
 }
 
-TEST_F(ServerCommandsTest, PosRecordSearchesAndAddedSystemLog) {
+TEST_F(ServerCommandsTest, PosAndMetadataRecordSearches) {
   std::vector<PosRecordEntry> records;
   bool tooMuch = true;
   ASSERT_EQ(m_client.PosRecord(kUrl, m_session, "TOTAL", 0, {2}, CDateTime::Null(), CDateTime::Null(), records,
@@ -211,17 +211,6 @@ TEST_F(ServerCommandsTest, PosRecordSearchesAndAddedSystemLog) {
   EXPECT_EQ(result, vxpp::kResultSuccess);
   PosDescriptions(std::string(1025, 'q'), 1, &result);
   EXPECT_EQ(result, vxpp::kResultServerError);
-
-  // Entries a client adds land in the day's system log and are found.
-  ASSERT_TRUE(m_client.AddSystemLog(kUrl, m_session, 34, {"\\\\pc;C:\\export", "(3)"}));
-  std::vector<SystemLogRecord> system;
-  const int type = 34;
-  ASSERT_EQ(m_client.SystemLog(kUrl, m_session, &type, CDateTime::Now() - CDateTime::kTicksPerDay, CDateTime::Null(),
-                               system),
-            vxpp::kResultSuccess);
-  ASSERT_EQ(system.size(), 2u);
-  EXPECT_EQ(system[0].EventString, "\\\\pc;C:\\export");
-  EXPECT_EQ(system[1].Param1, -1);
 }
 
 // What an attacker sends: patterns that overflowed the stack of std::regex's

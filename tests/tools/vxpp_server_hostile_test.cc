@@ -191,7 +191,8 @@ TEST_F(HostilePeerTest, WritingCommandsNeedTheirPrivilege) {
   EXPECT_FALSE(m_client.AddSystemLog(kUrl, m_session, 34, {"forged by operator"}));
   EXPECT_TRUE(m_client.AddBookmark(kUrl, m_session, mark));
   ASSERT_EQ(Login("admin", "admin"), vxpp::kLoginSuccess);
-  EXPECT_TRUE(m_client.AddSystemLog(kUrl, m_session, 34, {"by admin"}));
+  // Each string an administrator adds is an entry of the day's system log.
+  EXPECT_TRUE(m_client.AddSystemLog(kUrl, m_session, 34, {"\\\\pc;C:\\export", "(3)"}));
   EXPECT_TRUE(m_client.DeleteBookmark(kUrl, m_session, "Bookmark-ID: 7\r\n\r\n"));
 
   std::vector<SystemLogRecord> system;
@@ -199,8 +200,9 @@ TEST_F(HostilePeerTest, WritingCommandsNeedTheirPrivilege) {
   ASSERT_EQ(m_client.SystemLog(kUrl, m_session, &type, CDateTime::Now() - CDateTime::kTicksPerDay, CDateTime::Null(),
                                system),
             vxpp::kResultSuccess);
-  ASSERT_EQ(system.size(), 1u);
-  EXPECT_EQ(system[0].EventString, "by admin");
+  ASSERT_EQ(system.size(), 2u);
+  EXPECT_EQ(system[0].EventString, "\\\\pc;C:\\export");
+  EXPECT_EQ(system[1].Param1, -1);
   m_server->Stop();
   EXPECT_EQ(Count(m_server->Log(), "ADDSYSTEMLOG 403 "), 2u);
   EXPECT_EQ(Count(m_server->Log(), "ADDBOOKMARK 403 "), 1u);

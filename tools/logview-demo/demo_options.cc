@@ -53,7 +53,8 @@ const char* DemoUsage() {
          "  --registry-encoding utf16|utf8\n"
          "                          registry.reg as UTF-16LE version 5.00 (default) or as\n"
          "                          REGEDIT4 in UTF-8\n"
-         "  --help                  this text\n";
+         "  --help                  this text\n"
+         "  --version               the version\n";
 }
 
 ParseResult ParseDemoOptions(int argc, const char* const* argv, DemoOptions* options, std::string* error) {

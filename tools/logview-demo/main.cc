@@ -2,9 +2,11 @@
 #include <chrono>
 #include <cstdio>
 
+#include "tools/common/version_option.h"
 #include "tools/logview-demo/demo_installation.h"
 
 int main(int argc, char** argv) {
+  if (AnswerVersionOption("logview-demo", argc, argv)) return 0;
   DemoOptions options;
   std::string error;
   switch (ParseDemoOptions(argc, argv, &options, &error)) {

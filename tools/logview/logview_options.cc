@@ -158,6 +158,15 @@ class Parser {
            return true;
          }},
         {"--login", [](Parser& p, const std::string& o) { return p.Login(o); }},
+        {"--command-limit",
+         [](Parser& p, const std::string& o) {
+           long long value = 0;
+           std::string text;
+           if (!p.Value(o, &text)) return false;
+           if (!ReadNumber(text, 1, UINT32_MAX / 1000, &value)) return p.Fail(o + " takes a number of seconds");
+           p.m_o.commandLimitSeconds = static_cast<uint32_t>(value);
+           return true;
+         }},
         {"--nvr", [](Parser& p, const std::string&) { return p.m_o.nvr = true; }},
         {"--generic-cameras",
          [](Parser& p, const std::string& o) {
@@ -352,6 +361,7 @@ Viewer options:
   --server HOST[:PORT]      search a remote recording server (port 5160 by default)
   --session N               the host's session number on the server
   --login USER[:PASSWORD]   log in first, use that session, log out at the end
+  --command-limit SECONDS   the longest one server command may take (default 900)
   --nvr                     the remote (NVR) page variants
   --generic-cameras N       cameras "Camera 1" .. "Camera N"
   --modal                   run the page in a modal viewer
@@ -366,6 +376,7 @@ Viewer options:
   --cameras I,J,...         SetCameras with these camera indexes
   --window 'FROM' 'TO'      SetLogDateTime with this time window ('YYYY-MM-DD HH:MM:SS')
   --playable all|none       the host's answer to "can you play this" (default none)
+  --help, --version         this text; the version
 
 Page options:
   --type ITEM               pick the type selector's entry shown as ITEM (#N: item value N)
@@ -383,6 +394,7 @@ Page options:
 
 Standard error gets one line per message box ("message: CAPTION: TEXT") and per
 message to the host window ("host: NUMBER WPARAM LPARAM").
-Exit status: 0 the search ran, 2 the search or the login failed, 64 usage error.
+Exit status: 0 the search ran, 2 the search, the login or the export failed,
+64 usage error.
 )";
 }

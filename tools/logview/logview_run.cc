@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "config/initial_file.h"
 #include "config/pos_settings_ini.h"
 #include "logview/logview.h"
+#include "platform/debug_output.h"
 #include "protocol/login_info.h"
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client.h"
@@ -24,11 +26,35 @@ CDateTime ToDateTime(const LogviewDateTime& t) {
   return CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
+// The limits of the run's server commands: --command-limit as the ceiling.
+vxpp::TransferLimits CommandLimits(const LogviewOptions& options) {
+  vxpp::TransferLimits limits;
+  if (options.commandLimitSeconds) limits.commandCeilingMs = *options.commandLimitSeconds * 1000;
+  return limits;
+}
+
+// Why a server command failed ("[VXPP] EVENTLOG: ...") goes to standard
+// error beside the page's own report; other debug lines only with
+// $LOGVIEW_DEBUG, as ever.
+class ServerFailureLines {
+ public:
+  ServerFailureLines() {
+    platform::SetDebugSink([](const std::string& line) {
+      if (line.rfind("[VXPP] ", 0) == 0 || std::getenv("LOGVIEW_DEBUG") != nullptr)
+        std::fprintf(stderr, "%s\n", line.c_str());
+    });
+  }
+  ~ServerFailureLines() { platform::SetDebugSink(nullptr); }
+  ServerFailureLines(const ServerFailureLines&) = delete;
+  ServerFailureLines& operator=(const ServerFailureLines&) = delete;
+};
+
 // A login on the server for the run: made first, ended last.
 class ServerLogin {
  public:
-  ServerLogin(const std::string& host, int port) : m_url("vxpp://" + host + "/") {
+  ServerLogin(const std::string& host, int port, const vxpp::TransferLimits& limits) : m_url("vxpp://" + host + "/") {
     m_client.SetPort(static_cast<uint32_t>(port));
+    m_client.SetTransferLimits(limits);
   }
   ~ServerLogin() {
     if (m_loggedIn) m_client.UserLogout(m_url, m_session);
@@ -81,7 +107,7 @@ class Run {
     uint32_t session = static_cast<uint32_t>(m_o.session);
     std::optional<ServerLogin> login;
     if (m_o.login) {
-      login.emplace(*m_o.serverHost, m_o.serverPort);
+      login.emplace(*m_o.serverHost, m_o.serverPort, CommandLimits(m_o));
       const int result = login->LogIn(m_o.login->first, m_o.login->second);
       if (result != vxpp::kLoginSuccess) {
         std::fprintf(stderr, "login: %d\n", result);
@@ -143,6 +169,13 @@ class Run {
       return m_host.AskUser(text, caption, style);
     };
     services.chooseSavePath = [this](const std::string&, const std::string&) { return m_o.exportPath; };
+    if (m_o.commandLimitSeconds)
+      services.makeClient = [this]() -> std::unique_ptr<IVXPPClient> {
+        auto client = std::make_unique<CVXPPClient>();
+        client->SetTransferLimits(CommandLimits(m_o));
+        if (m_o.nvr) client->SetNvr();  // as the viewer's own clients in nvrMode
+        return client;
+      };
     TheLogViewerApp().SetServices(std::move(services));
   }
 
@@ -159,6 +192,7 @@ class Run {
 
   const LogviewOptions& m_o;
   LogviewHost m_host;
+  ServerFailureLines m_failureLines;
 };
 
 }  // namespace

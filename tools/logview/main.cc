@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/common/version_option.h"
 #include "tools/logview/logview_options.h"
 #include "tools/logview/logview_run.h"
 
 int main(int argc, char** argv) {
+  if (AnswerVersionOption("logview", argc, argv)) return 0;
   LogviewOptions options;
   std::string error;
   switch (ParseLogviewOptions(argc, argv, &options, &error)) {

@@ -1,10 +1,10 @@
 // vxpp-server: a recording server's VXPP service for an installation folder.
 //
-//   vxpp-server --install DIR [--port N] [--bind ADDR]
+//   vxpp-server --install DIR [--port N] [--bind ADDR] [--users FILE]
 //
-// Reads DIR/vxpp-server.ini and DIR/vxpp-users.ini, listens on ADDR:N
-// (127.0.0.1:5160 by default), logs one line per request to standard error
-// and stops cleanly on SIGTERM or SIGINT.
+// Reads DIR/vxpp-server.ini and the users file, listens on ADDR:N
+// (127.0.0.1:5160 by default), logs one line per request to standard error,
+// reads the users file again on SIGHUP and stops cleanly on SIGTERM or SIGINT.
 #include <signal.h>
 
 #include <cstdio>
@@ -14,30 +14,49 @@
 #include <thread>
 
 #include "platform/paths.h"
+#include "tools/common/version_option.h"
 #include "tools/vxpp-server/service.h"
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: vxpp-server --install DIR [--port N] [--bind ADDR] [--users FILE]\n"
+    "\n"
+    "Serves the VXPP log service of the installation folder DIR to remote log\n"
+    "viewers: logins, log searches, device and settings queries.  One line per\n"
+    "request goes to standard error.  SIGHUP reads the users file again; SIGTERM\n"
+    "or SIGINT stops the server.\n"
+    "\n"
+    "options:\n"
+    "  --install DIR   the installation folder (vxpp-server.ini, the log databases)\n"
+    "  --port N        the TCP port, 0 for a free one (default 5160)\n"
+    "  --bind ADDR     the address to listen on (default 127.0.0.1)\n"
+    "  --users FILE    the users file (default DIR/vxpp-users.ini)\n"
+    "  --help          this text\n"
+    "  --version       the version\n";
+
 int Usage(const char* why) {
-  if (why) std::fprintf(stderr, "vxpp-server: %s\n", why);
-  std::fprintf(stderr, "usage: vxpp-server --install DIR [--port N] [--bind ADDR]\n");
+  std::fprintf(stderr, "vxpp-server: %s\n(try vxpp-server --help)\n", why);
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string install, bind = "127.0.0.1";
+  if (AnswerVersionOption("vxpp-server", argc, argv)) return 0;
+  std::string install, bind = "127.0.0.1", usersFile;
   long port = 5160;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
-    if (option == "--help" || option == "-h") return Usage(nullptr), 0;
+    if (option == "--help" || option == "-h") return std::fputs(kUsage, stdout), 0;
     if (i + 1 >= argc) return Usage(("missing value after " + option).c_str());
     const char* value = argv[++i];
     if (option == "--install") {
       install = value;
     } else if (option == "--bind") {
       bind = value;
+    } else if (option == "--users") {
+      usersFile = value;
     } else if (option == "--port") {
       char* end = nullptr;
       port = std::strtol(value, &end, 10);
@@ -51,15 +70,16 @@ int main(int argc, char** argv) {
   platform::SetInstallFolder(install);
 
   // Signals are taken by one thread with sigwait, so the server threads never see them.
-  sigset_t stopSignals;
-  sigemptyset(&stopSignals);
-  sigaddset(&stopSignals, SIGTERM);
-  sigaddset(&stopSignals, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  sigset_t signalsTaken;
+  sigemptyset(&signalsTaken);
+  sigaddset(&signalsTaken, SIGTERM);
+  sigaddset(&signalsTaken, SIGINT);
+  sigaddset(&signalsTaken, SIGHUP);
+  pthread_sigmask(SIG_BLOCK, &signalsTaken, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
   std::string problems;
-  auto service = vxpp_server::Service::Load(install, &problems);
+  auto service = vxpp_server::Service::Load(install, &problems, usersFile);
   if (!problems.empty()) std::fprintf(stderr, "vxpp-server: %s\n", problems.c_str());
   vxpp_server::ServerOptions options;
   options.bindAddress = bind;
@@ -74,9 +94,15 @@ int main(int argc, char** argv) {
   std::fflush(stderr);
 
   std::thread signals([&] {
-    int received = 0;
-    sigwait(&stopSignals, &received);
-    std::fprintf(stderr, "vxpp-server: %s, stopping\n", strsignal(received));
+    for (int received = 0; sigwait(&signalsTaken, &received) == 0;) {
+      if (received != SIGHUP) {
+        std::fprintf(stderr, "vxpp-server: %s, stopping\n", strsignal(received));
+        break;
+      }
+      std::string report;
+      const bool read = service->ReloadUsers(&report);
+      std::fprintf(stderr, "vxpp-server: %s: %s\n", read ? "reloaded" : "not reloaded", report.c_str());
+    }
     service->Stop();
   });
   service->Run();

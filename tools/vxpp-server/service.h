@@ -16,10 +16,17 @@ namespace vxpp_server {
 
 class Service {
  public:
-  // Reads the installation's settings and users; what could not be read is
-  // described in *problems (the defaults, or no users, stand in for it).
-  static std::unique_ptr<Service> Load(const std::string& installFolder, std::string* problems);
+  // Reads the installation's settings and users (from `usersFile`, or the
+  // installation's "vxpp-users.ini" when it is empty); what could not be read
+  // is described in *problems (the defaults, or no users, stand in for it).
+  static std::unique_ptr<Service> Load(const std::string& installFolder, std::string* problems,
+                                       const std::string& usersFile = "");
   Service(const std::string& installFolder, ServerSettings settings, UserStore users);
+
+  // Reads the users file again and puts its accounts in effect for the next
+  // commands; sessions stay open.  A file that cannot be read, or holds no
+  // user, changes nothing and returns false.  *report says which in words.
+  bool ReloadUsers(std::string* report);
 
   bool Start(ServerOptions options, std::string* error);
   uint16_t Port() const { return m_server ? m_server->Port() : 0; }
@@ -30,6 +37,7 @@ class Service {
   ServerContext m_context;
   CommandTable m_table;
   std::optional<VxppServer> m_server;
+  std::string m_usersFile;
 };
 
 }  // namespace vxpp_server

@@ -46,7 +46,7 @@ bool HandshakeKey(ServerContext& context, const VxppRequest& request, ServerConn
   if (!context.settings.handshake) return true;
   const std::string user = request.Text("Username");
   HandshakeKeys& keys = context.handshakeKeys;
-  response.Add("Login-HandShaking-Key", context.users.Find(user) ? keys.Issue(user) : keys.Unstored());
+  response.Add("Login-HandShaking-Key", context.Users()->Find(user) ? keys.Issue(user) : keys.Unstored());
   return true;
 }
 
@@ -58,7 +58,8 @@ bool Login(ServerContext& context, const VxppRequest& request, ServerConnection&
     return false;
   }
   const std::string user = request.Text("Username");
-  const UserAccount* account = context.users.Find(user);
+  const auto users = context.Users();
+  const UserAccount* account = users->Find(user);
   const std::string* knownUser = account ? &user : nullptr;
   LoginThrottle& throttle = context.loginThrottle;
   bool valid = false;
@@ -126,7 +127,8 @@ bool SessionAlive(ServerContext& context, const VxppRequest& request, VxppRespon
     response.Fail(702, "Session Expired");
     return false;
   }
-  const UserAccount* account = context.users.Find(user);
+  const auto users = context.Users();
+  const UserAccount* account = users->Find(user);
   if (account && (account->privilege & needs) == needs) return true;
   response.Fail(403, "Forbidden");
   return false;

@@ -8,9 +8,13 @@
 namespace vxpp_server {
 
 bool UserStore::Load(const std::string& installFolder) {
+  return LoadFile(platform::JoinPath(installFolder, kFileName));
+}
+
+bool UserStore::LoadFile(const std::string& path) {
   m_users.clear();
   CInitialFile file;
-  if (!file.Load(platform::JoinPath(installFolder, kFileName))) return false;
+  if (!file.Load(path)) return false;
   for (const auto& entry : file.Entries()) {
     if (entry.comment || entry.section.empty()) continue;
     UserAccount& user = m_users[entry.section];

@@ -1,5 +1,5 @@
 // UserStore: the accounts the server accepts, read from "vxpp-users.ini" in
-// the installation folder.  Every section is one user, named by the section:
+// the installation folder or from a users file named on the command line.  Every section is one user, named by the section:
 //
 //   [admin]
 //   Password=admin
@@ -7,7 +7,8 @@
 //   Privilege=18446744073709551615
 //   AllowPOS=1              ; every key beginning with "Allow" is sent at login
 //
-// Read once; afterwards only read, from any thread.
+// Read once; afterwards only read, from any thread (a new file makes a new
+// store, see ServerContext::ReplaceUsers).
 #pragma once
 
 #include <cstdint>
@@ -38,6 +39,7 @@ class UserStore {
 
   // False when the file cannot be read (no user is then known).
   bool Load(const std::string& installFolder);
+  bool LoadFile(const std::string& path);
   void Add(const std::string& name, UserAccount account) { m_users[name] = std::move(account); }
   // Null when there is no such user.
   const UserAccount* Find(const std::string& name) const;

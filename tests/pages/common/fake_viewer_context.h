@@ -46,6 +46,7 @@ class FakeViewerContext : public IViewerContext {
     downloads.push_back(folder + "/" + fileName);
     return false;
   }
+  std::string InstallFolder() const override { return installFolder; }
   std::string LogRoot() const override { return logRoot; }
   bool LogRootIsBackup() const override { return false; }
   int AskUser(const std::string& text, const std::string& caption, unsigned style) override {
@@ -72,6 +73,7 @@ class FakeViewerContext : public IViewerContext {
   FakeVxppAnswers server;
   std::vector<std::string> downloads;
   std::string logRoot;  // ending with "/"
+  std::string installFolder;
   std::vector<CMessageBoxRequest> boxes;
   std::optional<std::string> savePath;  // the save dialog's answer
   std::vector<std::string> saveDialogs;  // "FILTER EXTENSION" of each

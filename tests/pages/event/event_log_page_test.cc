@@ -8,7 +8,6 @@
 #include "pages/common/fake_viewer_context.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
-#include "platform/paths.h"
 #include "vocabulary/user_account.h"
 #include "store/store_fixture.h"
 #include "temp_folder.h"
@@ -28,7 +27,7 @@ template <class Page>
 class PageTest : public ::testing::Test {
  protected:
   PageTest() {
-    platform::SetInstallFolder(m_folder.Path());
+    context.installFolder = m_folder.Path();
     m_folder.Write("SupportedEdgeEventListOfDP.ini",
                    "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\nEventType=30001\nEdgeEventName=Edge Tripwire\n");
     context.logRoot = m_folder.Path() + "/";
