@@ -55,7 +55,8 @@ QMessageBox::Icon IconOf(unsigned style) {
 // writes one (separated by spaces).
 QString NameFilters(const std::string& filter) {
   QStringList names;
-  for (const CExportFileDialog::Filter& entry : CExportFileDialog(filter).GetFilters()) {
+  const CExportFileDialog dialog(filter);  // GetFilters refers into it
+  for (const CExportFileDialog::Filter& entry : dialog.GetFilters()) {
     const QString name = QString::fromStdString(entry.description).section(QLatin1Char('('), 0, 0).trimmed();
     names << name + QStringLiteral(" (") + QString::fromStdString(entry.pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                  QLatin1Char(')');
