@@ -157,8 +157,17 @@ void CEdgeRecordLogPage::RunSearch(const CDateRange& range) {
   ShowRows();
 }
 
-void CEdgeRecordLogPage::ListLocalRecord(const EdgeRecordLogBasket& record, void* maker) {
-  static_cast<RowMaker*>(maker)->ListLocal(record);
+void CEdgeRecordLogPage::ListLocalRecord(const EdgeRecordLogBasket& record, void* page) {
+  auto& self = *static_cast<CEdgeRecordLogPage*>(page);
+  self.m_maker->ListLocal(record);
+  self.ReportProgress(self.m_rows.size(), self.m_filesDone, self.m_filesToRead);
+}
+
+void CEdgeRecordLogPage::AbortSearch() {
+  if (m_localQuery != nullptr)
+    m_localQuery->Interrupt();
+  else if (Owner()->Settings().remoteCameraList != 0)
+    Client().Abort();
 }
 
 void CEdgeRecordLogPage::SearchLocal(const CDateRange& range, RowMaker& maker) {
@@ -171,10 +180,21 @@ void CEdgeRecordLogPage::SearchLocal(const CDateRange& range, RowMaker& maker) {
   if (Owner()->Settings().genericCameraNames == 0) {
     if (const auto id = FilterValue(SecondSelector())) filter.cameraId = static_cast<uint32_t>(*id);
   }
-  query.SetRowCallback(&CEdgeRecordLogPage::ListLocalRecord, &maker);
+  query.SetRowCallback(&CEdgeRecordLogPage::ListLocalRecord, this);
+  m_filesDone = m_filesToRead = 0;
+  query.SetFileProgress([this](size_t done, size_t toRead) {
+    m_filesDone = done;
+    m_filesToRead = toRead;
+    ReportProgress(m_rows.size(), done, toRead);
+  });
+  m_localQuery = &query;
+  m_maker = &maker;
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
   int count = 0;
-  if (!query.Search(filter, bound(range.start), bound(range.end), &count)) TellSearchFailed();
+  const bool ok = query.Search(filter, bound(range.start), bound(range.end), &count);
+  m_localQuery = nullptr;
+  m_maker = nullptr;
+  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CEdgeRecordLogPage::SearchRemote(const CDateRange& range, RowMaker& maker) {
@@ -188,6 +208,10 @@ void CEdgeRecordLogPage::SearchRemote(const CDateRange& range, RowMaker& maker) 
   const int result = Client().EdgeRecordLog(ServerUrl(viewer), viewer.userSessionNo, code ? &*code : nullptr,
                                             cameraId ? &*cameraId : nullptr, range.start, range.end, records,
                                             &textFormat);
+  if (SearchCancelled()) {
+    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
+    return;
+  }
   if (result == kRemoteTransportFailure) {
     // The page has no host window of its own: the event page's hears it.
     TellServerUnreachable(Owner()->EventHostWindow());

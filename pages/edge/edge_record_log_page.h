@@ -24,6 +24,7 @@
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/edge/edge_record_row.h"
+#include "store/event_log_query_ctrl.h"
 
 struct EdgeRecordLogBasket;
 
@@ -62,12 +63,18 @@ class CEdgeRecordLogPage : public CSearchLogPage {
   void RunSearch(const CDateRange& range) override;
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
+  void AbortSearch() override;
 
   void SearchLocal(const CDateRange& range, RowMaker& maker);
   void SearchRemote(const CDateRange& range, RowMaker& maker);
-  static void ListLocalRecord(const EdgeRecordLogBasket& record, void* maker);
+  static void ListLocalRecord(const EdgeRecordLogBasket& record, void* page);
 
   PageRows<EdgeRecordLogRaw> m_rows;  // in list order
+  // The local search under way: its store query (for a cancel), its row
+  // maker, and the files it has read of those to read.
+  CVxEventLogQueryCtrl<EdgeRecordLogBasket>* m_localQuery = nullptr;
+  RowMaker* m_maker = nullptr;
+  size_t m_filesDone = 0, m_filesToRead = 0;
 };
 
 class CVantorEdgeRecordLogPage : public CEdgeRecordLogPage {

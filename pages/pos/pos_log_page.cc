@@ -159,6 +159,14 @@ void CPosLogPage::ListLocalRecord(const PosEventLogBasket& record, void* search)
   auto& page = *static_cast<CPosLogPage*>(search);
   if (!UserMaySeeSource(page.Owner()->Settings().userAccount, record.PosId)) return;
   page.ListRecord(record, PosLogRaw::kPlayUnknown);
+  page.ReportProgress(page.m_rows.size(), page.m_filesDone, page.m_filesToRead);
+}
+
+void CPosLogPage::AbortSearch() {
+  if (m_localQuery != nullptr)
+    m_localQuery->Interrupt();
+  else if (Owner()->Settings().remoteCameraList != 0)
+    Client().Abort();
 }
 
 void CPosLogPage::SearchLocal(const CDateRange& range) {
@@ -168,9 +176,18 @@ void CPosLogPage::SearchLocal(const CDateRange& range) {
   if (const auto code = FilterValue(TypeSelector())) filter.eventRuleId = static_cast<int32_t>(*code);
   if (const auto posId = FilterValue(SecondSelector())) filter.posId = static_cast<uint32_t>(*posId);
   query.SetRowCallback(&CPosLogPage::ListLocalRecord, this);
+  m_filesDone = m_filesToRead = 0;
+  query.SetFileProgress([this](size_t done, size_t toRead) {
+    m_filesDone = done;
+    m_filesToRead = toRead;
+    ReportProgress(m_rows.size(), done, toRead);
+  });
+  m_localQuery = &query;
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
   int count = 0;
-  if (!query.Search(filter, bound(range.start), bound(range.end), &count)) TellSearchFailed();
+  const bool ok = query.Search(filter, bound(range.start), bound(range.end), &count);
+  m_localQuery = nullptr;
+  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CPosLogPage::SearchRemote(const CDateRange& range) {
@@ -180,9 +197,13 @@ void CPosLogPage::SearchRemote(const CDateRange& range) {
   if (const auto value = FilterValue(TypeSelector())) code = static_cast<int>(*value);
   if (const auto value = FilterValue(SecondSelector())) posId = static_cast<uint32_t>(*value);
   std::vector<PosEventLogBasket> records;
-  if (!Client().PosEventLog(ServerUrl(viewer), viewer.userSessionNo, code ? &*code : nullptr,
-                            posId ? &*posId : nullptr, range.start, range.end, records))
-    return;  // nothing listed, nothing said
+  const bool ok = Client().PosEventLog(ServerUrl(viewer), viewer.userSessionNo, code ? &*code : nullptr,
+                                       posId ? &*posId : nullptr, range.start, range.end, records);
+  if (SearchCancelled()) {
+    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
+    return;
+  }
+  if (!ok) return;  // nothing listed, nothing said
   m_rows.reserve(records.size());
   for (const PosEventLogBasket& record : records) {
     // Rows of a modal viewer count as inside the host's window.

@@ -33,6 +33,7 @@
 #include "pages/pos/pos_log_row.h"
 #include "pages/pos/pos_log_types.h"
 #include "pages/pos/pos_sources.h"
+#include "store/event_log_query_ctrl.h"
 #include "vocabulary/playback_request.h"
 
 struct PosEventLogBasket;
@@ -89,6 +90,7 @@ class CPosLogPage : public CSearchLogPage, public IHostLinkedPage {
   void RunSearch(const CDateRange& range) override;
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
+  void AbortSearch() override;
 
   std::span<const PosColumn> PosColumns() const;
   // Whether any of `cameras` is in the host's camera set.
@@ -109,6 +111,10 @@ class CPosLogPage : public CSearchLogPage, public IHostLinkedPage {
   PosSourceNames m_sourceNames;
   PageRows<PosLogRaw> m_rows;  // in list order
   PageRowBlocks<PosLogRaw> m_blocks;
+  // The store query of the local search under way, for a cancel, and the
+  // files it has read of those to read.
+  CVxEventLogQueryCtrl<PosEventLogBasket>* m_localQuery = nullptr;
+  size_t m_filesDone = 0, m_filesToRead = 0;
   // The times of the first and the last row of the last search.
   CDateTime m_firstTime, m_lastTime;
   // What the last open action handed the host; posted messages point here.
