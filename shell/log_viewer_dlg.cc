@@ -45,7 +45,8 @@ CLogViewerDlg::~CLogViewerDlg() {
 }
 
 std::vector<CTabPageEx*> CLogViewerDlg::Pages() {
-  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage};
+  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage,
+          &m_vantorVideoLogPage, &m_nvrVideoLogPage, &m_ivsLogPage};
 }
 
 void CLogViewerDlg::Create() {
@@ -67,6 +68,12 @@ CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
       return &m_vantorSysLogPage;
     case ViewerPage::kNVRSysLog:
       return &m_nvrSysLogPage;
+    case ViewerPage::kVantorVideoLog:
+      return &m_vantorVideoLogPage;
+    case ViewerPage::kNVRVideoLog:
+      return &m_nvrVideoLogPage;
+    case ViewerPage::kIVSLog:
+      return &m_ivsLogPage;
     default:
       return nullptr;  // a kind of log this viewer has no page for yet
   }
@@ -100,11 +107,11 @@ void CLogViewerDlg::ClearAllLists() {
 }
 
 void CLogViewerDlg::SetHostWindow(platform::CWnd* host) {
-  for (CEventLogPage* page : EventPages()) page->HostLink().window = host;
+  for (IHostLinkedPage* page : HostLinkedPages()) page->HostLink().window = host;
 }
 
 void CLogViewerDlg::SetNoTimeWindow() {
-  for (CEventLogPage* page : EventPages()) page->HostLink().noTimeWindow = true;
+  for (IHostLinkedPage* page : HostLinkedPages()) page->HostLink().noTimeWindow = true;
 }
 
 void CLogViewerDlg::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
@@ -113,11 +120,11 @@ void CLogViewerDlg::SetLogDateTimeAndSearch(const CDateTime& start, const CDateT
 }
 
 void CLogViewerDlg::SetLogDateTime(const CDateTime& start, const CDateTime& end) {
-  for (CEventLogPage* page : EventPages()) page->SetLogDateTime(start, end);
+  for (IHostLinkedPage* page : HostLinkedPages()) page->SetLogDateTime(start, end);
 }
 
 void CLogViewerDlg::SetCameras(const VxBitset<128>& cameras) {
-  for (CEventLogPage* page : EventPages()) page->HostLink().cameras = cameras;
+  for (IHostLinkedPage* page : HostLinkedPages()) page->HostLink().cameras = cameras;
 }
 
 EventLogStatus CLogViewerDlg::EventSwitches() const {

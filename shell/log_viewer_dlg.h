@@ -22,8 +22,11 @@
 #include "pages/common/viewer_context.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
+#include "pages/ivs/ivs_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
+#include "pages/video/nvr_video_log_page.h"
+#include "pages/video/vantor_video_log_page.h"
 #include "protocol/vxpp_client.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/epos_setting.h"
@@ -80,7 +83,8 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   // Empties the list of every page.
   void ClearAllLists();
 
-  // What the host hands the event pages (the pages that offer playback).
+  // What the host hands the pages that offer playback (SetLogDateTimeAndSearch:
+  // the event pages only).
   void SetHostWindow(platform::CWnd* host);
   void SetNoTimeWindow();
   void SetLogDateTime(const CDateTime& start, const CDateTime& end);
@@ -135,6 +139,7 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   // Ends the dialog: a modeless one hides, a modal one stops its loop.
   void EndDialog();
   std::vector<CEventLogPage*> EventPages() { return {&m_vantorEventLogPage, &m_nvrEventLogPage}; }
+  std::vector<IHostLinkedPage*> HostLinkedPages() { return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_ivsLogPage}; }
   std::vector<CTabPageEx*> Pages();
 
   platform::CWnd* const m_parent;
@@ -144,6 +149,9 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   CNVREventLogPage m_nvrEventLogPage;
   CVantorSysLogPage m_vantorSysLogPage;
   CNVRSysLogPage m_nvrSysLogPage;
+  CVantorVideoLogPage m_vantorVideoLogPage;
+  CNVRVideoLogPage m_nvrVideoLogPage;
+  CIVSLogPage m_ivsLogPage;
 
   bool m_hasWindow = false;
   bool m_endedModal = false;

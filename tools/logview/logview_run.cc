@@ -18,7 +18,8 @@
 namespace {
 
 // Pages of the viewer's tabs that this build of the viewer has.
-bool PageIsBuilt(const std::string& page) { return page == "events" || page == "system"; }
+bool PageIsBuilt(const std::string& page) { return page == "events" || page == "system" || page == "backup" || page == "ivs";
+}
 
 CDateTime ToDateTime(const LogviewDateTime& t) {
   return CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
@@ -71,7 +72,7 @@ class Run {
 
   int Main() {
     if (!PageIsBuilt(m_o.page))
-      return Usage("the " + m_o.page + " page is not part of this viewer yet; it has the events and system pages");
+      return Usage("the " + m_o.page + " page is not part of this viewer yet; it has the events, system, backup and ivs pages");
     std::vector<EPOS_Setting> posSettings;
     if (m_o.posSettings && !ReadPosSettings(*m_o.posSettings, &posSettings))
       return Usage("--pos-settings: cannot read " + *m_o.posSettings);
@@ -98,6 +99,8 @@ class Run {
 
     const bool events = m_o.page == "events";
     const bool system = m_o.page == "system";
+    const bool backup = m_o.page == "backup";
+    const bool ivs = m_o.page == "ivs";
     int status = kExitUsage;
     bool driven = false;
     const auto drive = [&](CLogViewerDlg& dialog) {
@@ -110,7 +113,7 @@ class Run {
       status = PageDriver(m_o, m_host, stdout, stderr).Run(*page);
     };
     if (m_o.modal) CLogViewerDlg::SetModalLoop([&](CLogViewerDlg& dialog) { drive(dialog); });
-    ShowLogViewerDlg(&m_host, events, system, 0, 0, 0, 0, 0, 0, m_o.serverHost ? 1 : 0, m_o.serverPort,
+    ShowLogViewerDlg(&m_host, events, system, 0, 0, 0, backup, ivs, 0, m_o.serverHost ? 1 : 0, m_o.serverPort,
                      m_o.serverHost.value_or(m_o.root), session, std::move(posSettings), account.get(),
                      m_o.genericCameras.value_or(0), m_o.modal ? 0 : 1, 1, m_o.genericCameras ? 1 : 0,
                      m_o.nvr ? 1 : 0);

@@ -11,12 +11,15 @@
 #include "protocol/ivxpp_client.h"
 
 struct FakeVxppAnswers {
-  int result = 1;      // of EventLog and SystemLog: 1 success, -1 unreachable, -2 error
-  int textFormat = 1;  // of EventLog
-  std::vector<EventLogBasket> events;
+  int result = 1;      // of EventLog, SystemLog and IVSEventLog: 1 success, -1 unreachable, -2 error
+  int textFormat = 1;  // of EventLog and IVSEventLog
+  std::vector<EventLogBasket> events;  // of EventLog and IVSEventLog
   std::vector<SystemLogRecord> systemRecords;
   std::vector<std::string> cameraNames;
   std::vector<uint32_t> cameraIds;
+  // Of GetIVSDeviceInfo: analytics device ids and names.
+  std::vector<uint32_t> ivsDeviceIds;
+  std::vector<std::string> ivsDeviceNames;
 
   // What the pages asked.
   int clientsMade = 0;
@@ -24,7 +27,8 @@ struct FakeVxppAnswers {
   uint32_t port = 0;
   std::string url;
   std::optional<int> eventNumber, systemLogNumber;
-  std::optional<uint32_t> cameraId, channelIndex;
+  std::optional<uint32_t> cameraId, channelIndex, ivsDeviceId;
+  std::optional<int> ivsRuleType;
 };
 
 class FakeVxppClient : public IVXPPClient {
@@ -65,9 +69,23 @@ class FakeVxppClient : public IVXPPClient {
     return m_a.result;
   }
 
+  bool GetIVSDeviceInfo(const std::string&, uint32_t, std::vector<uint32_t>& ids, std::vector<std::string>& names,
+                        std::vector<uint32_t>&) override {
+    ids = m_a.ivsDeviceIds;
+    names = m_a.ivsDeviceNames;
+    return true;
+  }
+  int IVSEventLog(const std::string& url, uint32_t, const uint32_t* ivsDeviceId, const int* ruleType,
+                  const CDateTime&, const CDateTime&, std::vector<EventLogBasket>& records, int* textFormat) override {
+    Asked(url);
+    m_a.ivsDeviceId = Value(ivsDeviceId);
+    m_a.ivsRuleType = Value(ruleType);
+    records = m_a.events;
+    *textFormat = m_a.textFormat;
+    return m_a.result;
+  }
+
   // Not used by the pages under test.
-  bool GetIVSDeviceInfo(const std::string&, uint32_t, std::vector<uint32_t>&, std::vector<std::string>&,
-                        std::vector<uint32_t>&) override { return false; }
   bool GetCombinedCounterInfo(const std::string&, uint32_t, std::map<uint32_t, std::string>&) override {
     return false;
   }
@@ -99,8 +117,6 @@ class FakeVxppClient : public IVXPPClient {
                    std::vector<PosEventLogBasket>&) override { return false; }
   int PosEventLog2(const std::string&, uint32_t, const int*, const uint32_t*, const CDateTime&, const CDateTime&,
                    std::vector<PosEventLogBasket>&) override { return -1; }
-  int IVSEventLog(const std::string&, uint32_t, const uint32_t*, const int*, const CDateTime&, const CDateTime&,
-                  std::vector<EventLogBasket>&, int*) override { return -1; }
   int EdgeRecordLog(const std::string&, uint32_t, const int*, const uint32_t*, const CDateTime&, const CDateTime&,
                     std::vector<EdgeRecordLogBasket>&, int*) override { return -1; }
   bool BackupInit(const std::string&, uint32_t, const BackupSelection&) override { return false; }
