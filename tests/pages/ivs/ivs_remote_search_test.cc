@@ -24,23 +24,21 @@ class IVSRemoteSearchTest : public ServerFixture {
   static void TearDownTestSuite() { RemoveSuiteSite(); }
 
   void Build(ServerViewerContext& context, CIVSLogPage& page, bool remote) {
-    context.settings.nvrMode = remote ? 1 : 0;
-    context.settings.serverPort = static_cast<int>(m_service->Port());
-    context.settings.userSessionNo = m_session;
-    context.settings.serverAddress = "127.0.0.1";
+    context.settings = {.serverPort = static_cast<int>(m_service->Port()), .serverAddress = "127.0.0.1",
+                        .userSessionNo = m_session, .nvrMode = remote ? 1 : 0};
     context.installFolder = s_site;
-    context.logRootIsBackup = true;  // the devices from the installation's own file
+    context.logRootIsBackup = true;  // the devices of the installation's own file
     context.logRoot = LogRootFolder("");
+    context.cameraIds = m_cameraIds;
     page.SetOwner(&context);
     page.Create();
     page.Controls().startPicker->UserSetTime(kLastDay - CDateTime::kTicksPerDay);
-    page.Controls().endPicker->UserSetTime(kLastDay + CDateTime::kTicksPerDay - 1);
   }
-  static std::vector<std::string> Rows(CIVSLogPage& page, int type, int64_t device) {
+  // Rows of rule type entry `type` and device `device` (its entry's index).
+  static std::vector<std::string> Rows(CIVSLogPage& page, int type, int device) {
     const CPageControls c = page.Controls();
     c.typeSelector->UserSelect(type);
-    for (int i = 0; i < c.secondSelector->GetCount(); ++i)
-      if (c.secondSelector->GetItemData(i) == device) c.secondSelector->UserSelect(i);
+    c.secondSelector->UserSelect(device);
     c.searchButton->Click();
     std::vector<std::string> rows;
     for (int row = 0; row < c.list->GetItemCount(); ++row)
@@ -48,25 +46,26 @@ class IVSRemoteSearchTest : public ServerFixture {
                      "|" + page.GetItemText(row, 3) + "|" + std::to_string(page.RowAt(size_t(row)).cameraPosition));
     return rows;
   }
+
+  std::vector<uint32_t> m_cameraIds;
 };
 
 TEST_F(IVSRemoteSearchTest, RemoteRowsAreTheLocalRows) {
   StartServerOn(s_site);
   ASSERT_EQ(Login("admin", "admin"), vxpp::kLoginSuccess);
+  std::vector<std::string> names;
+  ASSERT_TRUE(m_client.GetCamInfo(kUrl, m_session, names, m_cameraIds));
   ServerViewerContext localContext, remoteContext;
-  ASSERT_TRUE(m_client.GetCamInfo(kUrl, m_session, localContext.cameraNames, localContext.cameraIds));
-  remoteContext.cameraIds = localContext.cameraIds;
   CIVSLogPage local, remote;
   Build(localContext, local, false);
   Build(remoteContext, remote, true);
-  ASSERT_EQ(remote.Controls().secondSelector->GetCount(), local.Controls().secondSelector->GetCount());
   size_t deleted = 0;
-  for (const int64_t device : {CIVSLogPage::kAll, int64_t{1}, int64_t{4}}) {
+  for (int device = 0; device < local.Controls().secondSelector->GetCount(); device += 2) {
     for (int type = 0; type < local.Controls().typeSelector->GetCount(); type += 3) {
       const auto rows = Rows(local, type, device);
       EXPECT_EQ(Rows(remote, type, device), rows) << type << " " << device;
       for (const std::string& row : rows) deleted += row.find("[Deleted]") != std::string::npos;
-      EXPECT_TRUE(type > 0 || !rows.empty());
+      EXPECT_TRUE(type + device > 0 || rows.size() > 100);
     }
   }
   EXPECT_GT(deleted, 0u);
