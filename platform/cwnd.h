@@ -33,7 +33,7 @@ struct MSG {
 };
 
 // Messages between the viewer and its host window.
-// Sent by a page to the dialog: a search failed (no parameters).
+// Sent by a page to the dialog: a search failed; lParam 0 or a std::string* with the reason.
 constexpr UINT kMsgSearchFailed = 32786;
 // Posted to the host: seek playback; wParam points to a CDateTime.
 constexpr UINT kMsgSeekPlayback = 32787;
@@ -52,6 +52,12 @@ constexpr UINT kMsgCanPlay = 32792;
 constexpr UINT kMsgPlayModal = 32793;
 // Posted to the host: the modeless viewer was hidden (wParam 1).
 constexpr UINT kMsgViewerHidden = 32911;
+
+// A key pressed, as a host forwards it to FilterDllMsg: wParam the key's
+// virtual-key code.
+constexpr UINT kMsgKeyDown = 0x0100;
+constexpr WPARAM kVirtualKeyReturn = 0x0D;
+constexpr WPARAM kVirtualKeyEscape = 0x1B;
 
 class CWnd {
  public:

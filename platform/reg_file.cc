@@ -134,12 +134,13 @@ class RegFile::Parser {
       bool ok;
       if (text.front() == '[') {
         ok = ParseKey(text, line);
+        if (!ok) m_section = kUnreadableSection;
       } else if (text.front() == '"' || text.front() == '@') {
         ok = ParseValue(text, &line);
       } else {
         ok = Fail(line, "a line that is neither a key, a value nor a comment");
       }
-      if (!ok) return false;
+      if (!ok) m_file->m_skipped.push_back(m_error);
     }
     return true;
   }
@@ -170,6 +171,7 @@ class RegFile::Parser {
   // `*line` moves to the last line of the value when it continues.
   bool ParseValue(std::string_view text, size_t* line) {
     if (!m_section) return Fail(*line, "a value before the first key");
+    if (*m_section == kUnreadableSection) return Fail(*line, "a value below a key line that could not be read");
     RegStatement statement;
     statement.kind = RegStatement::Kind::kValue;
     statement.keyPath = *m_section;
@@ -275,7 +277,10 @@ class RegFile::Parser {
   RegFile* m_file;
   std::vector<std::string> m_texts;  // the physical lines decoded to UTF-8
   bool m_unicodeData = false;        // version 5 header: text in hex is UTF-16LE
+  // The key of the values that follow; none before the first key line.
   std::optional<std::string> m_section;
+  // After a key line that could not be read: no key path is empty.
+  static constexpr std::string_view kUnreadableSection = "";
   RegFileError m_error;
 };
 

@@ -18,7 +18,11 @@
 // in version 5 files and narrow bytes in REGEDIT4 files; both are kept as
 // UTF-16LE, as Windows stores them.
 //
-// Parsing never throws; any fault makes Parse fail with the line it lies on.
+// Parsing never throws.  A file that is not a registry export (wrong first
+// line, broken encoding) fails to parse.  A statement line that cannot be
+// read is skipped and listed in SkippedLines(), and the rest of the file
+// kept; values below a key line that cannot be read are skipped with it, so
+// they never land in the key before it.
 // A RegFile is immutable once parsed and may be read from any thread.
 #pragma once
 
@@ -58,6 +62,8 @@ class RegFile {
   static bool Parse(std::string bytes, RegFile* file, RegFileError* error = nullptr);
 
   const std::vector<RegStatement>& Statements() const { return m_statements; }
+  // The lines skipped, in file order, each with why.
+  const std::vector<RegFileError>& SkippedLines() const { return m_skipped; }
   bool IsUtf16() const { return m_utf16; }
 
   // The key tree the statements build in file order.
@@ -86,6 +92,7 @@ class RegFile {
   bool m_utf16 = false;
   std::vector<Line> m_lines;
   std::vector<RegStatement> m_statements;
+  std::vector<RegFileError> m_skipped;
 };
 
 }  // namespace platform

@@ -143,6 +143,15 @@ std::shared_ptr<const RegistryTree> Registry::LoadLocked() {
                 "; the registry is empty");
     return std::make_shared<RegistryTree>();
   }
+  // A damaged file may hold thousands of bad lines; the first ones tell what happened.
+  constexpr size_t kSkippedLinesShown = 20;
+  const std::vector<RegFileError>& skipped = file.SkippedLines();
+  for (size_t i = 0; i < skipped.size() && i < kSkippedLinesShown; ++i)
+    DebugOutput("[Registry] " + path + " line " + std::to_string(skipped[i].line) + ": " + skipped[i].reason +
+                "; the line is skipped");
+  if (skipped.size() > kSkippedLinesShown)
+    DebugOutput("[Registry] " + path + ": " + std::to_string(skipped.size() - kSkippedLinesShown) +
+                " more lines skipped");
   return file.BuildTree();
 }
 

@@ -4,8 +4,10 @@
 // The machine's file is $LOGVIEW_REGISTRY, else "registry.reg" in the
 // installation folder.  It is read on first use, and again by Refresh when
 // another program changed it; a missing file is an empty registry, and a file
-// that cannot be read or parsed is an empty registry with one line on the
-// debug output naming the file and the line.
+// that cannot be read or is no registry export is an empty registry with one
+// line on the debug output naming the file and the line.  A line that cannot
+// be read is skipped with a debug line naming it (the first 20 of them, then
+// their count); the rest of the file counts.
 //
 // Keys are opened in the 32-bit view: a path "SOFTWARE\X\..." is looked up
 // as "SOFTWARE\WOW6432Node\X\..." first, then as written.  Names handed in

@@ -20,6 +20,12 @@ bool RegNameEquals(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string RegNameFold(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = AsciiLower(c);
+  return folded;
+}
+
 std::vector<std::string_view> SplitRegPath(std::string_view path) {
   std::vector<std::string_view> names;
   while (!path.empty()) {
@@ -37,9 +43,8 @@ const RegistryTree::Key* RegistryTree::Key::FindSubKey(std::string_view name) co
 }
 
 RegistryTree::Key* RegistryTree::Key::FindSubKey(std::string_view name) {
-  for (const auto& key : m_subKeys)
-    if (RegNameEquals(key->m_name, name)) return key.get();
-  return nullptr;
+  const auto found = m_subKeyIndex.find(RegNameFold(name));
+  return found != m_subKeyIndex.end() ? found->second : nullptr;
 }
 
 const RegistryTree::Value* RegistryTree::Key::FindValue(std::string_view name) const {
@@ -49,13 +54,20 @@ const RegistryTree::Value* RegistryTree::Key::FindValue(std::string_view name) c
 }
 
 RegistryTree::Key* RegistryTree::Key::FindOrAddSubKey(std::string_view name) {
-  if (Key* found = FindSubKey(name)) return found;
-  m_subKeys.push_back(std::make_unique<Key>(std::string(name)));
-  return m_subKeys.back().get();
+  Key*& slot = m_subKeyIndex[RegNameFold(name)];
+  if (slot == nullptr) {
+    m_subKeys.push_back(std::make_unique<Key>(std::string(name)));
+    slot = m_subKeys.back().get();
+  }
+  return slot;
 }
 
 void RegistryTree::Key::RemoveSubKey(std::string_view name) {
-  std::erase_if(m_subKeys, [&](const std::unique_ptr<Key>& key) { return RegNameEquals(key->m_name, name); });
+  const auto found = m_subKeyIndex.find(RegNameFold(name));
+  if (found == m_subKeyIndex.end()) return;
+  const Key* removed = found->second;
+  m_subKeyIndex.erase(found);
+  std::erase_if(m_subKeys, [&](const std::unique_ptr<Key>& key) { return key.get() == removed; });
 }
 
 void RegistryTree::Key::SetValue(Value value) {

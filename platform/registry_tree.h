@@ -2,7 +2,9 @@
 // file describes them.  Key paths are written with "\" between names and
 // start with a root ("HKEY_LOCAL_MACHINE\SOFTWARE\...").  Key and value
 // names compare without regard to ASCII case, as the Windows registry does;
-// sub-keys and values keep the order in which they first appeared.
+// sub-keys and values keep the order in which they first appeared.  Sub-keys
+// are found through an index by folded name, so a key with many thousands of
+// sub-keys loads in time linear in their number.
 //
 // Names are UTF-8.  Value data is kept the way Windows stores it: string
 // types (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) as UTF-16LE bytes, everything
@@ -16,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -32,6 +35,8 @@ bool IsRegStringType(uint32_t type);
 
 // ASCII case-insensitive equality, the rule for key and value names.
 bool RegNameEquals(std::string_view a, std::string_view b);
+// The name with ASCII letters lowered: equal for names RegNameEquals matches.
+std::string RegNameFold(std::string_view name);
 
 class RegistryTree {
  public:
@@ -64,6 +69,7 @@ class RegistryTree {
    private:
     std::string m_name;
     std::vector<std::unique_ptr<Key>> m_subKeys;
+    std::unordered_map<std::string, Key*> m_subKeyIndex;  // by RegNameFold
     std::vector<Value> m_values;
   };
 

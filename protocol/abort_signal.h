@@ -9,6 +9,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 namespace vxpp {
@@ -26,10 +27,19 @@ class AbortSignal {
   // A descriptor that is readable while the signal is raised; -1 when there is none.
   int WakeHandle() const { return m_wake; }
 
+  // What a socket wait that watches the signal runs every kTickMs while it
+  // lasts, on the waiting thread: a window front end lets its events run
+  // there, and may Raise the signal from it.  Set by the thread that runs
+  // the commands, between commands; null: none.
+  static constexpr int kTickMs = 30;
+  void SetTick(std::function<void()> tick) { m_tick = std::move(tick); }
+  const std::function<void()>& Tick() const { return m_tick; }
+
  private:
   std::mutex m_mutex;  // keeps the flag and the descriptor in step
   std::atomic<bool> m_raised{false};
   int m_wake;
+  std::function<void()> m_tick;
 };
 
 }  // namespace vxpp

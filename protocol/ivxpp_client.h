@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -135,6 +136,10 @@ class IVXPPClient {
   // its failure, and fails every later command until ResetAbort.
   virtual bool Abort() = 0;
   virtual bool ResetAbort() = 0;
+  // Runs `tick` about every 30 ms while a command waits for the server, on
+  // the thread that runs the commands (null: none); a window keeps painting
+  // there and may call Abort from it.  A client that never waits ignores it.
+  virtual void SetWaitTick(std::function<void()> /*tick*/) {}
 
   virtual bool QueryIfAlive(const std::string& url, uint32_t session, bool& alive) = 0;
   virtual bool QueryRecSizeSeparate(const std::string& url, uint32_t session, const BackupSelection& selection,

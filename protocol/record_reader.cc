@@ -1,5 +1,6 @@
 #include "protocol/record_reader.h"
 
+#include "protocol/client_limits.h"
 #include "protocol/wire_bytes.h"
 
 namespace vxpp {
@@ -7,15 +8,26 @@ namespace {
 
 constexpr std::string_view kBlockEnd = "\r\n\r\n";
 
+// Where to go on searching for a block end when the first `searched` bytes
+// hold none: an end may begin in their last three.
+size_t ResumeAt(size_t searched) { return searched < kBlockEnd.size() ? 0 : searched - (kBlockEnd.size() - 1); }
+
 }  // namespace
 
-size_t CRecordReader::CompleteRecord(std::string_view bytes) const {
+size_t CRecordReader::CompleteRecord(std::string_view bytes, size_t* searched) const {
   switch (m_layout.kind) {
     case RecordLayout::Kind::kFixed:
       return bytes.size() >= m_layout.head ? m_layout.head : 0;
     case RecordLayout::Kind::kTextBlock: {
-      const size_t end = bytes.find(kBlockEnd);
-      return end == std::string_view::npos ? 0 : end + kBlockEnd.size();
+      const size_t end = bytes.find(kBlockEnd, ResumeAt(*searched));
+      if (end == std::string_view::npos) {
+        if (bytes.size() >= kMaxRecordBytes)
+          throw VxppError{VxppError::kTooLarge, 0, "record block bytes without an end", bytes.size(), kMaxRecordBytes};
+        *searched = bytes.size();
+        return 0;
+      }
+      *searched = 0;
+      return end + kBlockEnd.size();
     }
     case RecordLayout::Kind::kLengthPrefixed:
       break;
@@ -24,24 +36,41 @@ size_t CRecordReader::CompleteRecord(std::string_view bytes) const {
   if (bytes.size() < head) return 0;
   const int32_t length = GetI32(bytes.data() + m_layout.head);
   if (length < 0) throw VxppError{VxppError::kMalformed};
+  CheckLimit(static_cast<uint64_t>(length), kMaxRecordBytes - head, "description length");
   return bytes.size() - head < static_cast<size_t>(length) ? 0 : head + static_cast<size_t>(length);
 }
 
-uint64_t CRecordReader::BytesStillDue(uint64_t due, std::string_view partial) const {
+size_t CRecordReader::Receive(size_t filled, size_t room, uint64_t due, size_t searched) {
+  char* const at = m_buffer.data() + filled;
+  const std::string_view partial(m_buffer.data(), filled);
   switch (m_layout.kind) {
     case RecordLayout::Kind::kFixed:
-      return due * m_layout.head - partial.size();
+      return m_net.RecvSome(at, static_cast<size_t>(std::min<uint64_t>(room, due * m_layout.head - filled)));
+    case RecordLayout::Kind::kLengthPrefixed: {
+      const size_t head = m_layout.head + 4;
+      // Once the first record's length has come, its own size is known.
+      const uint64_t first =
+          filled >= head ? head + static_cast<uint32_t>(GetI32(partial.data() + m_layout.head)) : head;
+      return m_net.RecvSome(at, static_cast<size_t>(std::min<uint64_t>(room, (due - 1) * head + first - filled)));
+    }
     case RecordLayout::Kind::kTextBlock:
-      // A block begun is not yet ended: one more byte at least.
-      return (due - 1) * kBlockEnd.size() + (partial.empty() ? kBlockEnd.size() : 1);
-    case RecordLayout::Kind::kLengthPrefixed:
       break;
   }
-  const size_t head = m_layout.head + 4;
-  // Once the first record's length has come, its own size is known.
-  const uint64_t first = partial.size() >= head ? head + static_cast<uint32_t>(GetI32(partial.data() + m_layout.head))
-                                                : head;
-  return (due - 1) * head + first - partial.size();
+  // Each block due after this one takes its empty line at least; while
+  // those fill the room, whatever has arrived belongs to the blocks.
+  if (room <= (due - 1) * kBlockEnd.size()) return m_net.RecvSome(at, room);
+  // Near the end: look at what has arrived and take it up to the last
+  // block's end, searching only what was not searched before.
+  const size_t seen = m_net.PeekSome(at, room);
+  const std::string_view bytes(m_buffer.data(), filled + seen);
+  size_t from = ResumeAt(searched);
+  for (uint64_t ends = 0; ends < due; ++ends) {
+    const size_t end = bytes.find(kBlockEnd, from);
+    if (end == std::string_view::npos) break;
+    from = end + kBlockEnd.size();
+    if (ends + 1 == due) return m_net.RecvSome(at, from - filled);
+  }
+  return m_net.RecvSome(at, seen);
 }
 
 }  // namespace vxpp

@@ -5,14 +5,19 @@
 // Every record due takes at least a known number of bytes (its fixed size,
 // its head and length, or the empty line that ends a text block), so each
 // receive asks for no more than the records still due must hold: up to
-// kChunk bytes while many are due, exactly the rest at the end.  Each wait
+// kChunk bytes while many are due, exactly the rest at the end.  Text
+// blocks near the end are peeked at and taken up to the last block's empty
+// line, and each block's end is searched for once, from where the search
+// stopped, so a long block costs time in proportion to its length.  Each wait
 // is bounded by the socket's default wait, so a peer that stops sending
 // fails the read (thrown as the socket layer throws) after its time-out.
 // Every record is handed over as soon as it is complete, so the ones before
 // a failure have been delivered.
 //
-// One reader serves one answer; it keeps a receive buffer of at least kChunk
-// bytes, grown to hold a longer record as its bytes arrive.
+// One reader serves one answer; it keeps a receive buffer of kChunk bytes,
+// which holds the longest record accepted, kMaxRecordBytes
+// (client_limits.h): a record that announces more, or a text block that
+// has not ended by then, throws VxppError kTooLarge.
 #pragma once
 
 #include <algorithm>
@@ -22,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/client_limits.h"
 #include "protocol/socket_helper.h"
 
 namespace vxpp {
@@ -39,6 +45,7 @@ struct RecordLayout {
 class CRecordReader {
  public:
   static constexpr size_t kChunk = 64 * 1024;
+  static_assert(kChunk >= kMaxRecordBytes, "the buffer holds any record accepted");
 
   CRecordReader(CSocketHelper& net, RecordLayout layout) : m_net(net), m_layout(layout), m_buffer(kChunk) {}
 
@@ -50,11 +57,12 @@ class CRecordReader {
 
  private:
   // The size of the record at the front of `bytes`, or 0 when it has not
-  // fully arrived.
-  size_t CompleteRecord(std::string_view bytes) const;
-  // The fewest bytes that the `due` records still to come (the first of
-  // them begun with the `partial` bytes at hand) can take.
-  uint64_t BytesStillDue(uint64_t due, std::string_view partial) const;
+  // fully arrived.  *searched: how many bytes at the front are known to
+  // hold no text block's end; kept up to date here.
+  size_t CompleteRecord(std::string_view bytes, size_t* searched) const;
+  // Receives into the buffer behind the `filled` bytes of a record begun,
+  // `room` bytes at most and no byte past the last of the `due` records.
+  size_t Receive(size_t filled, size_t room, uint64_t due, size_t searched);
 
   CSocketHelper& m_net;
   const RecordLayout m_layout;
@@ -63,15 +71,13 @@ class CRecordReader {
 
 template <typename Take>
 void CRecordReader::Read(uint64_t count, Take&& take) {
-  size_t filled = 0;  // bytes of records not yet complete, at the front of the buffer
+  size_t filled = 0;    // bytes of records not yet complete, at the front of the buffer
+  size_t searched = 0;  // of them, the front that holds no block end
   while (count > 0) {
-    const uint64_t due = BytesStillDue(count, std::string_view(m_buffer.data(), filled));
-    if (filled == m_buffer.size()) m_buffer.resize(m_buffer.size() * 2);  // a record longer than the buffer
-    const size_t room = m_buffer.size() - filled;
-    filled += m_net.RecvSome(m_buffer.data() + filled, static_cast<size_t>(std::min<uint64_t>(room, due)));
+    filled += Receive(filled, m_buffer.size() - filled, count, searched);
     size_t at = 0;
     while (count > 0) {
-      const size_t size = CompleteRecord(std::string_view(m_buffer.data() + at, filled - at));
+      const size_t size = CompleteRecord(std::string_view(m_buffer.data() + at, filled - at), &searched);
       if (size == 0) break;
       take(std::string_view(m_buffer.data() + at, size));
       at += size;

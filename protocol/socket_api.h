@@ -48,6 +48,8 @@ class SocketApi {
   // has found data, so it does not block.
   virtual long Recv(SocketHandle socket, void* buffer, size_t length, bool peek, int* error) = 0;
   virtual void Close(SocketHandle socket) = 0;
+  // Milliseconds of a steady clock, the one the client's deadlines run on.
+  virtual uint64_t NowMs();
 };
 
 }  // namespace vxpp

@@ -73,11 +73,14 @@ int PollFor(int fd, short events, int waitMs, const AbortSignal* abort, int* err
       return -1;
     }
     pollfd entries[2] = {{fd, events, 0}, {abort != nullptr ? abort->WakeHandle() : -1, POLLIN, 0}};
-    const int n = ::poll(entries, 2, wait);
+    // A signal with a tick waits in slices and runs the tick between them.
+    const bool ticking = abort != nullptr && abort->Tick() && (wait == kForever || wait > AbortSignal::kTickMs);
+    const int n = ::poll(entries, 2, ticking ? AbortSignal::kTickMs : wait);
     if (n > 0 && entries[1].revents == 0) return 1;
     if (n > 0) continue;  // the abort: reported at the top
-    if (n == 0) return 0;
-    if (errno != EINTR) {
+    if (n == 0 && !ticking) return 0;
+    if (n == 0) abort->Tick()();
+    if (n < 0 && errno != EINTR) {
       *error = WsaErrorFromErrno(errno);
       return -1;
     }
@@ -171,6 +174,11 @@ class PosixSocketApi final : public SocketApi {
 SocketApi* SocketApi::Default() {
   static PosixSocketApi api;
   return &api;
+}
+
+uint64_t SocketApi::NowMs() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 }  // namespace vxpp

@@ -27,7 +27,8 @@ constexpr size_t kPeekChunk = 4096;
 
 }  // namespace
 
-CSocketHelper::CSocketHelper(vxpp::SocketApi* api, const vxpp::AbortSignal* abort) : m_api(api), m_abort(abort) {}
+CSocketHelper::CSocketHelper(vxpp::SocketApi* api, const vxpp::AbortSignal* abort, vxpp::CTransferGuard* guard)
+    : m_api(api), m_abort(abort), m_guard(guard) {}
 
 CSocketHelper::~CSocketHelper() {
   if (m_owned) Close();
@@ -71,9 +72,12 @@ bool CSocketHelper::ConnectTimeout(const std::string& host, uint32_t port, uint3
 }
 
 bool CSocketHelper::WaitReadable(uint32_t timeoutMs) {
+  const uint32_t wanted = EffectiveWait(timeoutMs);
+  const uint32_t allowed = m_guard != nullptr ? m_guard->Allow(wanted) : wanted;
   int error = 0;
-  const int ready = m_api->WaitReadable(m_socket, EffectiveWait(timeoutMs), m_abort, &error);
+  const int ready = m_api->WaitReadable(m_socket, allowed, m_abort, &error);
   if (ready < 0) ThrowSocketError(error);
+  if (ready == 0 && allowed < wanted) m_guard->Expired();
   return ready > 0;
 }
 
@@ -113,11 +117,12 @@ std::string CSocketHelper::RecvUntil(const std::string& terminator, uint32_t tim
   // the body behind a header block is left for an exact-length read.
   std::string received;
   char chunk[kPeekChunk];
-  while (received.size() < terminator.size() ||
-         received.compare(received.size() - terminator.size(), terminator.size(), terminator) != 0) {
-    AwaitData(timeoutMs);
-    const size_t seen = ReceiveNow(chunk, sizeof chunk, true);
-    if (seen == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
+  for (;;) {
+    if (received.size() >= vxpp::kMaxHeaderBlockBytes)
+      throw VxppError{VxppError::kTooLarge, 0, "header block bytes without an end", received.size(),
+                      vxpp::kMaxHeaderBlockBytes};
+    const size_t seen =
+        PeekSome(chunk, std::min(sizeof chunk, vxpp::kMaxHeaderBlockBytes - received.size()), timeoutMs);
     // Search from where a terminator starting in the old bytes could begin.
     const size_t keep = std::min(received.size(), terminator.size() - 1);
     std::string window = received.substr(received.size() - keep);
@@ -127,8 +132,8 @@ std::string CSocketHelper::RecvUntil(const std::string& terminator, uint32_t tim
     const size_t got = ReceiveNow(chunk, take, false);
     if (got == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
     received.append(chunk, got);
+    if (found != std::string::npos && got == take) return received;
   }
-  return received;
 }
 
 void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeoutMs) {
@@ -159,10 +164,18 @@ size_t CSocketHelper::RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs
   return got;
 }
 
+size_t CSocketHelper::PeekSome(void* buffer, size_t capacity, uint32_t timeoutMs) {
+  AwaitData(timeoutMs);
+  const size_t seen = ReceiveNow(buffer, capacity, true);
+  if (seen == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
+  return seen;
+}
+
 size_t CSocketHelper::ReceiveNow(void* buffer, size_t capacity, bool peek) {
   int error = 0;
   const long got = m_api->Recv(m_socket, buffer, capacity, peek, &error);
   if (got < 0) ThrowSocketError(error);
+  if (!peek && m_guard != nullptr) m_guard->Received(static_cast<size_t>(got));
   return static_cast<size_t>(got);
 }
 

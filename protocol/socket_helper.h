@@ -5,8 +5,9 @@
 // Send and receive failures are thrown as vxpp::VxppError: kSocket with the
 // error in the Windows numbering (0 for a send that moved no byte, 10054
 // when the peer closed), kTimeout when a wait ran out, kAborted when the
-// owner's abort signal ended a wait; the command that owns the helper
-// catches them.  One thread uses a helper at a time; the abort signal may be
+// owner's abort signal ended a wait, and what a transfer guard throws
+// (kStalled, kDeadline) when one watches the helper; the command that owns
+// the helper catches them.  One thread uses a helper at a time; the abort signal may be
 // raised from any thread.
 #pragma once
 
@@ -14,7 +15,9 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/client_limits.h"
 #include "protocol/socket_api.h"
+#include "protocol/transfer_guard.h"
 #include "protocol/vxpp_error.h"
 
 class CSocketHelper {
@@ -23,9 +26,11 @@ class CSocketHelper {
   static constexpr uint32_t kDefaultWait = 0xFFFFFFFFu;
   static constexpr uint32_t kDefaultWaitMs = 5000;
 
-  // `api` and `abort` (may be null) must outlive the helper.
+  // `api`, `abort` and `guard` (both may be null) must outlive the helper.
+  // A guard cuts every wait to what its window and ceiling leave and counts
+  // every byte received.
   explicit CSocketHelper(vxpp::SocketApi* api = vxpp::SocketApi::Default(),
-                         const vxpp::AbortSignal* abort = nullptr);
+                         const vxpp::AbortSignal* abort = nullptr, vxpp::CTransferGuard* guard = nullptr);
   ~CSocketHelper();
   CSocketHelper(const CSocketHelper&) = delete;
   CSocketHelper& operator=(const CSocketHelper&) = delete;
@@ -48,7 +53,8 @@ class CSocketHelper {
   // Exactly `length` bytes; each wait for more may take `timeoutMs`.
   void RecvExact(void* buffer, size_t length, uint32_t timeoutMs = kDefaultWait);
   // Everything up to and including `terminator`; no byte after it is taken
-  // from the socket.  Each byte may take `timeoutMs` to arrive.
+  // from the socket.  Each byte may take `timeoutMs` to arrive.  More than
+  // kMaxHeaderBlockBytes without the terminator throws kTooLarge.
   std::string RecvUntil(const std::string& terminator, uint32_t timeoutMs);
   // RecvUntil with "\r\n\r\n".
   std::string RecvHeaders(uint32_t timeoutMs);
@@ -60,6 +66,8 @@ class CSocketHelper {
   size_t RecvAvailable(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
   // The same, but a peer that closed throws 10054: never 0.
   size_t RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
+  // As RecvSome, but the bytes stay queued for the next receive.
+  size_t PeekSome(void* buffer, size_t capacity, uint32_t timeoutMs = kDefaultWait);
 
   void Close();
 
@@ -79,6 +87,7 @@ class CSocketHelper {
   vxpp::SocketHandle m_socket = vxpp::kInvalidSocket;
   vxpp::SocketApi* m_api;
   const vxpp::AbortSignal* m_abort;
+  vxpp::CTransferGuard* m_guard;
 };
 
 // The socket a command makes on its stack.

@@ -40,6 +40,8 @@ std::vector<std::string> ReadStringList(std::string_view block) {
   return strings;
 }
 
+uint32_t StringListCount(std::string_view block) { return block.size() < 4 ? 0 : GetU32(block.data()); }
+
 std::vector<uint32_t> ReadNumberList(std::string_view block) {
   std::vector<uint32_t> numbers;
   for (const std::string& text : ReadStringList(block)) {

@@ -20,6 +20,10 @@ std::string WriteStringList(const std::vector<std::string>& strings);
 // could only be empty.
 std::vector<std::string> ReadStringList(std::string_view block);
 
+// The count at the front of `block` (0 when it is shorter than a count), so
+// that a caller can refuse a list longer than it asked for before reading it.
+uint32_t StringListCount(std::string_view block);
+
 // The decimal numbers of a string list, each read as "%u" reads it (0 when
 // an entry is not a number).
 std::vector<uint32_t> ReadNumberList(std::string_view block);

@@ -50,6 +50,9 @@ class CVXPPClient : public VXPPClientComm {
   // in nvrMode), so the client reads that server's texts as UTF-8 without
   // asking it first.  GetServerInfo and UserLogin may change it again.
   void SetNvr() { m_serverKind = vxpp::kServerKindRavlo; }
+  // The pace every answer must keep and the ceiling of one command
+  // (client_limits.h); the defaults are 1 KiB in 30 s and 15 minutes.
+  void SetTransferLimits(const vxpp::TransferLimits& limits) { m_exchange.SetTransferLimits(limits); }
 
   bool GetCamInfo(const std::string& url, uint32_t session, std::vector<std::string>& names,
                   std::vector<uint32_t>& ids) override;
@@ -111,6 +114,7 @@ class CVXPPClient : public VXPPClientComm {
   bool BackupNoop() override { return true; }
   bool Abort() override;
   bool ResetAbort() override;
+  void SetWaitTick(std::function<void()> tick) override { m_exchange.SetWaitTick(std::move(tick)); }
 
   bool QueryIfAlive(const std::string& url, uint32_t session, bool& alive) override;
   bool QueryRecSizeSeparate(const std::string& url, uint32_t session, const BackupSelection& selection,

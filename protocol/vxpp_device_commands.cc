@@ -41,6 +41,13 @@ bool WriteNewFile(const std::string& path, const std::string& bytes) {
   return false;
 }
 
+// A list that holds more entries than the client asked for (or than any
+// installation has devices) is refused before it is read: each entry costs
+// far more in memory than its four bytes on the wire.
+void CheckEntries(std::string_view block, const char* what, size_t limit) {
+  vxpp::CheckLimit(vxpp::StringListCount(block), limit, what);
+}
+
 // Sets each field whose token ("Name: value") the block holds; the others
 // keep their value.
 auto TokenSetter(const std::string& block) {
@@ -69,11 +76,13 @@ bool CVXPPClient::GetCamInfo(const std::string& url, uint32_t session, std::vect
         vxpp::HeaderU32(headers, "Include-Camera-ID:", &includeIds);
         std::string block;
         ReceiveSized(net, headers, "Content-Length:", &block);
+        CheckEntries(block, "camera name entries", kSupportChannelCount);
         for (std::string& name : vxpp::ReadStringList(block)) names.push_back(CameraNameFromServer(name));
         if (!version2) return;
         std::string idBlock;
         ReceiveSized(net, headers, "Camera-ID-Content-Length:", &idBlock);
         if (includeIds == 0) return;
+        CheckEntries(idBlock, "camera id entries", kSupportChannelCount);
         for (uint32_t id : vxpp::ReadNumberList(idBlock)) ids.push_back(id);
       });
   return answer.Ok();
@@ -100,14 +109,17 @@ bool CVXPPClient::GetIVSDeviceInfo(const std::string& url, uint32_t session, std
         vxpp::HeaderU32(headers, "Include-IVSDevice-ID:", &includeIds);
         std::string block;
         ReceiveSized(net, headers, "Content-Length:", &block);
+        CheckEntries(block, "IVS device id entries", vxpp::kMaxDeviceEntries);
         for (uint32_t id : vxpp::ReadNumberList(block)) ivsDeviceIds.push_back(id);
         std::string nameBlock;
         ReceiveSized(net, headers, "Device-Name-Content-Length:", &nameBlock);
+        CheckEntries(nameBlock, "device name entries", vxpp::kMaxDeviceEntries);
         for (std::string& name : vxpp::ReadStringList(nameBlock)) deviceNames.push_back(std::move(name));
         if (!version2) return;
         std::string idBlock;
         ReceiveSized(net, headers, "Device-ID-Content-Length:", &idBlock);
         if (includeIds == 0) return;
+        CheckEntries(idBlock, "device id entries", vxpp::kMaxDeviceEntries);
         for (uint32_t id : vxpp::ReadNumberList(idBlock)) deviceIds.push_back(id);
       });
   return answer.Ok();
@@ -125,6 +137,7 @@ bool CVXPPClient::GetCombinedCounterInfo(const std::string& url, uint32_t sessio
       [&](CNetHelper& net, const std::string& headers) {
         int32_t count = 0;
         vxpp::HeaderInt(headers, "CounterNumbers:", &count);
+        if (count > 0) vxpp::CheckLimit(static_cast<uint64_t>(count), vxpp::kMaxDeviceEntries, "CounterNumbers:");
         for (int32_t i = 0; i < count; ++i) {
           const std::string block = net.RecvHeaders(kHeaderTimeoutMs);
           uint32_t id = 0;

@@ -1,7 +1,10 @@
 #include "protocol/vxpp_exchange.h"
 
+#include <algorithm>
+
 #include "protocol/format_text.h"
 #include "protocol/header_reader.h"
+#include "protocol/logger_mgr.h"
 
 namespace vxpp {
 
@@ -23,6 +26,7 @@ void ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengt
   int32_t length = 0;
   HeaderInt(headers, lengthName, &length);
   if (length < 0) throw VxppError{VxppError::kMalformed};
+  CheckLimit(static_cast<uint64_t>(length), kMaxBodyBytes, lengthName);
   net.RecvAppend(body, static_cast<size_t>(length));
 }
 
@@ -39,20 +43,22 @@ bool CExchanger::ConnectTo(const std::string& url, CNetHelper& net) {
 }
 
 void CExchanger::AwaitAnswer(CNetHelper& net) {
-  // The server may take long to gather a big answer; the waits repeat while
-  // it keeps the connection open, up to a bound so a page is never held forever.
-  for (int wait = 0; wait < kAnswerWaitLimit; ++wait)
-    if (net.WaitReadable(kAnswerWaitMs)) return;
-  throw VxppError{VxppError::kTimeout};
+  // The server may take a while to gather a big answer; the waits repeat
+  // while it keeps the connection open, until the guard's window ends them.
+  while (!net.WaitReadable(kAnswerWaitMs)) {
+  }
 }
 
 Answer CExchanger::Exchange(const std::string& url, const AnswerShape& shape, const RequestBuilder& build,
                             const SocketStep& payload, const BodyReader& body) {
   Answer answer;
-  CNetHelper net(m_api, &m_abort);
+  // A command's own wait for a byte is never cut short by the pace window.
+  CTransferGuard guard(m_api, m_limits, std::max(m_limits.stallWindowMs, shape.headerTimeoutMs));
+  CNetHelper net(m_api, &m_abort, &guard);
   if (!ConnectTo(url, net)) return answer;
+  std::string request = build(static_cast<int>(m_sequence++));
+  const std::string word = request.substr(0, request.find(' '));
   try {
-    std::string request = build(static_cast<int>(m_sequence++));
     net.SendText(request);
     if (payload) payload(net);
     if (shape.waitsForAnswer) AwaitAnswer(net);
@@ -62,9 +68,11 @@ Answer CExchanger::Exchange(const std::string& url, const AnswerShape& shape, co
       answer.status = ResponseStatus(answer.headers, shape.otherVersion);
     answer.outcome = answer.status < 0 ? Outcome::kNoStatus : Outcome::kStatus;
     if (answer.Ok() && body) body(net, answer.headers);
-  } catch (const VxppError&) {
-    // Timed out, reset, aborted or unreadable: all the same failure to the caller.
+  } catch (const VxppError& error) {
+    // Timed out, reset, aborted, unreadable or beyond a limit: all the same
+    // failure to the caller; the debug output tells them apart.
     answer.outcome = Outcome::kTransportFailure;
+    LoggerMgr::Instance().GetLogger("VXPP").Write(word + ": " + DescribeError(error));
   }
   return answer;
 }

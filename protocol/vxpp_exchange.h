@@ -7,6 +7,12 @@
 // abort signal.  The free functions are the request and body pieces that
 // the commands have in common.
 //
+// Every exchange runs under a transfer guard of the exchanger's
+// TransferLimits (client_limits.h): from the connect on, the server must
+// keep the pace of its window and be done within the ceiling.  A failed
+// exchange says why on the debug output, logger "VXPP": the command word
+// and the reason ("EVENTLOG: description length: 2147483647 (limit 65536)").
+//
 // Threads: an exchanger is used by one thread at a time; Abort may be
 // called from any other thread and ends the exchange under way (a blocked
 // connect, send or wait) within moments.  The socket API must outlive it.
@@ -17,6 +23,7 @@
 #include <string>
 
 #include "protocol/abort_signal.h"
+#include "protocol/client_limits.h"
 #include "protocol/socket_helper.h"
 
 namespace vxpp {
@@ -57,7 +64,7 @@ std::string SessionRequest(const char* word, const std::string& url, const char*
 
 // Receives the number of bytes that the header `lengthName` ("%d") of
 // `headers` gives (0 when absent) and appends them to *body; a negative
-// length throws VxppError kMalformed.
+// length throws VxppError kMalformed, one above kMaxBodyBytes kTooLarge.
 void ReceiveSized(CNetHelper& net, const std::string& headers, const char* lengthName, std::string* body);
 
 // True when the answer carries a non-empty "Error:" token.
@@ -68,16 +75,16 @@ class CExchanger {
   static constexpr uint32_t kDefaultPort = 5160;
   static constexpr uint32_t kDefaultConnectTimeoutMs = 1000;
   // The wait for the first byte of an answer is made of waits of this
-  // length, at most kAnswerWaitLimit of them (two minutes) before the
-  // command gives up as a transport failure.
+  // length, repeated until the transfer guard's window ends them.
   static constexpr uint32_t kAnswerWaitMs = 5000;
-  static constexpr int kAnswerWaitLimit = 24;
 
   explicit CExchanger(SocketApi* api) : m_api(api) {}
 
   void SetPort(uint32_t port) { m_port = port; }
   // Milliseconds; 0 selects the connect without time-out.
   void SetConnectTimeout(uint32_t timeoutMs) { m_connectTimeout = timeoutMs; }
+  void SetTransferLimits(const TransferLimits& limits) { m_limits = limits; }
+  const TransferLimits& Limits() const { return m_limits; }
 
   // One exchange: connect to `url`, send the request that `build` makes
   // with the next CSeq, run `payload`, read and judge the answer's header
@@ -97,6 +104,7 @@ class CExchanger {
   // every later one without contacting the server, until ResetAbort.
   void Abort() { m_abort.Raise(); }
   void ResetAbort() { m_abort.Clear(); }
+  void SetWaitTick(std::function<void()> tick) { m_abort.SetTick(std::move(tick)); }
   bool AbortSignalled() const { return m_abort.Raised(); }
 
   uint32_t NextCSeq() const { return m_sequence; }
@@ -116,6 +124,7 @@ class CExchanger {
   std::string m_url;
   uint32_t m_port = kDefaultPort;
   uint32_t m_connectTimeout = kDefaultConnectTimeoutMs;
+  TransferLimits m_limits;
 };
 
 }  // namespace vxpp

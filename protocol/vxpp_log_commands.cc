@@ -133,6 +133,7 @@ int CVXPPClient::LogExchange(const std::string& url, uint32_t session, const Log
           if (value < 0) throw vxpp::VxppError{vxpp::VxppError::kMalformed};
           count = static_cast<uint64_t>(value);
         }
+        vxpp::CheckLimit(count, vxpp::kMaxLogRecords, "Log-Count:");
         if (command.readsContentLength) {
           int32_t length = 0;
           vxpp::HeaderInt(headers, "Content-Length:", &length);

@@ -54,6 +54,7 @@ bool CVXPPClient::GetDayLogs(const std::string& url, uint32_t session, std::vect
           char length[4];
           net.RecvExact(length, sizeof length);
           std::string day;
+          vxpp::CheckLimit(vxpp::GetU32(length), vxpp::kMaxBodyBytes, "day bytes");
           net.RecvAppend(&day, vxpp::GetU32(length));
           days.push_back(std::move(day));
         }
@@ -110,6 +111,7 @@ int CVXPPClient::PosRecord(const std::string& url, uint32_t session, const std::
         vxpp::HeaderInt(headers, "Pos-Record-Count:", &count);
         vxpp::HeaderInt(headers, "Query-Too-Much:", &tooMuch);
         queryTooMuch = tooMuch != 0;
+        if (count > 0) vxpp::CheckLimit(static_cast<uint64_t>(count), vxpp::kMaxLogRecords, "Pos-Record-Count:");
         for (int32_t i = 0; i < count; ++i) {
           PosRecordEntry entry;
           entry.time = CDateTime::ParseWire(LineValue(net, "Date-Time:").c_str());
@@ -117,6 +119,7 @@ int CVXPPClient::PosRecord(const std::string& url, uint32_t session, const std::
           const auto codePage = static_cast<unsigned>(std::strtoul(LineValue(net, "Codepage:").c_str(), nullptr, 10));
           const long length = std::strtol(LineValue(net, "Description-Length:").c_str(), nullptr, 10);
           if (length < 0) throw vxpp::VxppError{vxpp::VxppError::kMalformed};
+          vxpp::CheckLimit(static_cast<uint64_t>(length), vxpp::kMaxRecordBytes, "Description-Length:");
           char prefix[13];  // "Description: "
           net.RecvExact(prefix, sizeof prefix);
           net.RecvAppend(&entry.description, static_cast<size_t>(length));

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+. scripts/compiler-cache.sh
 cmake --preset package >/dev/null
 cmake --build --preset package -j"$(nproc)" >/dev/null
 cmake --build build/package --target package >/dev/null

@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-debug}"
 scripts/setup.sh
+. scripts/compiler-cache.sh
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j"$(nproc)"
 ctest --preset "$preset" -j"$(nproc)"

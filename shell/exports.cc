@@ -125,7 +125,8 @@ void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFo
   LoadLogViewLanguage(app.languageNumber, languageFolder);
 }
 
-int FilterDllMsg(platform::MSG* /*msg*/) {
-  TheLogViewerApp();
-  return 0;
+int FilterDllMsg(platform::MSG* msg) {
+  CLogViewerDlg* dialog = ModelessWindow();
+  if (msg == nullptr || dialog == nullptr || !dialog->IsVisible() || msg->message != platform::kMsgKeyDown) return 0;
+  return dialog->PreTranslateKey(msg->wParam) ? 1 : 0;
 }

@@ -6,10 +6,12 @@
 #include "lang/translated_string.h"
 #include "lang/vx_lang.h"
 #include "lang/vx_trans.h"
+#include "platform/debug_output.h"
 #include "platform/paths.h"
 #include "protocol/vxpp_client.h"
 #include "shell/log_viewer_app.h"
 #include "store/log_root_folder.h"
+#include "ui/button_model.h"
 #include "ui/export_file_dialog.h"
 #include "ui/message_box.h"
 
@@ -18,6 +20,12 @@ namespace {
 CLogViewerDlg::ModalLoop& InstalledModalLoop() {
   static CLogViewerDlg::ModalLoop loop;
   return loop;
+}
+
+// Never destroyed: the modeless dialog may go after static data at exit.
+CLogViewerDlg::FrontEnd& InstalledFrontEnd() {
+  static auto* frontEnd = new CLogViewerDlg::FrontEnd();
+  return *frontEnd;
 }
 
 // The box of a failed search: text and caption.
@@ -39,14 +47,15 @@ CLogViewerDlg::CLogViewerDlg(platform::CWnd* parent)
 }
 
 CLogViewerDlg::~CLogViewerDlg() {
+  if (m_hasWindow && InstalledFrontEnd().destroying) InstalledFrontEnd().destroying(*this);
   m_geometry.Disconnect();
   // The pages go before the tab control that holds them.
   m_tabCtrl.RemoveAllPages();
 }
 
 std::vector<CTabPageEx*> CLogViewerDlg::Pages() {
-  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage,
-          &m_vantorVideoLogPage, &m_nvrVideoLogPage, &m_ivsLogPage};
+  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage, &m_nvrSysLogPage, &m_counterLogPage,
+          &m_counterDiagramPage, &m_vantorVideoLogPage, &m_nvrVideoLogPage, &m_ivsLogPage};
 }
 
 void CLogViewerDlg::Create() {
@@ -56,6 +65,7 @@ void CLogViewerDlg::Create() {
   CVxTrans().TranslateDialog(kLanguageSection, *this);
   for (CTabPageEx* page : Pages()) page->Create();
   AddTabs(m_settings.showCounting != 0);
+  if (InstalledFrontEnd().windowMade) InstalledFrontEnd().windowMade(*this);
 }
 
 CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
@@ -68,6 +78,10 @@ CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
       return &m_vantorSysLogPage;
     case ViewerPage::kNVRSysLog:
       return &m_nvrSysLogPage;
+    case ViewerPage::kCounterLog:
+      return &m_counterLogPage;
+    case ViewerPage::kCounterDiagram:
+      return &m_counterDiagramPage;
     case ViewerPage::kVantorVideoLog:
       return &m_vantorVideoLogPage;
     case ViewerPage::kNVRVideoLog:
@@ -97,6 +111,9 @@ void CLogViewerDlg::AddTabs(bool showCountingDiagram) {
     // The switches may have changed since the type list was built.
     if (tab.page == ViewerPage::kVantorSysLog || tab.page == ViewerPage::kNVRSysLog)
       static_cast<CSearchLogPage*>(page)->RebuildTypeSelector();
+    // The devices and combined counters may have changed since, or the server.
+    if (tab.page == ViewerPage::kCounterLog) m_counterLogPage.ReadCounterLists();
+    if (tab.page == ViewerPage::kCounterDiagram) m_counterDiagramPage.ReadCounterLists();
     m_tabCtrl.AddPage(LoadTranslatedString(tab.titleString), position++, page);
   }
   m_tabCtrl.SelectPage(0);
@@ -160,15 +177,18 @@ std::string CLogViewerDlg::LogRoot() const { return LogRootFolder(m_settings.ser
 bool CLogViewerDlg::LogRootIsBackup() const { return GetRecordFileMarker().backup; }
 
 int CLogViewerDlg::AskUser(const std::string& text, const std::string& caption, unsigned style) {
-  if (!m_services.askUser) return CMessageBox::DefaultAnswer(style);
-  return m_services.askUser(text, caption, style);
+  if (m_services.askUser) return m_services.askUser(text, caption, style);
+  if (InstalledFrontEnd().services.askUser) return InstalledFrontEnd().services.askUser(text, caption, style);
+  return CMessageBox::DefaultAnswer(style);
 }
 
 std::optional<std::string> CLogViewerDlg::ChooseSavePath(const std::string& filter,
                                                          const std::string& defaultExtension) {
   CExportFileDialog dialog(filter, defaultExtension);
+  const auto& chooser = m_services.chooseSavePath ? m_services.chooseSavePath
+                                                  : InstalledFrontEnd().services.chooseSavePath;
   const auto choose = [&](const CExportFileDialog&) {
-    return m_services.chooseSavePath ? m_services.chooseSavePath(filter, defaultExtension) : std::nullopt;
+    return chooser ? chooser(filter, defaultExtension) : std::nullopt;
   };
   if (dialog.DoModal(choose) != CExportFileDialog::kIdOk) return std::nullopt;
   return dialog.GetPathName();
@@ -193,7 +213,14 @@ void CLogViewerDlg::EndDialog() {
     m_endedModal = true;
 }
 
+void CLogViewerDlg::CancelSearches() {
+  for (CTabPageEx* page : Pages()) {
+    if (auto* searchPage = dynamic_cast<CSearchLogPage*>(page)) searchPage->CancelSearch();
+  }
+}
+
 void CLogViewerDlg::OnClose() {
+  CancelSearches();
   PostClosing();
   if (!m_settings.modeless) {
     m_endedModal = true;
@@ -206,11 +233,24 @@ void CLogViewerDlg::OnClose() {
 }
 
 void CLogViewerDlg::OnOK() {
+  CancelSearches();
   PostClosing();
   EndDialog();
 }
 
+bool CLogViewerDlg::PreTranslateKey(platform::WPARAM virtualKey) {
+  if (virtualKey == platform::kVirtualKeyEscape) {
+    OnCancel();
+    return true;
+  }
+  if (virtualKey != platform::kVirtualKeyReturn) return false;
+  CTabPageEx* page = m_tabCtrl.GetCurrentPage();
+  CButtonModel* search = page != nullptr ? page->Controls().searchButton : nullptr;
+  return search != nullptr && search->Click();
+}
+
 void CLogViewerDlg::OnCancel() {
+  CancelSearches();
   PostClosing();
   if (m_settings.modeless) {
     if (platform::CWnd* host = m_vantorEventLogPage.HostLink().window)
@@ -223,6 +263,12 @@ platform::LRESULT CLogViewerDlg::WindowProc(platform::UINT message, platform::WP
                                             platform::LPARAM lParam) {
   switch (message) {
     case platform::kMsgSearchFailed:
+      // Text 97 blames the counting application for any failure; the real
+      // reason goes to the debug output and the host.
+      if (const auto* reason = reinterpret_cast<const std::string*>(lParam)) {
+        platform::DebugOutput("[LogViewer] the search failed: " + *reason);
+        if (m_services.searchFailed) m_services.searchFailed(*reason);
+      }
       AskUser(LoadTranslatedString(kSearchFailedText), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
       return 0;
     case kMsgCommand:
@@ -235,6 +281,12 @@ platform::LRESULT CLogViewerDlg::WindowProc(platform::UINT message, platform::WP
 }
 
 void CLogViewerDlg::SetModalLoop(ModalLoop loop) { InstalledModalLoop() = std::move(loop); }
+
+void CLogViewerDlg::SetFrontEnd(FrontEnd frontEnd) { InstalledFrontEnd() = std::move(frontEnd); }
+
+void CLogViewerDlg::SearchProgressed() {
+  if (InstalledFrontEnd().searchProgress) InstalledFrontEnd().searchProgress();
+}
 
 void CLogViewerDlg::DoModal() {
   Create();

@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "pages/common/viewer_context.h"
+#include "pages/counting/counter_diagram_page.h"
+#include "pages/counting/counter_log_page.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "pages/ivs/ivs_log_page.h"
@@ -97,6 +99,8 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   // its client area.
   void Resize(int width, int height);
 
+  // Closing (the close box, OK, Cancel, Esc) first cancels a search under
+  // way, whose rows stay listed.
   // The close box: tells the host the viewer is closing; a modeless viewer
   // hides itself and reports that to the host, a modal one ends.
   void OnClose();
@@ -104,12 +108,30 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   void OnOK();
   void OnCancel();
   bool EndedModal() const { return m_endedModal; }
+  // A key pressed in the viewer (a virtual-key code): Enter presses the
+  // current page's Search, Esc cancels the dialog (a modeless one hides).
+  // True when the viewer took the key.
+  bool PreTranslateKey(platform::WPARAM virtualKey);
 
   // Runs the modal viewer: the front end's modal loop when one is installed,
   // else the dialog ends at once (there is nothing to show it on).
   using ModalLoop = std::function<void(CLogViewerDlg&)>;
   static void SetModalLoop(ModalLoop loop);
   void DoModal();
+
+  // A window front end: told when a dialog's window is made (end of Create)
+  // and when the dialog object goes (start of its destructor), so that it
+  // builds and drops the widgets showing it; its message boxes and save
+  // dialog answer where the host's services leave them out; `searchProgress`
+  // runs whenever a page reports progress during a search (it keeps the
+  // windows alive).  Process-wide; installed before the first dialog is made.
+  struct FrontEnd {
+    std::function<void(CLogViewerDlg&)> windowMade;
+    std::function<void(CLogViewerDlg&)> destroying;
+    ViewerServices services;
+    std::function<void()> searchProgress;
+  };
+  static void SetFrontEnd(FrontEnd frontEnd);
 
   // IViewerContext
   const ViewerSettings& Settings() const override { return m_settings; }
@@ -128,12 +150,14 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   bool LogRootIsBackup() const override;
   int AskUser(const std::string& text, const std::string& caption, unsigned style) override;
   std::optional<std::string> ChooseSavePath(const std::string& filter, const std::string& defaultExtension) override;
+  void SearchProgressed() override;
 
  protected:
   platform::LRESULT WindowProc(platform::UINT message, platform::WPARAM wParam,
                                platform::LPARAM lParam) override;
 
  private:
+  void CancelSearches();
   // Tells the host the viewer is closing (32788 from the local event page).
   void PostClosing();
   // Ends the dialog: a modeless one hides, a modal one stops its loop.
@@ -149,6 +173,8 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   CNVREventLogPage m_nvrEventLogPage;
   CVantorSysLogPage m_vantorSysLogPage;
   CNVRSysLogPage m_nvrSysLogPage;
+  CCounterLogPage m_counterLogPage;
+  CCounterDiagramPage m_counterDiagramPage;
   CVantorVideoLogPage m_vantorVideoLogPage;
   CNVRVideoLogPage m_nvrVideoLogPage;
   CIVSLogPage m_ivsLogPage;

@@ -20,6 +20,9 @@ struct ViewerServices {
   std::function<std::unique_ptr<IVXPPClient>()> makeClient;
   // text, caption, style (CMessageBox bits) -> the button pressed.
   std::function<int(const std::string& text, const std::string& caption, unsigned style)> askUser;
+  // Why a search failed (the database's own error, naming the file), told
+  // just before the box of text 97, whose text stays as it is.
+  std::function<void(const std::string& reason)> searchFailed;
   // filter ("description|pattern|...||"), default extension -> the chosen
   // path, nothing for Cancel.
   std::function<std::optional<std::string>(const std::string& filter, const std::string& defaultExtension)>

@@ -16,8 +16,9 @@ int32_t ToInt32(const char* text) {
   if (negative) ++p;
   int64_t value = 0;
   int digits = 0;
-  for (; *p >= '0' && *p <= '9'; ++p, ++digits) value = value * 10 + (*p - '0');
-  if (*p != '\0' || digits == 0 || digits > 18) return static_cast<int32_t>(std::strtol(text, nullptr, 10));
+  // A 19th digit is left to strtol before it can overflow the sum.
+  for (; digits < 18 && *p >= '0' && *p <= '9'; ++p, ++digits) value = value * 10 + (*p - '0');
+  if (*p != '\0' || digits == 0) return static_cast<int32_t>(std::strtol(text, nullptr, 10));
   return static_cast<int32_t>(negative ? -value : value);
 }
 

@@ -36,6 +36,7 @@ bool IsWorthRetrying(int rc) {
     case SQLITE_ERROR:   // bad SQL or a missing table: the same on every try
     case SQLITE_NOTADB:  // not a database file
     case SQLITE_ABORT:   // the row callback stopped the statement
+    case SQLITE_INTERRUPT:  // the search was cancelled
     case SQLITE_MISUSE:
       return false;
     default:  // busy or locked by the writer, I/O, a journal being rolled back ...
@@ -96,6 +97,10 @@ int CLogDatabase::Execute(const std::string& sql, RowCallback callback, void* co
     if (t.deliveredRows || !IsWorthRetrying(rc)) break;
   }
   return rc;
+}
+
+void CLogDatabase::Interrupt() {
+  if (m_db != nullptr) sqlite3_interrupt(m_db);
 }
 
 bool CLogDatabase::IsNoSuchTable(const std::string& message) {

@@ -44,6 +44,12 @@ class CLogDatabase {
   // a database, a statement stopped by the callback) are not repeated either.
   int Execute(const std::string& sql, RowCallback callback, void* context, std::string* message);
 
+  // Stops the statement running on the open file (a search the user
+  // cancelled): Execute returns SQLITE_INTERRUPT at once and does not try
+  // again.  Safe from the statement's own row callback and from another
+  // thread; does nothing without an open file.
+  void Interrupt();
+
   // Number of tries the last Execute made (1 to kTries).
   int LastTries() const { return m_lastTries; }
 

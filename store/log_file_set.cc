@@ -1,5 +1,7 @@
 #include "store/log_file_set.h"
 
+#include <iterator>
+
 #include "platform/code_page.h"
 #include "platform/paths.h"
 
@@ -57,8 +59,15 @@ void CLogFileSet::Initialise(const std::string& rootFolder, bool ignoreDates) {
     m_legacyFolderUtf8 = m_rootUtf8;
   }
   // The archive is queried on its own, before the daily files.
-  m_files.erase(m_archiveName);
+  m_hasArchive = m_files.erase(m_archiveName) > 0;
   m_opened.clear();
+}
+
+size_t CLogFileSet::FilesToRead(const std::optional<CDateTime>& start, const std::optional<CDateTime>& end) const {
+  if (m_files.count(m_legacyName) != 0) return 1;
+  std::set<std::string>::const_iterator first, last;
+  ChooseDailyFiles(start, end, &first, &last);
+  return (m_hasArchive ? 1 : 0) + static_cast<size_t>(std::distance(first, last));
 }
 
 bool CLogFileSet::ForEachFile(const std::optional<CDateTime>& start,
@@ -81,6 +90,12 @@ bool CLogFileSet::ForEachFile(const std::optional<CDateTime>& start,
     if (OpenFile(m_folderUtf8, *it) && !query(FileKind::kDaily)) return false;
   }
   return true;
+}
+
+std::string CLogFileSet::StopReason(const std::string& error) const {
+  if (m_opened.empty()) return error;
+  const std::string& folder = m_opened.back() == m_legacyName ? m_legacyFolderUtf8 : m_folderUtf8;
+  return folder + m_opened.back() + ": " + error;
 }
 
 void CLogFileSet::ChooseDailyFiles(const std::optional<CDateTime>& start,

@@ -47,12 +47,19 @@ class CLogFileSet {
   bool ForEachFile(const std::optional<CDateTime>& start, const std::optional<CDateTime>& end,
                    const FileQuery& query);
 
+  // How many files ForEachFile(start, end, ...) visits at most (the archive
+  // counted when it was listed).
+  size_t FilesToRead(const std::optional<CDateTime>& start, const std::optional<CDateTime>& end) const;
+
   const std::string& RootFolder() const { return m_root; }          // ends with "/"
   const std::string& DatabaseFolder() const { return m_folder; }    // ends with "/"
   // The names listed, byte-wise ascending (so daily files in date order), without the archive.
   const std::set<std::string>& Files() const { return m_files; }
   // The names the last walk opened, in order.
   const std::vector<std::string>& FilesOpened() const { return m_opened; }
+  // Why a walk stopped, for the debug output: the path of the last file
+  // opened and `error` (what the query said, SQLite's message).
+  std::string StopReason(const std::string& error) const;
 
  private:
   bool OpenFile(const std::string& utf8Folder, const std::string& name);
@@ -72,6 +79,7 @@ class CLogFileSet {
   std::string m_folderUtf8;
   std::string m_legacyFolderUtf8;  // where the single file was found
   bool m_ignoreDates = false;
+  bool m_hasArchive = false;
   std::set<std::string> m_files;
   std::vector<std::string> m_opened;
 };

@@ -68,10 +68,11 @@ CDateTime CDateTime::FromFields(int year, int month, int day, int hour, int minu
   const int64_t days = DaysFromCivil(year, month, 1) - kEpoch1601 + (static_cast<int64_t>(day) - 1);
   const int64_t ms = (((static_cast<int64_t>(hour) * 60 + minute) * 60 + second) * 1000) + millisecond;
   // The earliest years of the calendar range lie before what 64-bit ticks
-  // since 1601 can count; such a moment cannot be held and is not valid.
-  int64_t dayTicks = 0, ticks = 0;
+  // since 1601 can count, and so do fields far beyond their range (a remote
+  // answer's hour of 999999999); such a moment cannot be held and is not valid.
+  int64_t dayTicks = 0, msTicks = 0, ticks = 0;
   if (__builtin_mul_overflow(days, kTicksPerDay, &dayTicks) ||
-      __builtin_add_overflow(dayTicks, ms * kTicksPerMillisecond, &ticks))
+      __builtin_mul_overflow(ms, kTicksPerMillisecond, &msTicks) || __builtin_add_overflow(dayTicks, msTicks, &ticks))
     return Invalid();
   return CDateTime(kValid, ticks);
 }
@@ -212,8 +213,11 @@ bool ScanWireFields(const char* text, int fields[6]) {
     const bool negative = *text == '-';
     if (*text == '-' || *text == '+') ++text;
     int value = 0, digits = 0;
-    for (; *text >= '0' && *text <= '9'; ++text, ++digits) value = value * 10 + (*text - '0');
-    if (digits == 0 || digits > 9) return false;
+    for (; *text >= '0' && *text <= '9'; ++text, ++digits) {
+      if (digits == 9) return false;  // scanf's business, before the sum overflows
+      value = value * 10 + (*text - '0');
+    }
+    if (digits == 0) return false;
     fields[i] = negative ? -value : value;
     if (i < 5 && *text++ != kSeparators[i]) return false;
   }

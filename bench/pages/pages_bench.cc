@@ -24,6 +24,7 @@
 
 #include "bench/common/bench_arguments.h"
 #include "bench/common/bench_clock.h"
+#include "bench/common/bench_viewer_context.h"
 #include "bench/common/heap_meter.h"
 #include "lang/vx_trans.h"
 #include "pages/event/vantor_event_log_page.h"
@@ -45,42 +46,6 @@ using bench::Seconds;
 constexpr bench::InstallationShape kShape{10, 118000, "2024-01-31"};
 const CDateTime kFirstDay = CDateTime::FromFields(2024, 1, 22);
 const CDateTime kLastMoment = CDateTime::FromFields(2024, 1, 31, 23, 59, 59);
-
-// The viewer as the page sees it: a local search of the installation, the
-// installation's cameras, every switch on.
-class BenchContext : public IViewerContext {
- public:
-  explicit BenchContext(const std::string& root) {
-    settings.serverAddress = root;
-    settings.modeless = 1;
-    for (const auto& camera : vxpp_server::ReadRegistryCameras(root)) {
-      names.push_back(camera.name);
-      ids.push_back(camera.id);
-    }
-  }
-  const ViewerSettings& Settings() const override { return settings; }
-  const std::vector<std::string>& CameraNames() const override { return names; }
-  const std::vector<uint32_t>& CameraIds() const override { return ids; }
-  platform::CWnd* DialogWindow() override { return &dialog; }
-  platform::CWnd* EventHostWindow() override { return nullptr; }
-  EventLogStatus EventSwitches() const override { return {}; }
-  SystemLogStatus SystemSwitches() const override { return {}; }
-  void SetLogDateTimeAndSearch(const CDateTime&, const CDateTime&, const VxBitset<128>&) override {}
-  std::unique_ptr<IVXPPClient> MakeClient() override { return nullptr; }  // never remote
-  bool DownloadEdgeEventList(const std::string&, const std::string&) override { return false; }
-  std::string InstallFolder() const override { return platform::InstallFolder(); }
-  std::string LogRoot() const override { return LogRootFolder(settings.serverAddress); }
-  bool LogRootIsBackup() const override { return GetRecordFileMarker().backup; }
-  int AskUser(const std::string&, const std::string&, unsigned style) override {
-    return CMessageBox::DefaultAnswer(style);
-  }
-  std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
-
-  ViewerSettings settings;
-  std::vector<std::string> names;
-  std::vector<uint32_t> ids;
-  platform::CWnd dialog;
-};
 
 // The engine alone: every row of the range read and handed to a callback
 // that keeps nothing.
@@ -195,7 +160,11 @@ int main(int argc, char** argv) {
   const std::string csv = folder + "/.bench-export.csv";
   const std::string bareCsv = folder + "/.bench-export-bare.csv";
 
-  BenchContext context(root);
+  bench::BenchContext context(root);
+  for (const auto& camera : vxpp_server::ReadRegistryCameras(root)) {
+    context.names.push_back(camera.name);
+    context.ids.push_back(camera.id);
+  }
   CVantorEventLogPage page;
   page.SetOwner(&context);
   page.Create();

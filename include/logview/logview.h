@@ -75,8 +75,9 @@ void ResetLogViewerLanguage(unsigned long languageNumber, const char* languageFo
 
 // The viewer's pre-translation of a message the host's loop took from its
 // queue; non-zero when the viewer consumed it and the host must not dispatch
-// it.  The viewer draws no native dialog that needs keyboard translation by
-// the host, so every message is left to the host (0).
+// it.  While the modeless viewer is shown it takes a key press
+// (platform::kMsgKeyDown) of Enter (runs the current page's Search) and of
+// Esc (hides the viewer); every other message is left to the host (0).
 int FilterDllMsg(platform::MSG* msg);
 
 // RetrieveSupportedEdgeEventListOfDPFromRegistry() and

@@ -14,6 +14,8 @@ class CLogListCtrl;
 struct CPageControls {
   // Event type, log type, rule type or step.
   CComboBoxModel* typeSelector = nullptr;
+  // The kind of counter a counting page lists or draws.
+  CComboBoxModel* modeSelector = nullptr;
   // Camera, channel, device, metadata source or counter.
   CComboBoxModel* secondSelector = nullptr;
   CDateTimePickerModel* dayPicker = nullptr;

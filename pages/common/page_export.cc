@@ -97,7 +97,12 @@ ExportForm ExportFormOf(std::string_view path) {
 }
 
 bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error, platform::Env* env) {
-  switch (ExportFormOf(path)) {
+  return ExportList(list, path, ExportFormOf(path), error, env);
+}
+
+bool ExportList(const CLogListCtrl& list, const std::string& path, ExportForm form, std::string* error,
+                platform::Env* env) {
+  switch (form) {
     case ExportForm::kCsv:
       return ExportCsv(list, path, env, error);
     case ExportForm::kText:

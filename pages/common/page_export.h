@@ -38,3 +38,6 @@ bool WriteListText(const CLogListCtrl& list, FILE* file);
 // can show: "<path>: No space left on device".
 bool ExportList(const CLogListCtrl& list, const std::string& path, std::string* error,
                 platform::Env* env = platform::Env::Default());
+// The same in the form given, whatever the extension of `path`.
+bool ExportList(const CLogListCtrl& list, const std::string& path, ExportForm form, std::string* error,
+                platform::Env* env = platform::Env::Default());

@@ -13,9 +13,19 @@
 // Ownership: the viewer dialog owns the page, must be set as its owner
 // before Create and outlives it; the page owns its controls, its rows and
 // the protocol client it makes on first use, through the owner.
+// Long searches: a search runs on the user-interface thread.  While it runs
+// the page disables what must not be started again (the selectors, the
+// pickers, Search, Export), shows its progress text and a Cancel button, and
+// tells the owner of its progress at most every kProgressInterval
+// (IViewerContext::SearchProgressed), where a window front end lets its
+// events run.  Cancel, from there, ends the search soon; the rows read so
+// far stay listed and the progress text says the search was cancelled.
+// Without a front end nothing runs during a search and nothing differs.
+//
 // Threads: the user-interface thread only; a search blocks it.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,7 +33,9 @@
 #include <vector>
 
 #include "pages/common/date_range_pickers.h"
+#include "pages/common/page_client.h"
 #include "pages/common/page_column.h"
+#include "pages/common/page_export.h"
 #include "pages/common/tab_page_ex.h"
 #include "protocol/ivxpp_client.h"
 #include "ui/button_model.h"
@@ -53,13 +65,20 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
 
   ~CSearchLogPage() override;
 
+  static constexpr std::chrono::milliseconds kProgressInterval{30};
+
   // "Search": with a valid range the page's search runs; a start after the
-  // end empties the list and searches nothing.
+  // end empties the list and searches nothing.  Ignored while a search runs.
   void Search();
+  bool IsSearching() const { return m_searching; }
+  // Ends the running search at its next step (safe from within the owner's
+  // SearchProgressed); nothing when none runs.
+  void CancelSearch();
   // "Export to...": asks the owner's save dialog for a path, then ExportTo.
   void Export();
-  // Writes the list, in its current order, to `path` (".csv" or ".txt", any
-  // case; any other extension writes nothing).  A file that could not be
+  // Writes the list, in its current order, to `path` in the form
+  // ExportFormFor gives (by default ".csv" or ".txt", any case; any other
+  // extension writes nothing).  A file that could not be
   // written is reported to the user through the owner.  False when nothing
   // or not all was written.
   bool ExportTo(const std::string& path);
@@ -89,20 +108,35 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   virtual void SortRows(int column, int direction) = 0;
   // After the type selector changed (by the user or by a rebuild).
   virtual void OnTypeChosen() {}
+  // The form an export to `path` writes; the base goes by the extension.
+  virtual ExportForm ExportFormFor(const std::string& path) const { return ExportFormOf(path); }
 
   // Builds the controls; a page that extends it calls it first.
   void OnCreate() override;
 
   // Sets the list's row count to the rows held.
   void ShowRows();
+  // What a search has read so far: rows, and files done of files to read
+  // (0 of 0 when the search reads no files).  Changes the progress text and
+  // tells the owner, at most every kProgressInterval.
+  void ReportProgress(size_t rowsRead, size_t filesDone = 0, size_t filesToRead = 0);
+  // Stops the page's running search at its next step (the store's query,
+  // the client's command); called by CancelSearch.  The base stops nothing:
+  // the search then ends by itself.
+  virtual void AbortSearch() {}
+  // Whether the search under way (or the last one) was cancelled: a page
+  // does not report a cancelled search as failed.
+  bool SearchCancelled() const { return m_cancelled; }
   // The failed-search path: a search that failed tells the dialog
-  // (kMsgSearchFailed, sent); one that could not reach the server tells
-  // `host` (kMsgRemoteRequestFailed, posted), when there is one.
-  void TellSearchFailed();
+  // (kMsgSearchFailed, sent; lParam points to `reason` when there is one,
+  // such as the database's own error); one that could not reach the server
+  // tells `host` (kMsgRemoteRequestFailed, posted), when there is one.
+  void TellSearchFailed(const std::string& reason = std::string());
   void TellServerUnreachable(platform::CWnd* host);
 
-  // The page's protocol client, on the settings' port.  Made once (again
-  // only when the viewer's nvrMode changed).
+  // The page's protocol client, on the settings' port, ticking the owner's
+  // SearchProgressed while it waits.  Made once (again only when the
+  // viewer's nvrMode changed).
   IVXPPClient& Client();
 
   CComboBoxModel& TypeSelector() { return m_typeSelector; }
@@ -115,6 +149,12 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   std::vector<CConnection>& Connections() { return m_connections; }
 
  private:
+  // Disables the controls that start or change a search, shows the progress
+  // text and Cancel; EndSearch undoes that and, after a cancel, says so.
+  void BeginSearch();
+  void EndSearch();
+  std::vector<CWindowModel*> SearchInputs();
+
   const Texts m_texts;
   CWindowModel m_typeLabel;
   CComboBoxModel m_typeSelector;
@@ -126,9 +166,14 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   CDateRangePickers m_pickers;
   CButtonModel m_searchButton;
   CButtonModel m_exportButton;
+  CWindowModel m_progressText;
+  CButtonModel m_cancelButton;
   CLogListCtrl m_list;
   std::vector<CConnection> m_connections;
-  std::unique_ptr<IVXPPClient> m_client;
-  int m_clientNvrMode = 0;  // the settings' nvrMode when m_client was made
+  CPageClient m_client;
+  bool m_searching = false;
+  bool m_cancelled = false;
+  std::vector<bool> m_enabledBeforeSearch;  // SearchInputs() as they were
+  std::chrono::steady_clock::time_point m_lastProgress;
 };
 

@@ -75,6 +75,12 @@ class IViewerContext {
   // without one; nothing when the user cancelled.
   virtual std::optional<std::string> ChooseSavePath(const std::string& filter,
                                                     const std::string& defaultExtension) = 0;
+
+  // A page searching reports progress (its progress text already updated)
+  // at most every CSearchLogPage::kProgressInterval: a window front end
+  // lets its event loop run here, so the window repaints and the page's
+  // Cancel button can be pressed.  Without a front end nothing happens.
+  virtual void SearchProgressed() {}
 };
 
 // "vxpp://<server address>/": where a page's requests go in remote mode.

@@ -28,9 +28,12 @@ const T* PointerTo(const std::optional<T>& value) {
 
 // What one local search hands its row callback.
 struct LocalListing {
+  CEventLogPage* page;
   const EventRowRules* rules;
   PageRows<EventListItem>* rows;
   PageRowBlocks<EventListItem> blocks;
+  size_t filesDone = 0;
+  size_t filesToRead = 0;
 };
 
 }  // namespace
@@ -154,6 +157,14 @@ void CEventLogPage::RunSearch(const CDateRange& range) {
 void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
   auto& listing = *static_cast<LocalListing*>(search);
   listing.rules->List(record, listing.blocks, *listing.rows);
+  listing.page->ReportProgress(listing.rows->size(), listing.filesDone, listing.filesToRead);
+}
+
+void CEventLogPage::AbortSearch() {
+  if (m_localQuery != nullptr)
+    m_localQuery->Interrupt();
+  else if (Owner()->Settings().remoteCameraList != 0)
+    Client().Abort();
 }
 
 void CEventLogPage::SearchLocal(const CDateRange& range) {
@@ -166,11 +177,19 @@ void CEventLogPage::SearchLocal(const CDateRange& range) {
   // channel index instead.
   if (viewer.genericCameraNames == 0) filter.cameraId = FilterValue(SecondSelector());
   const EventRowRules rules(RowSettings(EventSearchSource::kLocal), Owner()->CameraIds());
-  LocalListing listing{&rules, &m_rows, {}};
+  LocalListing listing{this, &rules, &m_rows, {}};
   query.SetRowCallback(&CEventLogPage::ListLocalRecord, &listing);
+  query.SetFileProgress([&listing, this](size_t done, size_t toRead) {
+    listing.filesDone = done;
+    listing.filesToRead = toRead;
+    ReportProgress(m_rows.size(), done, toRead);
+  });
+  m_localQuery = &query;
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
   int count = 0;
-  if (!query.Search(filter, bound(range.start), bound(range.end), &count)) TellSearchFailed();
+  const bool ok = query.Search(filter, bound(range.start), bound(range.end), &count);
+  m_localQuery = nullptr;
+  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CEventLogPage::SearchRemote(const CDateRange& range) {
@@ -186,6 +205,10 @@ void CEventLogPage::SearchRemote(const CDateRange& range) {
   const int result = Client().EventLog(ServerUrl(viewer), viewer.userSessionNo,
                                      PointerTo(eventNumber), PointerTo(cameraId), range.start, range.end, records,
                                      PointerTo(position), &textFormat);
+  if (SearchCancelled()) {
+    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
+    return;
+  }
   if (result == kRemoteTransportFailure) {
     TellServerUnreachable(m_host.window);
     return;

@@ -29,6 +29,7 @@
 #include "pages/event/event_list_item.h"
 #include "pages/event/event_row_rules.h"
 #include "pages/event/event_types.h"
+#include "store/event_log_query_ctrl.h"
 #include "vocabulary/playback_request.h"
 
 struct EventLogBasket;
@@ -87,6 +88,7 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
   void OnTypeChosen() override;
+  void AbortSearch() override;
 
   std::span<const EventColumn> EventColumns() const;
   // The translated name of an event number, looked up once per number.
@@ -101,6 +103,8 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
 
   CHostLink m_host;
   PageRows<EventListItem> m_rows;  // in list order
+  // The store query of the local search under way, for a cancel.
+  CVxEventLogQueryCtrl<EventLogBasket>* m_localQuery = nullptr;
   std::unordered_map<int, std::string> m_typeTexts;
   // What the last open action handed the host; posted messages point here.
   CDateTime m_selectedTime;

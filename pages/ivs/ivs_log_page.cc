@@ -133,7 +133,15 @@ void CIVSLogPage::RunSearch(const CDateRange& range) {
 }
 
 void CIVSLogPage::ListLocalRecord(const EventLogBasket& record, void* page) {
-  static_cast<CIVSLogPage*>(page)->AddRow(record);
+  auto& self = *static_cast<CIVSLogPage*>(page);
+  if (self.AddRow(record)) self.ReportProgress(self.m_rows.size());
+}
+
+void CIVSLogPage::AbortSearch() {
+  if (m_localQuery != nullptr)
+    m_localQuery->Interrupt();
+  else if (Owner()->Settings().nvrMode != 0)
+    Client().Abort();
 }
 
 void CIVSLogPage::SearchLocal(std::optional<int32_t> device, std::optional<int32_t> ruleType,
@@ -144,8 +152,12 @@ void CIVSLogPage::SearchLocal(std::optional<int32_t> device, std::optional<int32
   filter.event = EventNumberFilter{kFirstIVSEvent, device.value_or(-1)};
   if (ruleType) filter.cameraId = static_cast<uint32_t>(*ruleType);
   query.SetRowCallback(&CIVSLogPage::ListLocalRecord, this);
+  query.SetFileProgress([this](size_t done, size_t toRead) { ReportProgress(m_rows.size(), done, toRead); });
+  m_localQuery = &query;
   int count = 0;
-  if (!query.Search(filter, Bound(range.start), Bound(range.end), &count)) TellSearchFailed();
+  const bool ok = query.Search(filter, Bound(range.start), Bound(range.end), &count);
+  m_localQuery = nullptr;
+  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int32_t> ruleType,
@@ -157,6 +169,10 @@ void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int3
   int textFormat = 0;
   const int result = Client().IVSEventLog(ServerUrl(settings), settings.userSessionNo, deviceId ? &*deviceId : nullptr,
                                         ruleType ? &*ruleType : nullptr, range.start, range.end, records, &textFormat);
+  if (SearchCancelled()) {
+    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
+    return;
+  }
   // Only a server that sends text records (protocol 2.0 on) sends what a
   // row needs; the rows delivered before a failure are kept.
   if (textFormat == 1) {

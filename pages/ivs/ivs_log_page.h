@@ -25,8 +25,7 @@
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/ivs/ivs_event_rows.h"
-
-struct EventLogBasket;
+#include "store/event_log_query_ctrl.h"
 
 class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
  public:
@@ -71,6 +70,7 @@ class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
   void RunSearch(const CDateRange& range) override;
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
+  void AbortSearch() override;
 
   void FillDeviceSelector();
   void SearchLocal(std::optional<int32_t> device, std::optional<int32_t> ruleType, const CDateRange& range);
@@ -82,6 +82,8 @@ class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
 
   CHostLink m_host;
   PageRows<IVSListRow> m_rows;
+  // The store query of the local search under way, for a cancel.
+  CVxEventLogQueryCtrl<EventLogBasket>* m_localQuery = nullptr;
   std::vector<std::string> m_ruleTexts;  // translated, by rule type
   std::string m_deletedText;
   // What the last open action handed the host; posted messages point here.

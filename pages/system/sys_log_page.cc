@@ -50,7 +50,7 @@ void CSysLogPage::SearchLocal(const std::optional<int32_t>& logType, const CDate
   const bool ok = query.Search(logType, range.start, range.end, &count);
   // What was read before a failure is shown all the same.
   ShowRecords(query.GetResults());
-  if (!ok) TellSearchFailed();
+  if (!ok) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CSysLogPage::SearchRemote(const std::optional<int32_t>& logType, const CDateRange& range) {

@@ -58,7 +58,7 @@ void CVideoLogPage::SearchLocal(const std::optional<int32_t>& eventNumber, const
   const bool ok = query.Search(eventNumber, range.start, range.end, &count);
   // What was read before a failure is shown all the same.
   ShowRecords(query.GetResults());
-  if (!ok) TellSearchFailed();
+  if (!ok) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CVideoLogPage::SearchRemote(const std::optional<int32_t>& eventNumber, const CDateRange& range) {

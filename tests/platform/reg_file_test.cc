@@ -95,20 +95,17 @@ TEST_F(RegFileTest, StatementsApplyInFileOrder) {
   EXPECT_NE(m_tree->Top().FindSubKey("HKEY_LOCAL_MACHINE"), nullptr);
 }
 
-TEST_F(RegFileTest, MalformedFileNamesTheLine) {
+TEST_F(RegFileTest, BadLineIsSkippedAndNamed) {
   const std::string key = "[" + kKey + "]\r\n";
   const struct {
     std::string text;
     size_t line;
   } cases[] = {
-      {"", 1},
-      {"Windows Registry Editor Version 4.00\r\n", 1},
       {kV5 + key + "\"Name\"=\"open\r\n", 4},
       {kV5 + key + "\"Name=\"x\"\r\n", 4},
       {kV5 + key + "\"Bin\"=hex:01,2g\r\n", 4},
       {kV5 + key + "\"Bin\"=hex:01,,02\r\n", 4},
       {kV5 + key + "\"Bin\"=hex:01,\\\r\n  100\r\n", 5},
-      {kV5 + key + "\"Bin\"=hex:01,\\\r\n", 4},
       {kV5 + key + "\"Bin\"=hex(zz):01\r\n", 4},
       {kV5 + key + "\"N\"=dword:123456789\r\n", 4},
       {kV5 + key + "\"N\"=qword:1\r\n", 4},
@@ -118,11 +115,26 @@ TEST_F(RegFileTest, MalformedFileNamesTheLine) {
       {kV5 + "[HKEY_NOWHERE\\SOFTWARE]\r\n", 3},
       {kV5 + "[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n", 3},
       {kV5 + "\"Orphan\"=\"x\"\r\n", 3},
-      {"\xFF\xFE" + Utf16("Windows Registry Editor Version 5.00\r\n[") + "x", 2},
   };
   for (const auto& c : cases) {
-    EXPECT_FALSE(Parse(c.text)) << c.text;
-    EXPECT_EQ(m_error.line, c.line) << c.text;
+    ASSERT_TRUE(Parse(c.text + "[" + kKey + "\\Next]\r\n\"Kept\"=dword:1\r\n")) << c.text;
+    ASSERT_EQ(m_file.SkippedLines().size(), 1u) << c.text;
+    EXPECT_EQ(m_file.SkippedLines()[0].line, c.line) << c.text;
+    EXPECT_FALSE(m_file.SkippedLines()[0].reason.empty());
+    EXPECT_EQ(Value(kKey + "\\Next", "Kept")->type, REG_DWORD) << c.text;
+  }
+
+  // The values of a key line that cannot be read never land in the key before it.
+  ASSERT_TRUE(Parse(kV5 + key + "[" + kKey + "\\Broken\r\n\"Name\"=\"x\"\r\n"));
+  EXPECT_EQ(m_file.SkippedLines().size(), 2u);
+  EXPECT_EQ(Value(kKey, "Name"), nullptr);
+  ASSERT_TRUE(Parse(kV5 + key + "\"Bin\"=hex:01,\\\r\n"));
+  EXPECT_EQ(m_file.SkippedLines().at(0).line, 4u);
+
+  // What is not a registry export at all is refused whole.
+  for (const std::string& text : {std::string(), std::string("Windows Registry Editor Version 4.00\r\n"),
+                                  "\xFF\xFE" + Utf16("Windows Registry Editor Version 5.00\r\n[") + "x"}) {
+    EXPECT_FALSE(Parse(text)) << text;
     EXPECT_FALSE(m_error.reason.empty());
     EXPECT_TRUE(m_file.Statements().empty());
   }

@@ -121,10 +121,24 @@ TEST_F(RegistryTest, ReadsRegedit4) {
 }
 
 TEST_F(RegistryTest, FaultyFileIsAnEmptyRegistry) {
-  Write("REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VEXOIP]\n\"LangID\"=dword:1\n\"Name\"=\"open\n");
+  // A bad line is skipped and named; the rest of the file counts.
+  std::string text = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VEXOIP]\n\"Name\"=\"open\n\"LangID\"=dword:1\n";
+  Write(text);
+  EXPECT_EQ(Dword("SOFTWARE\\VEXOIP", "LangID"), 1u);
+  ASSERT_EQ(m_debug.size(), 1u);
+  EXPECT_NE(m_debug[0].find(kPath + " line 3"), std::string::npos) << m_debug[0];
+  for (int i = 0; i < 30; ++i) text += "junk\n";
+  m_debug.clear();
+  Write(text);
+  EXPECT_EQ(Dword("SOFTWARE\\VEXOIP", "LangID"), 1u);
+  ASSERT_EQ(m_debug.size(), 21u);
+  EXPECT_NE(m_debug[20].find("11 more lines skipped"), std::string::npos) << m_debug[20];
+
+  m_debug.clear();
+  Write("REGEDIT5\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VEXOIP]\n");
   EXPECT_FALSE(Key("SOFTWARE").IsOpen());
   ASSERT_EQ(m_debug.size(), 1u);
-  EXPECT_NE(m_debug[0].find(kPath + " line 4"), std::string::npos) << m_debug[0];
+  EXPECT_NE(m_debug[0].find(kPath + " line 1"), std::string::npos) << m_debug[0];
 
   m_debug.clear();
   Write(Fixture("machine_regedit4.reg"));

@@ -99,7 +99,10 @@ long ScriptedSocketApi::Recv(vxpp::SocketHandle socket, void* buffer, size_t len
   const size_t piece = std::uniform_int_distribution<size_t>(1, std::max<size_t>(1, m_maxPiece))(m_random);
   const size_t n = std::min({length, piece, c.readable.size()});
   std::memcpy(buffer, c.readable.data(), n);
-  if (!peek) c.readable.erase(0, n);
+  if (!peek) {
+    c.readable.erase(0, n);
+    ++m_receives;
+  }
   return static_cast<long>(n);
 }
 

@@ -45,6 +45,8 @@ class ScriptedSocketApi : public vxpp::SocketApi {
   // Each receive hands out between 1 and this many bytes (default 1).
   void SetMaxPiece(size_t bytes) { m_maxPiece = bytes; }
   uint64_t ElapsedMs() const { return m_elapsedMs; }
+  // Receives that took bytes off a socket (peeks not counted).
+  size_t Receives() const { return m_receives; }
   const std::vector<uint32_t>& Waits() const { return m_waits; }
   size_t OpenSockets() const { return m_sockets.size(); }
   const std::vector<std::string>& ResolvedHosts() const { return m_hosts; }
@@ -59,6 +61,7 @@ class ScriptedSocketApi : public vxpp::SocketApi {
             int* error) override;
   long Recv(vxpp::SocketHandle socket, void* buffer, size_t length, bool peek, int* error) override;
   void Close(vxpp::SocketHandle socket) override;
+  uint64_t NowMs() override { return m_elapsedMs; }
 
  private:
   struct Connection {
@@ -74,6 +77,7 @@ class ScriptedSocketApi : public vxpp::SocketApi {
   std::mt19937 m_random;
   size_t m_maxPiece = 1;
   uint64_t m_elapsedMs = 0;
+  size_t m_receives = 0;
   std::vector<uint32_t> m_waits;
   std::vector<std::string> m_hosts;
 };

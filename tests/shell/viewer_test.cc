@@ -187,9 +187,10 @@ TEST_F(ViewerTest, TabOrder) {
   Show(&m_host, {.showEventLog = 1, .showSystemLog = 1, .showCounting = 1, .showEdgeStorage = 1,
                  .show = 0, .nvrMode = 1});
   CTabCtrlEx& tabs = Viewer().TabCtrl();
-  ASSERT_EQ(tabs.GetItemCount(), 2);
+  ASSERT_EQ(tabs.GetItemCount(), 3);
   EXPECT_EQ(tabs.GetPage(0), Viewer().PageOf(ViewerPage::kNVRSysLog));
   EXPECT_EQ(tabs.GetPage(1), Viewer().PageOf(ViewerPage::kNVREventLog));
+  EXPECT_EQ(tabs.GetPage(2), Viewer().PageOf(ViewerPage::kCounterLog));
   EXPECT_EQ(tabs.GetTab(1)->itemValue, 1u);
   EXPECT_TRUE(tabs.GetPage(0)->IsVisible());
   EXPECT_FALSE(tabs.GetPage(1)->IsVisible());

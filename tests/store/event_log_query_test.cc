@@ -57,7 +57,8 @@ TEST_F(QueryTest, EventRowsAndBothWaysOfTakingThem) {
                              {20240131093000, 2, 7, 2, "door"},
                              {20240131093001, 3, 7, 2, "late"}}) +
                     "INSERT INTO EventLog(LogTime, CameraId, EventNumber, Description) VALUES"
-                    "('20240131081500123', ' 7x', 2, NULL), ('garbage', 'x', 2, 'bad time');");
+                    "('20240131081500123', ' 7x', 2, NULL), ('garbage', 'x', 2, 'bad time'),"
+                    "('garbage', '220202403052401232001x', 2, 'long');");
   // A 17-digit time is a larger number than any 14-digit bound, and text
   // compares above every number: neither falls inside a range.
   const auto range = Search<EventLogBasket>({}, Day(2024, 1, 31, 8), Day(2024, 1, 31, 9, 30));
@@ -83,7 +84,7 @@ TEST_F(QueryTest, EventRowsAndBothWaysOfTakingThem) {
   EXPECT_TRUE(ctrl.Search({}, {}, {}, &count));
   EXPECT_EQ(count, 0);
   EXPECT_TRUE(ctrl.GetResults().empty());
-  ASSERT_EQ(handed.size(), 5u);
+  ASSERT_EQ(handed.size(), 6u);
   EXPECT_EQ(handed[3].LogTime.FormatLogTimeMs(), "20240131081500123");
   EXPECT_EQ(handed[3].CameraId, 7u);  // read as far as it is a number
   // Nulls leave the fields of a new record: nothing carried over from the row before.
@@ -91,6 +92,7 @@ TEST_F(QueryTest, EventRowsAndBothWaysOfTakingThem) {
   EXPECT_EQ(handed[3].Description, "");
   EXPECT_FALSE(handed[4].LogTime.IsValid());
   EXPECT_EQ(handed[4].CameraId, 0u);
+  EXPECT_EQ(handed[5].CameraId, 4294967295u);  // as strtol clamps it, narrowed
 }
 
 TEST_F(QueryTest, OtherRecordTypes) {

@@ -143,7 +143,8 @@ TEST_F(DemoTest, WritesDailyFilesForEachDayAndArchivesBeforeThem) {
     }
     const std::string archive = m_root / "db" / log / (log + "Old.db");
     const Rows a = Query(archive, "SELECT min(LogTime), max(LogTime) FROM " + table);
-    EXPECT_EQ(a[0][0].substr(0, 8), "20240123") << table;
+    // Counting results go back a year.
+    EXPECT_EQ(a[0][0].substr(0, 8), table.find("Counter") != std::string::npos ? "20230202" : "20240123") << table;
     EXPECT_EQ(a[0][1].substr(0, 8), "20240129") << table;
   }
   EXPECT_EQ(QueryDays("EventLog", "SELECT a.Id FROM EventLog a JOIN EventLog b ON b.Id = a.Id + 1 "

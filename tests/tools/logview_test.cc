@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <iterator>
+#include <sstream>
 
 #include <string>
 #include <vector>
@@ -91,7 +93,7 @@ TEST_F(LogviewTest, UsageErrors) {
       {{"events", "--login", "admin:admin"}, "--login needs --server"},
       {{"events", "--server", "host:99999"}, "--server takes HOST[:PORT]"},
       {{"events", "system"}, "a second page \"system\""},
-      {{"counting"}, "the counting page is not part of this viewer yet"},
+      {{"edge"}, "the edge page is not part of this viewer yet"},
       {{"events", "--pos-settings", "/nonexistent/pos.ini"}, "--pos-settings: cannot read /nonexistent/pos.ini"},
       {{"events", "--mode", "basic"}, "--mode: the events page has no mode"},
       {{"events", "--type", "Sunshine"}, "--type: no entry \"Sunshine\"; the entries are \"All\", \"General Motion\""},
@@ -187,6 +189,8 @@ TEST_F(LogviewTest, FailuresEndWithStatusTwo) {
   const Outcome local = Run({"--root", broken, "events", "--day", "2024-03-05"});
   EXPECT_EQ(local.status, 2);
   EXPECT_TRUE(Has(local.err, "message: Error: Log viewer database is now occupied")) << local.err;
+  EXPECT_TRUE(Has(local.err, "results. (" + broken + "/db/EventLog/EventLog_20240305.db: file is not a database)"))
+      << local.err;
 }
 
 TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
@@ -220,6 +224,38 @@ TEST_F(LogviewTest, RemoteSearchListsTheLocalRows) {
   // The camera list comes from the server.
   EXPECT_EQ(Run({"--server", address, "--login", "admin:admin", "events", "--list-cameras"}).out,
             Run({"events", "--list-cameras"}).out);
+}
+
+TEST_F(LogviewTest, CountingPagesAndTheirOptions) {
+  // The counting page follows nvrMode: a server search needs --nvr too.
+  ServerProcess server(Install());
+  const std::vector<std::string> combined = {"counting", "--mode", "combined", "--day", "2024-03-05", "--sort", "2"};
+  std::vector<std::string> remote = {"--server", "127.0.0.1:" + std::to_string(server.Port()), "--login",
+                                     "admin:admin", "--nvr"};
+  remote.insert(remote.end(), combined.begin(), combined.end());
+  const Outcome here = Run(combined);
+  EXPECT_TRUE(here.out.starts_with("Event Time, Counter, Result\r\n")) << here.err;
+  EXPECT_GT(Lines(here.out), 24u);
+  EXPECT_EQ(Run(remote).out, here.out);
+
+  // A year: 12 months per series; the analytics day keeps to its hours.
+  Outcome year = Run({"diagram", "--period", "year", "--date", "2024-03-05"});
+  EXPECT_EQ(year.status, 0) << year.err;
+  EXPECT_TRUE(year.out.starts_with("axis 0 ")) << year.out;
+  EXPECT_TRUE(Has(year.out, "\nIn\t")) << year.out;
+  const Outcome ivs =
+      Run({"diagram", "--mode", "ivs", "--date", "2024-03-05", "--hours", "8-18", "--counters", "Entrance In"});
+  std::istringstream line(ivs.out.substr(ivs.out.find('\t') + 1));
+  std::vector<int> bins{std::istream_iterator<int>(line), std::istream_iterator<int>()};
+  ASSERT_GE(bins.size(), 24u) << ivs.out;
+  int outside = 0, inside = 0;
+  for (size_t hour = 0; hour < 24; ++hour) (hour >= 8 && hour < 18 ? inside : outside) += bins[hour] != 0;
+  EXPECT_EQ(outside, 0) << ivs.out;
+  EXPECT_GT(inside, 0) << ivs.out;
+
+  const Outcome sorted = Run({"diagram", "--sort", "1"});
+  EXPECT_EQ(sorted.status, 64);
+  EXPECT_TRUE(Has(sorted.err, "the diagram page has no list")) << sorted.err;
 }
 
 }  // namespace

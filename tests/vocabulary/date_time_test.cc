@@ -18,6 +18,7 @@ TEST(DateTimeTest, BuildRejectsYearAndMonthOutOfRangeAndNormalisesTheRest) {
   EXPECT_TRUE(At(29000, 12, 31).IsValid());
   EXPECT_TRUE(At(-27000, 1, 1).IsValid());
   EXPECT_FALSE(At(-29000, 1, 1).IsValid());  // before the earliest moment ticks can count
+  EXPECT_FALSE(CDateTime::ParseWire("2024/3/5;999999999:0:0").IsValid());  // nor this far after
 
   EXPECT_EQ(At(2024, 1, 31, 23, 59, 61).FormatListCell(), "2024/02/01 00:00:01");
   EXPECT_EQ(At(2024, 2, 30).FormatDate(), "2024/03/01");             // leap year
@@ -73,7 +74,8 @@ TEST(DateTimeTest, TextFormsAndReaders) {
   // The wire form reads as "%d/%d/%d;%d:%d:%d" reads it, also where the
   // text is odd: blanks and signs before a number, trailing text, long digits.
   for (const char* text : {" 2024/ 3/5;\t1:2:3", "+2024/03/05;01:02:03 tail", "2024/3/5;-1:2:3", "2024/3/5 1:2:3",
-                           "2024/3/5;1:2", "0000000002024/3/5;1:2:3", "2024/3/5;1:2:", "-/3/5;1:2:3"}) {
+                           "2024/3/5;1:2", "0000000002024/3/5;1:2:3", "2024/3/5;1:2:", "-/3/5;1:2:3",
+                           "20240305123015", "2024666666666/3/5;1:2:3"}) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
     const bool scanned = std::sscanf(text, "%d/%d/%d;%d:%d:%d", &y, &mo, &d, &h, &mi, &sec) == 6;
     const CDateTime read = CDateTime::ParseWire(text);

@@ -15,6 +15,16 @@ int People(DemoRandom& random, int peak, int percent) {
   return std::max(0, mean + random.Between(-mean / 5 - 1, mean / 5 + 1));
 }
 
+// How busy the day is, in percent of an ordinary weekday: Saturdays are the
+// busiest, Sundays quiet; December's shopping brings more people, the weeks
+// after it fewer.
+int DayPercent(const DemoDay& day) {
+  const CDateTime::Fields f = day.midnight.Split();
+  const int week = f.dayOfWeek == 0 ? 35 : f.dayOfWeek == 6 ? 140 : 100;
+  const int season = f.month == 12 ? 130 : f.month <= 2 ? 85 : 100;
+  return week * season / 100;
+}
+
 }  // namespace
 
 const char* CounterTable::CreateSql() const {
@@ -32,7 +42,7 @@ bool CounterTable::WriteDay(const DemoDay& day, SqliteStatement& insert, std::st
   for (int hour = 0; hour < 24; ++hour) {
     for (size_t i = 0; i < world.cameras.size(); ++i) {
       if (!world.cameras[i].counts) continue;
-      const int peak = 40 + 25 * static_cast<int>(i % 3);
+      const int peak = (40 + 25 * static_cast<int>(i % 3)) * DayPercent(day) / 100;
       insert.Bind(1, day.LogTime(hour * 3600 + random.Below(3))).Bind(2, static_cast<int64_t>(i));
       insert.Bind(3, world.cameras[i].deviceId).Bind(4, People(random, peak, kArrivals[hour]));
       if (!insert.Bind(5, People(random, peak, kDepartures[hour])).Run(error)) return false;
@@ -61,6 +71,7 @@ const char* IvsCounterTable::InsertSql() const {
 bool IvsCounterTable::WriteDay(const DemoDay& day, SqliteStatement& insert, std::string* error) {
   DemoRandom random = day.Random(3);
   constexpr int kFreeSpacesAtMidnight = 400;
+  const int peak = 60 * DayPercent(day) / 100;
   for (const DemoIvsDevice* device : day.world.IvsDevices()) {
     if (device->counters.empty()) continue;
     int in = 0, out = 0;  // since midnight
@@ -74,8 +85,8 @@ bool IvsCounterTable::WriteDay(const DemoDay& day, SqliteStatement& insert, std:
         insert.Bind(4, counter.counterId).Bind(5, counter.name).Bind(6, counter.counterType).Bind(7, reading);
         if (!insert.Bind(8, hour == 23 && counter.counterType != 0 ? 1 : 0).Run(error)) return false;
       }
-      in += People(random, 60, kArrivals[hour]);
-      out = std::min(in, out + People(random, 60, kDepartures[hour]));
+      in += People(random, peak, kArrivals[hour]);
+      out = std::min(in, out + People(random, peak, kDepartures[hour]));
     }
   }
   // Readings of a device that was taken out of the analytics configuration.
@@ -99,7 +110,7 @@ const char* CombinedCounterTable::InsertSql() const {
 bool CombinedCounterTable::WriteDay(const DemoDay& day, SqliteStatement& insert, std::string* error) {
   DemoRandom random = day.Random(4);
   for (int hour = 0; hour < 24; ++hour) {
-    int peak = 150;
+    int peak = 150 * DayPercent(day) / 100;
     for (const DemoCombinedCounter& counter : day.world.combinedCounters) {
       insert.Bind(1, day.LogTime(hour * 3600)).Bind(2, counter.counterId);
       if (!insert.Bind(3, People(random, peak, kArrivals[hour])).Run(error)) return false;

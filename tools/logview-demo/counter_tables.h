@@ -18,6 +18,7 @@ class CounterTable final : public DemoTable {
   const char* CreateSql() const override;
   const char* InsertSql() const override;
   bool WriteDay(const DemoDay& day, SqliteStatement& insert, std::string* error) override;
+  bool IsCounting() const override { return true; }
 };
 
 class IvsCounterTable final : public DemoTable {
@@ -25,6 +26,7 @@ class IvsCounterTable final : public DemoTable {
   const char* CreateSql() const override;
   const char* InsertSql() const override;
   bool WriteDay(const DemoDay& day, SqliteStatement& insert, std::string* error) override;
+  bool IsCounting() const override { return true; }
 };
 
 class CombinedCounterTable final : public DemoTable {
@@ -32,4 +34,5 @@ class CombinedCounterTable final : public DemoTable {
   const char* CreateSql() const override;
   const char* InsertSql() const override;
   bool WriteDay(const DemoDay& day, SqliteStatement& insert, std::string* error) override;
+  bool IsCounting() const override { return true; }
 };

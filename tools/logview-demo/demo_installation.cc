@@ -88,12 +88,22 @@ class LogWriter {
   }
   DemoDay Daily(int index) const { return {TheDemoWorld(), Day(index), m_options.eventsPerDay, m_options.seed}; }
 
+  // The counting results of the days of the year before the archive's days.
+  bool WriteCountingYear(LogFileWriter& writer) {
+    if (!writer.HasCountingTables()) return true;
+    for (int i = kArchiveDays + m_options.days; i < kCountingDays; ++i) {
+      const DemoDay day{TheDemoWorld(), Day(m_options.days - 1 - i), m_options.eventsPerDay, m_options.seed};
+      if (!writer.WriteDay(day, LogFileWriter::kCountingOnly)) return false;
+    }
+    return true;
+  }
+
   bool WriteFolder(const char* logName, LogFileWriter& writer) {
     const std::string folder = platform::JoinPath(m_options.folder, std::string("db/") + logName);
     std::error_code ec;
     fs::create_directories(folder, ec);
     const std::string archive = std::string(logName) + "Old.db";
-    if (!writer.Create(platform::JoinPath(folder, archive))) return false;
+    if (!writer.Create(platform::JoinPath(folder, archive)) || !WriteCountingYear(writer)) return false;
     for (int i = 0; i < kArchiveDays; ++i)
       if (!writer.WriteDay(Archived(i))) return false;
     if (!writer.Close()) return false;
@@ -110,7 +120,7 @@ class LogWriter {
 
   bool WriteLegacy(const char* logName, LogFileWriter& writer) {
     const std::string name = std::string(logName) + ".db";
-    if (!writer.Create(platform::JoinPath(m_options.folder, name))) return false;
+    if (!writer.Create(platform::JoinPath(m_options.folder, name)) || !WriteCountingYear(writer)) return false;
     for (int i = 0; i < kArchiveDays; ++i)
       if (!writer.WriteDay(Archived(i))) return false;
     for (int i = 0; i < m_options.days; ++i)

@@ -20,6 +20,10 @@
 constexpr const char* kDemoMarkerText = "demo installation written by logview-demo\n";
 // Days before the first daily file whose records sit in the archive files.
 constexpr int kArchiveDays = 7;
+// Days of counting results, ending with the last day: the counting tables of
+// the event archive also hold the days before the archive's own, so that a
+// counting diagram of a whole year shows something.
+constexpr int kCountingDays = 365;
 
 // Called with a line naming each log database once it is written.
 using DemoProgress = std::function<void(const std::string& line)>;

@@ -39,6 +39,8 @@ class DemoTable {
   virtual const char* InsertSql() const = 0;
   // Inserts the day's rows, in ascending time.
   virtual bool WriteDay(const DemoDay& day, SqliteStatement& insert, std::string* error) = 0;
+  // A table of counting results, which the archive keeps for a whole year.
+  virtual bool IsCounting() const { return false; }
 };
 
 // Seconds of the day for `count` records, ascending, busier in working

@@ -37,9 +37,17 @@ bool LogFileWriter::Create(const std::string& path) {
   return true;
 }
 
-bool LogFileWriter::WriteDay(const DemoDay& day) {
+bool LogFileWriter::HasCountingTables() const {
+  for (const auto& table : m_tables) {
+    if (table->IsCounting()) return true;
+  }
+  return false;
+}
+
+bool LogFileWriter::WriteDay(const DemoDay& day, bool countingOnly) {
   if (!m_file.Exec("BEGIN;")) return false;
   for (size_t i = 0; i < m_tables.size(); ++i) {
+    if (countingOnly && !m_tables[i]->IsCounting()) continue;
     std::string error;
     if (!m_tables[i]->WriteDay(day, *m_inserts[i], &error)) {
       m_file.SetError(error);

@@ -24,7 +24,10 @@ class LogFileWriter {
 
   // A new file at `path` (an existing one is replaced) with empty tables.
   bool Create(const std::string& path);
-  bool WriteDay(const DemoDay& day);
+  static constexpr bool kCountingOnly = true;
+  // The day's rows of every table, or of the counting tables only.
+  bool WriteDay(const DemoDay& day, bool countingOnly = false);
+  bool HasCountingTables() const;
   bool Close();
   const std::string& Error() const { return m_file.Error(); }
 

@@ -71,7 +71,9 @@ platform::LRESULT LogviewHost::WindowProc(platform::UINT message, platform::WPAR
 }
 
 int LogviewHost::AskUser(const std::string& text, const std::string& caption, unsigned style) {
-  std::fprintf(m_log, "message: %s: %s\n", caption.c_str(), text.c_str());
+  const std::string reason = m_reason.empty() ? std::string() : " (" + m_reason + ")";
+  m_reason.clear();
+  std::fprintf(m_log, "message: %s: %s%s\n", caption.c_str(), text.c_str(), reason.c_str());
   m_searchFailed = true;
   return CMessageBox::DefaultAnswer(style);
 }

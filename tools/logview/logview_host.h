@@ -26,8 +26,10 @@ class LogviewHost : public platform::CWnd {
   // A message box of the viewer: written to the log and answered with its
   // default button.  Every box the viewer shows this host reports a failure
   // (a failed search, a database that could not be opened, a file that
-  // could not be written).
+  // could not be written).  After NoteFailureReason the line ends with
+  // " (REASON)": the box's text is the system's, the reason says why it came.
   int AskUser(const std::string& text, const std::string& caption, unsigned style);
+  void NoteFailureReason(const std::string& reason) { m_reason = reason; }
 
   // Whether the viewer reported a failure: message 32789 or a message box.
   bool SearchFailed() const { return m_searchFailed; }
@@ -40,6 +42,7 @@ class LogviewHost : public platform::CWnd {
   const bool m_playable;
   FILE* const m_log;
   bool m_searchFailed = false;
+  std::string m_reason;  // for the next box, then cleared
 };
 
 // How a host line shows a message's arguments (exposed for the tests).

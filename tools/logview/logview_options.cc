@@ -158,6 +158,15 @@ class Parser {
            return true;
          }},
         {"--login", [](Parser& p, const std::string& o) { return p.Login(o); }},
+        {"--command-limit",
+         [](Parser& p, const std::string& o) {
+           long long value = 0;
+           std::string text;
+           if (!p.Value(o, &text)) return false;
+           if (!ReadNumber(text, 1, UINT32_MAX / 1000, &value)) return p.Fail(o + " takes a number of seconds");
+           p.m_o.commandLimitSeconds = static_cast<uint32_t>(value);
+           return true;
+         }},
         {"--nvr", [](Parser& p, const std::string&) { return p.m_o.nvr = true; }},
         {"--generic-cameras",
          [](Parser& p, const std::string& o) {
@@ -352,6 +361,7 @@ Viewer options:
   --server HOST[:PORT]      search a remote recording server (port 5160 by default)
   --session N               the host's session number on the server
   --login USER[:PASSWORD]   log in first, use that session, log out at the end
+  --command-limit SECONDS   the longest one server command may take (default 900)
   --nvr                     the remote (NVR) page variants
   --generic-cameras N       cameras "Camera 1" .. "Camera N"
   --modal                   run the page in a modal viewer
@@ -382,7 +392,8 @@ Page options:
   --json                    print the list as a JSON array
   --print-bins              diagram: print the value axis and the bins
 
-Standard error gets one line per message box ("message: CAPTION: TEXT") and per
+Standard error gets one line per message box ("message: CAPTION: TEXT", a failed
+search's reason in brackets after it) and per
 message to the host window ("host: NUMBER WPARAM LPARAM").
 Exit status: 0 the search ran, 2 the search, the login or the export failed,
 64 usage error.

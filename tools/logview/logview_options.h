@@ -25,6 +25,7 @@ struct LogviewOptions {
   int serverPort = 5160;
   unsigned long session = 0;
   std::optional<std::pair<std::string, std::string>> login;  // user, password
+  std::optional<uint32_t> commandLimitSeconds;  // ceiling of one server command
   bool nvr = false;
   std::optional<int> genericCameras;
   bool modal = false;

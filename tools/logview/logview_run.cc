@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "config/initial_file.h"
 #include "config/pos_settings_ini.h"
 #include "logview/logview.h"
+#include "platform/debug_output.h"
 #include "protocol/login_info.h"
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client.h"
@@ -18,18 +20,44 @@
 namespace {
 
 // Pages of the viewer's tabs that this build of the viewer has.
-bool PageIsBuilt(const std::string& page) { return page == "events" || page == "system" || page == "backup" || page == "ivs";
+bool PageIsBuilt(const std::string& page) {
+  return page == "events" || page == "system" || page == "counting" || page == "diagram" || page == "backup" ||
+         page == "ivs";
 }
 
 CDateTime ToDateTime(const LogviewDateTime& t) {
   return CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
+// The limits of the run's server commands: --command-limit as the ceiling.
+vxpp::TransferLimits CommandLimits(const LogviewOptions& options) {
+  vxpp::TransferLimits limits;
+  if (options.commandLimitSeconds) limits.commandCeilingMs = *options.commandLimitSeconds * 1000;
+  return limits;
+}
+
+// Why a server command failed ("[VXPP] EVENTLOG: ...") goes to standard
+// error beside the page's own report; other debug lines only with
+// $LOGVIEW_DEBUG, as ever.
+class ServerFailureLines {
+ public:
+  ServerFailureLines() {
+    platform::SetDebugSink([](const std::string& line) {
+      if (line.rfind("[VXPP] ", 0) == 0 || std::getenv("LOGVIEW_DEBUG") != nullptr)
+        std::fprintf(stderr, "%s\n", line.c_str());
+    });
+  }
+  ~ServerFailureLines() { platform::SetDebugSink(nullptr); }
+  ServerFailureLines(const ServerFailureLines&) = delete;
+  ServerFailureLines& operator=(const ServerFailureLines&) = delete;
+};
+
 // A login on the server for the run: made first, ended last.
 class ServerLogin {
  public:
-  ServerLogin(const std::string& host, int port) : m_url("vxpp://" + host + "/") {
+  ServerLogin(const std::string& host, int port, const vxpp::TransferLimits& limits) : m_url("vxpp://" + host + "/") {
     m_client.SetPort(static_cast<uint32_t>(port));
+    m_client.SetTransferLimits(limits);
   }
   ~ServerLogin() {
     if (m_loggedIn) m_client.UserLogout(m_url, m_session);
@@ -72,7 +100,9 @@ class Run {
 
   int Main() {
     if (!PageIsBuilt(m_o.page))
-      return Usage("the " + m_o.page + " page is not part of this viewer yet; it has the events, system, backup and ivs pages");
+      return Usage("the " + m_o.page +
+                   " page is not part of this viewer yet; it has the events, system, backup, counting, diagram and "
+                   "ivs pages");
     std::vector<EPOS_Setting> posSettings;
     if (m_o.posSettings && !ReadPosSettings(*m_o.posSettings, &posSettings))
       return Usage("--pos-settings: cannot read " + *m_o.posSettings);
@@ -82,7 +112,7 @@ class Run {
     uint32_t session = static_cast<uint32_t>(m_o.session);
     std::optional<ServerLogin> login;
     if (m_o.login) {
-      login.emplace(*m_o.serverHost, m_o.serverPort);
+      login.emplace(*m_o.serverHost, m_o.serverPort, CommandLimits(m_o));
       const int result = login->LogIn(m_o.login->first, m_o.login->second);
       if (result != vxpp::kLoginSuccess) {
         std::fprintf(stderr, "login: %d\n", result);
@@ -99,12 +129,16 @@ class Run {
 
     const bool events = m_o.page == "events";
     const bool system = m_o.page == "system";
+    const bool counting = m_o.page == "counting";
+    const bool diagram = m_o.page == "diagram";
     const bool backup = m_o.page == "backup";
     const bool ivs = m_o.page == "ivs";
     int status = kExitUsage;
     bool driven = false;
     const auto drive = [&](CLogViewerDlg& dialog) {
       driven = true;
+      // The modal viewer shows the diagram after the counting page.
+      if (diagram) dialog.TabCtrl().SelectPage(dialog.TabCtrl().GetItemCount() - 1);
       CTabPageEx* page = dialog.TabCtrl().GetCurrentPage();
       if (page == nullptr) {
         status = Usage("the viewer shows no " + m_o.page + " page with these options");
@@ -113,7 +147,9 @@ class Run {
       status = PageDriver(m_o, m_host, stdout, stderr).Run(*page);
     };
     if (m_o.modal) CLogViewerDlg::SetModalLoop([&](CLogViewerDlg& dialog) { drive(dialog); });
-    ShowLogViewerDlg(&m_host, events, system, 0, 0, 0, backup, ivs, 0, m_o.serverHost ? 1 : 0, m_o.serverPort,
+    // The modeless viewer's diagram tab follows its own switch, the modal one's the counting switch.
+    ShowLogViewerDlg(&m_host, events, system, counting || (diagram && m_o.modal), diagram, 0, backup, ivs, 0,
+                     m_o.serverHost ? 1 : 0, m_o.serverPort,
                      m_o.serverHost.value_or(m_o.root), session, std::move(posSettings), account.get(),
                      m_o.genericCameras.value_or(0), m_o.modal ? 0 : 1, 1, m_o.genericCameras ? 1 : 0,
                      m_o.nvr ? 1 : 0);
@@ -145,7 +181,15 @@ class Run {
     services.askUser = [this](const std::string& text, const std::string& caption, unsigned style) {
       return m_host.AskUser(text, caption, style);
     };
+    services.searchFailed = [this](const std::string& reason) { m_host.NoteFailureReason(reason); };
     services.chooseSavePath = [this](const std::string&, const std::string&) { return m_o.exportPath; };
+    if (m_o.commandLimitSeconds)
+      services.makeClient = [this]() -> std::unique_ptr<IVXPPClient> {
+        auto client = std::make_unique<CVXPPClient>();
+        client->SetTransferLimits(CommandLimits(m_o));
+        if (m_o.nvr) client->SetNvr();  // as the viewer's own clients in nvrMode
+        return client;
+      };
     TheLogViewerApp().SetServices(std::move(services));
   }
 
@@ -162,6 +206,7 @@ class Run {
 
   const LogviewOptions& m_o;
   LogviewHost m_host;
+  ServerFailureLines m_failureLines;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/logview/page_driver.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cinttypes>
 #include <cstring>
@@ -65,7 +66,7 @@ int PageDriver::Usage(const std::string& why) {
 
 std::string PageDriver::CheckOptions(const CPageControls& c) const {
   const std::string page = "the " + m_options.page + " page";
-  if (m_options.mode) return "--mode: " + page + " has no mode";
+  if (m_options.mode && c.modeSelector == nullptr) return "--mode: " + page + " has no mode";
   if (m_options.period || m_options.date) return "--period and --date: " + page + " has no diagram";
   if (m_options.hours || m_options.counters) return "--hours and --counters: " + page + " has no diagram";
   if (m_options.printBins || m_options.size) return "--print-bins and --size: " + page + " has no diagram";
@@ -131,9 +132,84 @@ void PageDriver::PrintJson(CLogListCtrl& list, bool withStates) {
   std::fwrite(out.data(), 1, out.size(), m_out);
 }
 
+std::string PageDriver::CheckDiagramOptions() const {
+  const LogviewOptions& o = m_options;
+  if (o.type || o.listTypes) return "the diagram page has no type selector";
+  if (o.day) return "--day: the diagram page takes its day from --date";
+  if (o.from || o.to) return "--from and --to: the diagram page has no start and end pickers";
+  if (!o.sort.empty() || o.json) return "--sort and --json: the diagram page has no list";
+  if (o.hours && (o.hours->find('-') == std::string::npos)) return "--hours: FROM-TO, such as 8-18";
+  if (o.exportPath && ExportFormOf(*o.exportPath) != ExportForm::kNone)
+    return "--export: the diagram page writes a .bmp file";
+  return {};
+}
+
+int PageDriver::RunDiagram(CCounterDiagramPage& page) {
+  if (const std::string problem = CheckDiagramOptions(); !problem.empty()) return Usage(problem);
+  const CPageControls c = page.Controls();
+  const int width = m_options.size ? m_options.size->first : CCounterWnd::kDefaultWidth;
+  const int height = m_options.size ? m_options.size->second : CCounterWnd::kDefaultHeight;
+  page.Window().MoveWindow(CRect{0, 0, width, height});
+
+  if (m_options.mode) {
+    const char* const modes[] = {"basic", "ivs", "combined"};
+    const int64_t value = std::find(std::begin(modes), std::end(modes), *m_options.mode) - std::begin(modes);
+    if (const int status = Select(*c.modeSelector, "#" + std::to_string(value), "--mode")) return status;
+  }
+  if (m_options.period) {
+    const char* const periods[] = {"day", "month", "year"};
+    const int64_t value = std::find(std::begin(periods), std::end(periods), *m_options.period) - std::begin(periods);
+    if (const int status = Select(page.PeriodSelector(), "#" + std::to_string(value), "--period")) return status;
+  }
+  if (m_options.date) c.dayPicker->UserSetTime(ToDateTime(*m_options.date));
+  if (m_options.camera) {
+    if (const int status = Select(*c.secondSelector, *m_options.camera, "--camera")) return status;
+  }
+  if (m_options.listCameras) return PrintEntries(*c.secondSelector);
+  if (m_options.hours) {
+    const size_t dash = m_options.hours->find('-');
+    if (const int status = Select(page.FromHour(), "#" + m_options.hours->substr(0, dash), "--hours")) return status;
+    if (const int status = Select(page.ToHour(), "#" + m_options.hours->substr(dash + 1), "--hours")) return status;
+  }
+  if (m_options.counters) {
+    size_t i = 0, start = 0;
+    for (size_t end = 0; end != std::string::npos && i < 3; start = end + 1, ++i) {
+      end = m_options.counters->find(',', start);
+      const std::string item = m_options.counters->substr(start, end == std::string::npos ? end : end - start);
+      if (const int status = Select(page.CounterSelector(i), item, "--counters")) return status;
+    }
+  }
+  c.searchButton->Click();
+  m_host.DeliverPosted();
+
+  if (m_options.exportPath) c.exportButton->Click();
+  if (m_options.printBins || !m_options.exportPath) PrintBins(page.Window());
+  m_host.DeliverPosted();
+  return m_host.SearchFailed() ? kExitSearchFailed : kExitSearchRan;
+}
+
+void PageDriver::PrintBins(CCounterWnd& window) {
+  const DiagramSeries series = window.Series();
+  std::string out = "axis " + std::to_string(window.Axis().start) + " " + std::to_string(window.Axis().step) + "\n";
+  for (const CounterSeries& s : series) {
+    out += s.name + "\t";
+    for (int bin = 0; bin < BinCount(window.period); ++bin)
+      out += (bin ? " " : "") + std::to_string(s.bins[static_cast<size_t>(bin)]);
+    out += "\n";
+  }
+  std::fwrite(out.data(), 1, out.size(), m_out);
+}
+
 int PageDriver::Run(CTabPageEx& page) {
+  if (auto* diagram = dynamic_cast<CCounterDiagramPage*>(&page)) return RunDiagram(*diagram);
   const CPageControls c = page.Controls();
   if (const std::string problem = CheckOptions(c); !problem.empty()) return Usage(problem);
+
+  if (m_options.mode) {
+    const char* const modes[] = {"basic", "ivs", "combined"};
+    const int64_t value = std::find(std::begin(modes), std::end(modes), *m_options.mode) - std::begin(modes);
+    if (const int status = Select(*c.modeSelector, "#" + std::to_string(value), "--mode")) return status;
+  }
 
   if (m_options.type) {
     if (const int status = Select(*c.typeSelector, *m_options.type, "--type")) return status;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "pages/common/tab_page_ex.h"
+#include "pages/counting/counter_diagram_page.h"
 #include "tools/logview/logview_host.h"
 #include "tools/logview/logview_options.h"
 
@@ -23,6 +24,10 @@ class PageDriver {
 
  private:
   int Usage(const std::string& why);
+  // The diagram page: its own options, then its bins or its picture.
+  int RunDiagram(CCounterDiagramPage& page);
+  std::string CheckDiagramOptions() const;
+  void PrintBins(CCounterWnd& window);
   // Checks that every option names something the page has, before any
   // control is touched.  Empty when all do.
   std::string CheckOptions(const CPageControls& controls) const;

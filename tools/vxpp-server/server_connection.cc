@@ -20,6 +20,11 @@ ServerConnection::ServerConnection(int fd, std::string address, uint16_t port)
 
 ServerConnection::~ServerConnection() { ::close(m_fd); }
 
+bool ServerConnection::PeerHungUp() const {
+  pollfd entry{m_fd, POLLRDHUP, 0};
+  return ::poll(&entry, 1, 0) == 1 && (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
+}
+
 void ServerConnection::Shutdown() { ::shutdown(m_fd, SHUT_RDWR); }
 
 bool ServerConnection::Fill(int waitMs) {

@@ -39,6 +39,9 @@ class ServerConnection {
   bool WriteAll(const std::string& bytes);
   // Ends every blocked read or write on the connection.
   void Shutdown();
+  // Whether the client has closed its side (or the connection broke): the
+  // worker will end as soon as it notices.
+  bool PeerHungUp() const;
 
  private:
   // Appends what arrives within `waitMs`; false on close, time-out or error.

@@ -95,8 +95,11 @@ void VxppServer::ReapWorkers(bool all) {
 
 const char* VxppServer::RefusalFor(const std::string& address) const {
   if (m_workers.size() >= m_options.maxConnections) return "too many connections";
+  // A client that closed a connection and at once opens the next must not be
+  // turned away because the old one's worker has not noticed yet.
   size_t fromAddress = 0;
-  for (const auto& worker : m_workers) fromAddress += worker->connection->Address() == address ? 1 : 0;
+  for (const auto& worker : m_workers)
+    fromAddress += worker->connection->Address() == address && !worker->done && !worker->connection->PeerHungUp();
   return fromAddress >= m_options.maxConnectionsPerAddress ? "too many connections from its address" : nullptr;
 }
 

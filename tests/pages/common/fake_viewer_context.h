@@ -4,6 +4,7 @@
 // says, and a record of the calls a page makes through it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ class FakeViewerContext : public IViewerContext {
     saveDialogs.push_back(filter + " " + extension);
     return savePath;
   }
+  void SearchProgressed() override {
+    ++progressReports;
+    if (onProgress) onProgress();
+  }
 
   ViewerSettings settings;
   std::vector<std::string> cameraNames;
@@ -73,4 +78,6 @@ class FakeViewerContext : public IViewerContext {
   std::vector<CMessageBoxRequest> boxes;
   std::optional<std::string> savePath;  // the save dialog's answer
   std::vector<std::string> saveDialogs;  // "FILTER EXTENSION" of each
+  int progressReports = 0;
+  std::function<void()> onProgress;  // what a window would do while a search reports
 };

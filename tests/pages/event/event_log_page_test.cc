@@ -113,6 +113,33 @@ TEST_F(VantorPageTest, PickedRangeBoundsTheSearch) {
   EXPECT_EQ(context.dialog.received, Numbers{platform::kMsgSearchFailed});
 }
 
+TEST_F(VantorPageTest, CancelFromTheProgressReportKeepsTheRowsRead) {
+  Create({{kDay, 0, 11, 1, "a"}, {kDay + 1, 0, 11, 1, "b"}, {kDay + 2, 0, 11, 1, "c"}});
+  context.onProgress = [&] {
+    const CPageControls c = Controls();
+    EXPECT_FALSE(c.searchButton->IsEnabled() || c.typeSelector->IsEnabled() || c.dayPicker->IsEnabled());
+    page.Search();  // not started again
+    page.CancelSearch();
+  };
+  // The first report goes out with the first row: the search stops there.
+  EXPECT_EQ(Search().size(), 1u);
+  EXPECT_EQ(context.progressReports, 1);
+  EXPECT_TRUE(context.dialog.received.empty());  // a cancelled search did not fail
+  EXPECT_TRUE(Controls().searchButton->IsEnabled() && Controls().typeSelector->IsEnabled());
+  const auto progressText = [&] {
+    for (CWindowModel* child : page.GetChildren()) {
+      if (child->GetClassName() == kStaticClass && child->GetWindowText().starts_with("Search")) return child;
+    }
+    return static_cast<CWindowModel*>(nullptr);
+  };
+  ASSERT_NE(progressText(), nullptr);
+  EXPECT_EQ(progressText()->GetWindowText(), "Search cancelled: the 1 rows read are listed.");
+
+  context.onProgress = nullptr;
+  EXPECT_EQ(Search().size(), 3u);  // the next search reads everything again
+  EXPECT_FALSE(progressText()->IsVisible());
+}
+
 TEST_F(VantorPageTest, SwitchesRightsAndGenericCameras) {
   context.eventSwitches.generalMotion = 0;
   CUserAccount user("operator", {{12, 1}, {13, 0}});

@@ -1,0 +1,50 @@
+// What the client accepts of a server, so that a server that lies about a
+// length, never ends a block or sends ever so slowly costs a bounded amount
+// of memory and time.  A command that meets one of these limits ends as a
+// failure (the debug output says which limit and what the server sent);
+// it never passes on an answer it had to cut short as if it were whole.
+// docs/vxpp-client-limits.md gives the reasons for the values.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vxpp {
+
+// A header block (an answer's head, a record's text block, a counter's
+// block), up to and including its empty line.  The largest that a server
+// sends, the login answer with its per-camera texts for 128 cameras, holds
+// some tens of KiB.
+constexpr size_t kMaxHeaderBlockBytes = 1 << 20;
+
+// One log record on the wire: a binary record with its description, or a
+// text block.  A record is one row of a list; its description one cell.
+constexpr size_t kMaxRecordBytes = 64 << 10;
+
+// The records one log answer may announce ("Log-Count:").  The list a page
+// builds of them costs some hundred bytes a row.
+constexpr uint64_t kMaxLogRecords = 1 << 22;
+
+// A body of "Content-Length:" bytes (camera lists, record-day lists,
+// language packs, downloaded files, bookmark lists).
+constexpr size_t kMaxBodyBytes = 16 << 20;
+
+// Entries of a device list or counters of a counter list; the camera lists
+// are held to the channels the client asks for (CVXPPClient::kSupportChannelCount).
+constexpr size_t kMaxDeviceEntries = 1024;
+
+// The pace a server must keep once a request has gone, and how long one
+// command may take in all.  Injectable so that tests can use short values;
+// the defaults are the client's.
+struct TransferLimits {
+  // A server that delivers fewer than `stallWindowBytes` in a window of
+  // `stallWindowMs` is abandoned as if it had stopped.  A command whose own
+  // wait for one byte is longer (the handshake key's 60 s) gets that wait
+  // as its window.
+  uint32_t stallWindowMs = 30000;
+  size_t stallWindowBytes = 1024;
+  // From the connect to the last byte of the answer.
+  uint32_t commandCeilingMs = 15 * 60 * 1000;
+};
+
+}  // namespace vxpp

@@ -1,0 +1,119 @@
+// logview-host end to end without a screen (Qt's offscreen platform): the
+// screenshot run over every tab of a demo installation, the sort it asks
+// for, an export through the save dialog as a person would fill it in, and
+// the executable's --help and --version.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <set>
+
+#include "logview/logview_qt.h"
+#include "temp_folder.h"
+#include "tools/logview-demo/demo_installation.h"
+#include "tools/logview-host/host_window.h"
+#include "tools/logview-host/screenshot_run.h"
+#include "tools/logview-host/viewer_driver.h"
+
+namespace {
+
+// A photograph of a window, not of nothing: big enough and of many colours.
+void ExpectAWindow(const QString& path, int minWidth, int minHeight) {
+  const QImage image(path);
+  ASSERT_FALSE(image.isNull()) << path.toStdString();
+  EXPECT_GE(image.width(), minWidth) << path.toStdString();
+  EXPECT_GE(image.height(), minHeight) << path.toStdString();
+  std::set<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 7)
+    for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+  EXPECT_GT(colours.size(), 8u) << path.toStdString() << " looks blank";
+}
+
+// Fills in the save dialog when it opens, as a person would.
+void AnswerSaveDialogWith(const QString& path) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+    poll->deleteLater();
+  });
+  poll->start(20);
+}
+
+std::string Output(const std::string& command) {
+  std::string text;
+  FILE* pipe = popen(command.c_str(), "r");
+  for (int c; pipe != nullptr && (c = std::fgetc(pipe)) != EOF;) text += static_cast<char>(c);
+  if (pipe != nullptr) pclose(pipe);
+  return text;
+}
+
+TEST(LogviewHostOffscreen, PhotographsSearchedSortedTabsAndExportsThroughTheSaveDialog) {
+  TempFolder folder;
+  DemoOptions options;
+  options.days = 2;
+  options.endDate = CDateTime::FromFields(2024, 3, 5);
+  options.folder = folder.File("demo");
+  std::string error;
+  ASSERT_TRUE(WriteDemoInstallation(options, [](const std::string&) {}, &error)) << error;
+  setenv("LOGVIEW_INSTALL", options.folder.c_str(), 1);
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  int argc = 1;
+  char name[] = "logview_host_offscreen_test";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  InstallLogViewerQtFrontEnd();
+  HostWindow host(options.folder);
+  // The viewer outlives the application; its windows must not, whatever fails.
+  const struct WindowsGone {
+    const QWidget* host;
+    ~WindowsGone() { ViewerDriver::DeleteViewerWindows(host); }
+  } windowsGone{&host};
+
+  const std::string shots = folder.File("shots");
+  FILE* out = std::tmpfile();
+  ASSERT_EQ(RunScreenshots(host, options.folder, shots, out, stderr), 0);
+  std::fclose(out);
+
+  QDialog* window = ViewerDriver::FindViewerWindow(&host);
+  ASSERT_NE(window, nullptr);
+  ViewerDriver viewer(*window);
+  const QStringList tabs = QDir(QString::fromStdString(shots)).entryList({"tab-*.png"});
+  EXPECT_EQ(tabs.size(), viewer.TabCount());
+  for (const QString& tab : tabs) ExpectAWindow(QString::fromStdString(shots) + "/" + tab, 600, 360);
+  ExpectAWindow(QString::fromStdString(shots + "/host.png"), 600, 360);
+  const QString panel = host.findChild<QPlainTextEdit*>()->toPlainText();
+  EXPECT_TRUE(panel.contains("← can you play camera index")) << panel.toStdString();
+  EXPECT_TRUE(panel.contains("← start playback: cameras") || panel.contains("← seek playback to 20"))
+      << panel.toStdString();
+
+  viewer.SelectTab(0);
+  ASSERT_GT(viewer.RowCount(), 0) << "the busiest day was searched";
+  EXPECT_EQ(window->findChild<QTableView*>()->horizontalHeader()->sortIndicatorSection(), 1);
+  const std::string exported = folder.File("events.csv");
+  AnswerSaveDialogWith(QString::fromStdString(exported));
+  ASSERT_TRUE(viewer.Press("Export to..."));
+  std::ifstream file(exported);
+  std::string header, line;
+  std::getline(file, header);
+  EXPECT_EQ(header.rfind("Event Time,", 0), 0u) << header;
+  int rows = 0;
+  while (std::getline(file, line)) ++rows;
+  EXPECT_EQ(rows, viewer.RowCount());
+
+  EXPECT_EQ(Output(LOGVIEW_HOST_PATH " --version"), "logview-host " LOGVIEW_VERSION "\n");
+  EXPECT_NE(Output(LOGVIEW_HOST_PATH " --help").find("--screenshots OUT"), std::string::npos);
+}
+
+}  // namespace
