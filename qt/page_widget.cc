@@ -6,6 +6,7 @@
 #include "qt/controls.h"
 #include "qt/log_list_view.h"
 #include "qt/model_link.h"
+#include "qt/picture_view.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ bool IsLabel(const CWindowModel* window) { return window->GetClassName() == kSta
 
 QWidget* MakeControl(CWindowModel& control, QWidget* parent) {
   if (auto* list = dynamic_cast<CLogListCtrl*>(&control)) return MakeLogListView(*list, parent);
+  if (auto* picture = dynamic_cast<CPictureWindow*>(&control)) return MakePictureView(*picture, parent);
   if (auto* combo = dynamic_cast<CComboBoxModel*>(&control)) return MakeComboBox(*combo, parent);
   if (auto* picker = dynamic_cast<CDateTimePickerModel*>(&control)) return MakeDateTimePicker(*picker, parent);
   if (auto* button = dynamic_cast<CButtonModel*>(&control)) return MakeButton(*button, parent);
@@ -56,7 +58,7 @@ QWidget* MakePageWidget(CWindowModel& page, QWidget* parent) {
   for (size_t i = 0; i < order.size(); ++i) {
     CWindowModel* child = order[i];
     QWidget* control = MakeControl(*child, widget);
-    if (dynamic_cast<CLogListCtrl*>(child) != nullptr) {
+    if (dynamic_cast<CLogListCtrl*>(child) != nullptr || dynamic_cast<CPictureWindow*>(child) != nullptr) {
       column->addWidget(control, 1);
       continue;
     }

@@ -3,7 +3,7 @@
 // followed by as many controls puts each text before its control ("Date:"
 // before the day picker, "to" before the end picker); a row ends before the
 // first picker, so the selectors and the pickers each have a row, and the
-// list takes the rest.  The tab widget shows and hides the page.
+// list (or a diagram's picture) takes the rest.  The tab widget shows and hides the page.
 #pragma once
 
 #include <QWidget>

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz preset (clang, every library instrumented) and runs each
-# libFuzzer target for SECONDS (default 20), one after the other.
+# libFuzzer target for SECONDS (default 20), as many at once as there are
+# processors.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     (no TARGET: all of them)
 #
@@ -43,25 +44,42 @@ seed_from_test_data() {  # TARGET CORPUS
   esac
 }
 
-failed=()
-for binary in $(find build/fuzz/fuzz -name '*_fuzzer' -type f -perm -u+x | sort); do
+run_target() {  # BINARY: one target's run; its verdict goes to $runs/TARGET.verdict
+  local binary="$1" target folder corpus
   target=$(basename "$binary")
-  if [ $# -gt 0 ] && [[ " $* " != *" $target "* ]]; then continue; fi
   folder=$(dirname "$(find fuzz -name "$target.cc" | head -1)")
   corpus="$runs/$target"
   mkdir -p "$corpus"
   [ -d "$folder/corpus/$target" ] && cp -n "$folder/corpus/$target"/* "$corpus/" 2>/dev/null || true
   seed_from_test_data "$target" "$corpus"
-  options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
-           -artifact_prefix="$runs/$target-")
+  local options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+                 -artifact_prefix="$runs/$target-")
   [ -f "$folder/$target.dict" ] && options+=(-dict="$folder/$target.dict")
   if "$binary" "${options[@]}" "$corpus" >"$runs/$target.log" 2>&1; then
     echo "fuzz: $target: $(grep -o 'stat::number_of_executed_units: [0-9]*' "$runs/$target.log" | grep -o '[0-9]*$') inputs in ${seconds} s, nothing found"
+    echo ok >"$runs/$target.verdict"
   else
-    echo "fuzz: $target FOUND A FAULT (log: $runs/$target.log):" >&2
-    grep -m1 -A12 'ERROR\|runtime error\|deadly signal\|timeout' "$runs/$target.log" >&2 || tail -20 "$runs/$target.log" >&2
-    failed+=("$target")
+    { echo "fuzz: $target FOUND A FAULT (log: $runs/$target.log):"
+      grep -m1 -A12 'ERROR\|runtime error\|deadly signal\|timeout' "$runs/$target.log" || tail -20 "$runs/$target.log"
+    } >&2
+    echo fault >"$runs/$target.verdict"
   fi
+}
+
+# As many targets at once as there are processors.
+targets=()
+for binary in $(find build/fuzz/fuzz -name '*_fuzzer' -type f -perm -u+x | sort); do
+  target=$(basename "$binary")
+  if [ $# -gt 0 ] && [[ " $* " != *" $target "* ]]; then continue; fi
+  targets+=("$target")
+  rm -f "$runs/$target.verdict"
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  run_target "$binary" &
+done
+wait
+failed=()
+for target in "${targets[@]}"; do
+  [ "$(cat "$runs/$target.verdict" 2>/dev/null)" = ok ] || failed+=("$target")
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "fuzz: faults found by ${failed[*]}" >&2

@@ -28,7 +28,9 @@ for deb in "${debs[@]}"; do
              expect "completions/logview"; grep -q "liblogview (= $version)" <<<"$depends" || fail "$name: $depends" ;;
     vxpp-server) expect "/usr/bin/vxpp-server"; expect "vxpp-server.service"; expect "/etc/vxpp-server/vxpp-users.ini"
                  expect "man1/vxpp-server.1"; grep -q adduser <<<"$depends" || fail "$name: $depends" ;;
-    logview-qt) expect "/usr/bin/logview-host"; expect "\.desktop" ;;
+    logview-qt) expect "/usr/bin/logview-host"; expect "applications/logview-host.desktop"; expect "logview_qt.h"
+                expect "liblogview_qt.so.0"; expect "logviewQtTargets.cmake"
+                grep -q "libqt6widgets6" <<<"$depends" || fail "$name: $depends" ;;
   esac
 done
 echo "package-test: ${names[*]}: contents and dependencies as expected" >&2
@@ -36,7 +38,9 @@ echo "package-test: ${names[*]}: contents and dependencies as expected" >&2
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get install -y "${debs[@]}" >/dev/null
 trap '"${sudo_cmd[@]}" apt-get purge -y "${names[@]}" >/dev/null 2>&1 || true' EXIT
-for program in logview logview-demo vxpp-server; do
+programs=(logview logview-demo vxpp-server)
+[[ " ${names[*]} " == *" logview-qt "* ]] && programs+=(logview-host)
+for program in "${programs[@]}"; do
   [ "$("$program" --version)" = "$program $version" ] || fail "$program --version"
 done
 getent passwd vxpp-server >/dev/null || fail "no vxpp-server user"

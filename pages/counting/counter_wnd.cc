@@ -36,7 +36,7 @@ std::string Title(const CDateTime& date, CounterPeriod period) {
 
 }  // namespace
 
-CCounterWnd::CCounterWnd() : CWindowModel("CounterWnd") { MoveWindow(CRect{0, 0, kDefaultWidth, kDefaultHeight}); }
+CCounterWnd::CCounterWnd() : CPictureWindow("CounterWnd") { MoveWindow(CRect{0, 0, kDefaultWidth, kDefaultHeight}); }
 
 DiagramSeries CCounterWnd::Series() const {
   switch (mode) {
@@ -55,8 +55,7 @@ void CCounterWnd::Paint() {
   m_axis = ScaleOf(series);
   CRasterSurface surface(GetRect().Width(), GetRect().Height());
   Draw(surface, series, m_axis);
-  m_picture = surface.Picture();
-  NotifyChanged(Property::kValue);
+  Painted(surface.Picture());
 }
 
 void CCounterWnd::Draw(IDrawingSurface& surface, const DiagramSeries& series, const ValueAxis& axis) const {

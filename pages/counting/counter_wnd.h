@@ -20,11 +20,10 @@
 #include "pages/counting/counter_choices.h"
 #include "platform/env.h"
 #include "ui/drawing_surface.h"
-#include "ui/picture.h"
-#include "ui/window_model.h"
+#include "ui/picture_window.h"
 #include "vocabulary/counter_log.h"
 
-class CCounterWnd : public CWindowModel {
+class CCounterWnd : public CPictureWindow {
  public:
   static constexpr int kDefaultWidth = 800;
   static constexpr int kDefaultHeight = 450;
@@ -48,10 +47,7 @@ class CCounterWnd : public CWindowModel {
   // The series of the mode and period held, binned.
   DiagramSeries Series() const;
 
-  // Draws into a new picture of the window's size and keeps it.
-  void Paint();
-  // The picture of the last paint; empty before the first.
-  const CPicture& Picture() const { return m_picture; }
+  void Paint() override;
   // The value axis of the last paint (a step of 10 before it).
   const ValueAxis& Axis() const { return m_axis; }
 
@@ -59,6 +55,5 @@ class CCounterWnd : public CWindowModel {
   void Draw(IDrawingSurface& surface, const DiagramSeries& series, const ValueAxis& axis) const;
 
  private:
-  CPicture m_picture;
   ValueAxis m_axis;
 };

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "logview/logview_qt.h"
+#include "logview_version.h"
 #include "tools/logview-host/host_options.h"
 #include "tools/logview-host/host_window.h"
 #include "tools/logview-host/screenshot_run.h"

@@ -65,7 +65,8 @@ class Run {
       viewer.SelectTab(tab);
       Step(viewer.SetDay(day), name + ": no day picker to set");
       Step(viewer.Press("Search"), name + ": no Search button");
-      Step(viewer.ClickHeader(kSortColumn), name + ": no list to sort");
+      // A diagram's tab has a picture instead of a list: nothing to sort.
+      if (viewer.RowCount() >= 0) Step(viewer.ClickHeader(kSortColumn), name + ": the list could not be sorted");
       if (viewer.RowCount() > 0) viewer.OpenRow(0);
       Save(viewer.Grab(), name, viewer.RowCount());
     }
