@@ -54,9 +54,9 @@ CLogViewerDlg::~CLogViewerDlg() {
 }
 
 std::vector<CTabPageEx*> CLogViewerDlg::Pages() {
-  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage,  &m_nvrSysLogPage,
-          &m_counterLogPage,     &m_counterDiagramPage, &m_vantorPosLogPage, &m_nvrPosLogPage,
-          &m_vantorEdgeRecordLogPage};
+  return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorSysLogPage,   &m_nvrSysLogPage,
+          &m_counterLogPage,     &m_counterDiagramPage, &m_vantorPosLogPage,  &m_nvrPosLogPage,
+          &m_vantorVideoLogPage, &m_nvrVideoLogPage,    &m_ivsLogPage,        &m_vantorEdgeRecordLogPage};
 }
 
 void CLogViewerDlg::Create() {
@@ -89,6 +89,12 @@ CTabPageEx* CLogViewerDlg::PageOf(ViewerPage page) {
       return &m_nvrPosLogPage;
     case ViewerPage::kVantorEdgeRecordLog:
       return &m_vantorEdgeRecordLogPage;
+    case ViewerPage::kVantorVideoLog:
+      return &m_vantorVideoLogPage;
+    case ViewerPage::kNVRVideoLog:
+      return &m_nvrVideoLogPage;
+    case ViewerPage::kIVSLog:
+      return &m_ivsLogPage;
     default:
       return nullptr;  // a kind of log this viewer has no page for yet
   }
@@ -141,7 +147,7 @@ void CLogViewerDlg::SetNoTimeWindow() {
 
 void CLogViewerDlg::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTime& end,
                                             const VxBitset<128>& cameras) {
-  for (IHostLinkedPage* page : HostLinkedPages()) page->SetLogDateTimeAndSearch(start, end, cameras);
+  for (IHostLinkedPage* page : HostSearchedPages()) page->SetLogDateTimeAndSearch(start, end, cameras);
 }
 
 void CLogViewerDlg::SetLogDateTime(const CDateTime& start, const CDateTime& end) {

@@ -25,10 +25,13 @@
 #include "pages/edge/edge_record_log_page.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
+#include "pages/ivs/ivs_log_page.h"
 #include "pages/pos/nvr_pos_log_page.h"
 #include "pages/pos/vantor_pos_log_page.h"
 #include "pages/system/nvr_sys_log_page.h"
 #include "pages/system/vantor_sys_log_page.h"
+#include "pages/video/nvr_video_log_page.h"
+#include "pages/video/vantor_video_log_page.h"
 #include "protocol/vxpp_client.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/epos_setting.h"
@@ -85,8 +88,8 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   // Empties the list of every page.
   void ClearAllLists();
 
-  // What the host hands the event and metadata pages (the pages that offer
-  // playback).
+  // What the host hands the pages that offer playback (SetLogDateTimeAndSearch
+  // searches the event and metadata pages only).
   void SetHostWindow(platform::CWnd* host);
   void SetNoTimeWindow();
   void SetLogDateTime(const CDateTime& start, const CDateTime& end);
@@ -164,10 +167,18 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   void PostClosing();
   // Ends the dialog: a modeless one hides, a modal one stops its loop.
   void EndDialog();
-  // The pages that offer playback and take the host's window and cameras,
-  // in the order the host's calls serve them.
-  std::vector<IHostLinkedPage*> HostLinkedPages() {
+  // The pages SetLogDateTimeAndSearch hands a window and cameras and
+  // searches: the event and metadata pages.
+  std::vector<IHostLinkedPage*> HostSearchedPages() {
     return {&m_vantorEventLogPage, &m_nvrEventLogPage, &m_vantorPosLogPage, &m_nvrPosLogPage};
+  }
+  // The pages that offer playback and take the host's window, time window
+  // and cameras, in the order the host's calls serve them: those and the
+  // IVS page.
+  std::vector<IHostLinkedPage*> HostLinkedPages() {
+    std::vector<IHostLinkedPage*> pages = HostSearchedPages();
+    pages.push_back(&m_ivsLogPage);
+    return pages;
   }
   std::vector<CTabPageEx*> Pages();
 
@@ -182,6 +193,9 @@ class CLogViewerDlg : public CWindowModel, public platform::CWnd, public IViewer
   CCounterDiagramPage m_counterDiagramPage;
   CVantorPosLogPage m_vantorPosLogPage;
   CNVRPosLogPage m_nvrPosLogPage;
+  CVantorVideoLogPage m_vantorVideoLogPage;
+  CNVRVideoLogPage m_nvrVideoLogPage;
+  CIVSLogPage m_ivsLogPage;
   CVantorEdgeRecordLogPage m_vantorEdgeRecordLogPage;
 
   bool m_hasWindow = false;

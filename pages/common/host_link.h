@@ -10,8 +10,11 @@
 #include <cstdint>
 
 #include "platform/cwnd.h"
+#include "vocabulary/playback_request.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/vx_bitset.h"
+
+class IViewerContext;
 
 struct CHostLink {
   platform::CWnd* window = nullptr;  // null until ShowLogViewerDlg names it
@@ -27,7 +30,27 @@ struct CHostLink {
   // to `time`) whether it can play that camera at that time.  False
   // without a host window.
   bool CanPlay(uint32_t cameraIndex, const CDateTime& time) const;
+
+  // Whether the camera set holds camera `index`.  The set has room for the
+  // first 128 cameras of the list only; a camera further down is never in
+  // it, so its events are listed but cannot be played.
+  bool Holds(uint32_t index) const { return index < VxBitset<128>::size() && cameras.test(index); }
+
+  // The modeless viewer opens an event of camera index `camera` (-1: none)
+  // at `selected`: inside the window and camera set the host seeks there
+  // (32787, posted).  Otherwise, unless the host says every playback channel
+  // is taken (32791; the user is told), every event and metadata page moves
+  // to the window -- the host's, or five seconds either side of an event
+  // outside it -- with the camera added to the set, and the host is asked
+  // to play it (32790, posted with `request`).  `selected` and `request`
+  // must outlive the posted messages.  Needs a host window.
+  void OpenInModelessViewer(IViewerContext& viewer, int camera, const CDateTime& selected,
+                            PlaybackRequest& request) const;
 };
+
+// The window the modeless viewer moves to when the user opens an event it
+// does not show: five seconds either side of the event.
+constexpr int64_t kOpenWindowHalfSpan = 5 * CDateTime::kTicksPerSecond;
 
 class IHostLinkedPage {
  public:

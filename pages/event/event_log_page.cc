@@ -8,11 +8,9 @@
 #include "pages/common/page_row_blocks.h"
 #include "pages/event/event_play_state.h"
 #include "store/event_log_query_ctrl.h"
-#include "ui/message_box.h"
 
 namespace {
 
-constexpr int kPlaybackChannelsFullText = 79;
 constexpr int kRemoteTransportFailure = -1;
 constexpr int kRemoteSuccess = 1;
 
@@ -241,30 +239,5 @@ void CEventLogPage::OpenRow(int row) {
                                reinterpret_cast<platform::LPARAM>(&m_selectedTime));
     return;
   }
-  OpenInModelessViewer(camera);
-}
-
-void CEventLogPage::OpenInModelessViewer(int camera) {
-  const bool shown = m_host.InTimeWindow(m_selectedTime);
-  if (shown && camera >= 0 && CameraSetHolds(m_host.cameras, static_cast<uint32_t>(camera))) {
-    m_host.window->PostMessage(platform::kMsgSeekPlayback, reinterpret_cast<platform::WPARAM>(&m_selectedTime));
-    return;
-  }
-  if (m_host.window->SendMessage(platform::kMsgPlaybackChannelsFull, static_cast<platform::WPARAM>(camera)) != 0) {
-    Owner()->AskUser(LoadTranslatedString(kPlaybackChannelsFullText), LoadTranslatedString(kErrorCaption),
-                     CMessageBox::kOk | CMessageBox::kIconStop);
-    return;
-  }
-  CDateTime start = m_host.start;
-  CDateTime end = m_host.end;
-  if (!shown) {
-    start = m_selectedTime - kOpenWindowHalfSpan;
-    end = m_selectedTime + kOpenWindowHalfSpan;
-  }
-  VxBitset<128> cameras = m_host.cameras;
-  if (camera >= 0 && static_cast<size_t>(camera) < cameras.size()) cameras.set(static_cast<size_t>(camera));
-  // Every event and metadata page moves to the window, this one included.
-  Owner()->SetLogDateTimeAndSearch(start, end, cameras);
-  m_playback = PlaybackRequest{start, end, m_selectedTime, cameras};
-  m_host.window->PostMessage(platform::kMsgStartPlayback, reinterpret_cast<platform::WPARAM>(&m_playback));
+  m_host.OpenInModelessViewer(*Owner(), camera, m_selectedTime, m_playback);
 }

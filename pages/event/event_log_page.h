@@ -99,9 +99,6 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
   void SearchRemote(const CDateRange& range);
   static void ListLocalRecord(const EventLogBasket& record, void* search);
 
-  // The modeless viewer's open action for camera index `camera`.
-  void OpenInModelessViewer(int camera);
-
   const EventPageVariant m_variant;
 
   CHostLink m_host;

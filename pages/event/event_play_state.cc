@@ -3,14 +3,10 @@
 #include <cstdio>
 #include <string>
 
-bool CameraSetHolds(const VxBitset<128>& cameras, uint32_t index) {
-  return index < VxBitset<128>::size() && cameras.test(index);
-}
-
 int32_t RemoteSearchPlayState(const EventListItem& row, const CHostLink& host) {
   if (row.cameraIndex == EventListItem::kNoCamera) return EventListItem::kNotPlayable;
   if (!host.noTimeWindow && !host.InTimeWindow(row.time)) return EventListItem::kNotPlayable;
-  return host.CanPlay(row.cameraIndex, row.time) && CameraSetHolds(host.cameras, row.cameraIndex)
+  return host.CanPlay(row.cameraIndex, row.time) && host.Holds(row.cameraIndex)
              ? EventListItem::kPlayable
              : EventListItem::kNotPlayable;
 }
@@ -20,7 +16,7 @@ int32_t LocalSearchPlayState(const EventListItem& row, const CHostLink& host, bo
   if (remotePage && !inWindow) return EventListItem::kNotPlayable;
   const bool hostCanPlay = host.CanPlay(row.cameraIndex, row.time);
   const bool known = row.cameraIndex != EventListItem::kNoCamera;
-  const bool playable = modeless ? inWindow && hostCanPlay && known && CameraSetHolds(host.cameras, row.cameraIndex)
+  const bool playable = modeless ? inWindow && hostCanPlay && known && host.Holds(row.cameraIndex)
                                  : hostCanPlay && known;
   return playable ? EventListItem::kPlayable : EventListItem::kNotPlayable;
 }

@@ -13,11 +13,6 @@
 #include "vocabulary/date_time.h"
 #include "vocabulary/vx_bitset.h"
 
-// Whether the camera set holds camera `index`.  The set has room for the
-// first 128 cameras of the list only; a camera further down is never in it,
-// so its events are listed but cannot be played.
-bool CameraSetHolds(const VxBitset<128>& cameras, uint32_t index);
-
 // A row of a remote search, decided as the row is made: the host is asked
 // only for a row of a known camera inside the window (or with no window).
 int32_t RemoteSearchPlayState(const EventListItem& row, const CHostLink& host);
@@ -36,6 +31,3 @@ struct OpenedRow {
 };
 std::optional<OpenedRow> ReadOpenedRow(std::string_view cameraText, std::string_view momentText);
 
-// The window the modeless viewer moves to when the user opens an event it
-// does not show: five seconds either side of the event.
-constexpr int64_t kOpenWindowHalfSpan = 5 * CDateTime::kTicksPerSecond;

@@ -19,12 +19,6 @@
 
 namespace {
 
-// Pages of the viewer's tabs that this build of the viewer has.
-bool PageIsBuilt(const std::string& page) {
-  return page == "events" || page == "system" || page == "counting" || page == "diagram" || page == "metadata" ||
-         page == "edge";
-}
-
 CDateTime ToDateTime(const LogviewDateTime& t) {
   return CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
@@ -99,10 +93,6 @@ class Run {
   explicit Run(const LogviewOptions& options) : m_o(options), m_host(options.playable, stderr) {}
 
   int Main() {
-    if (!PageIsBuilt(m_o.page))
-      return Usage("the " + m_o.page +
-                   " page is not part of this viewer yet; it has the events, system, counting, diagram, metadata and "
-                   "edge pages");
     std::vector<EPOS_Setting> posSettings;
     if (m_o.posSettings && !ReadPosSettings(*m_o.posSettings, &posSettings))
       return Usage("--pos-settings: cannot read " + *m_o.posSettings);
@@ -137,6 +127,8 @@ class Run {
     const bool counting = m_o.page == "counting";
     const bool diagram = m_o.page == "diagram";
     const bool metadata = m_o.page == "metadata";
+    const bool backup = m_o.page == "backup";
+    const bool ivs = m_o.page == "ivs";
     const bool edge = m_o.page == "edge";
     int status = kExitUsage;
     bool driven = false;
@@ -153,7 +145,7 @@ class Run {
     };
     if (m_o.modal) CLogViewerDlg::SetModalLoop([&](CLogViewerDlg& dialog) { drive(dialog); });
     // The modeless viewer's diagram tab follows its own switch, the modal one's the counting switch.
-    ShowLogViewerDlg(&m_host, events, system, counting || (diagram && m_o.modal), diagram, metadata, 0, 0, edge,
+    ShowLogViewerDlg(&m_host, events, system, counting || (diagram && m_o.modal), diagram, metadata, backup, ivs, edge,
                      m_o.serverHost ? 1 : 0, m_o.serverPort,
                      m_o.serverHost.value_or(m_o.root), session, std::move(posSettings), account.get(),
                      m_o.genericCameras.value_or(0), m_o.modal ? 0 : 1, 1, m_o.genericCameras ? 1 : 0,

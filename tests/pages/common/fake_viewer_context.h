@@ -49,7 +49,7 @@ class FakeViewerContext : public IViewerContext {
   }
   std::string InstallFolder() const override { return installFolder; }
   std::string LogRoot() const override { return logRoot; }
-  bool LogRootIsBackup() const override { return false; }
+  bool LogRootIsBackup() const override { return logRootIsBackup; }
   int AskUser(const std::string& text, const std::string& caption, unsigned style) override {
     boxes.push_back({text, caption, style});
     return CMessageBox::DefaultAnswer(style);
@@ -75,6 +75,7 @@ class FakeViewerContext : public IViewerContext {
   FakeVxppAnswers server;
   std::vector<std::string> downloads;
   std::string logRoot;  // ending with "/"
+  bool logRootIsBackup = false;
   std::string installFolder;
   std::vector<CMessageBoxRequest> boxes;
   std::optional<std::string> savePath;  // the save dialog's answer

@@ -12,13 +12,16 @@
 
 struct FakeVxppAnswers {
   int result = 1;      // of the log queries: 1 success, -1 unreachable, -2 error
-  int textFormat = 1;  // of EventLog
-  std::vector<EventLogBasket> events;
+  int textFormat = 1;  // of EventLog and IVSEventLog
+  std::vector<EventLogBasket> events;  // of EventLog and IVSEventLog
   std::vector<SystemLogRecord> systemRecords;
   std::vector<PosEventLogBasket> posEvents;
   std::vector<EdgeRecordLogBasket> edgeRecords;
   std::vector<std::string> cameraNames;
   std::vector<uint32_t> cameraIds;
+  // Of GetIVSDeviceInfo: analytics device ids and names.
+  std::vector<uint32_t> ivsDeviceIds;
+  std::vector<std::string> ivsDeviceNames;
 
   // What the pages asked.
   int clientsMade = 0;
@@ -26,7 +29,8 @@ struct FakeVxppAnswers {
   uint32_t port = 0;
   std::string url;
   std::optional<int> eventNumber, systemLogNumber;
-  std::optional<uint32_t> cameraId, channelIndex, posId;
+  std::optional<uint32_t> cameraId, channelIndex, posId, ivsDeviceId;
+  std::optional<int> ivsRuleType;
 };
 
 class FakeVxppClient : public IVXPPClient {
@@ -67,9 +71,23 @@ class FakeVxppClient : public IVXPPClient {
     return m_a.result;
   }
 
+  bool GetIVSDeviceInfo(const std::string&, uint32_t, std::vector<uint32_t>& ids, std::vector<std::string>& names,
+                        std::vector<uint32_t>&) override {
+    ids = m_a.ivsDeviceIds;
+    names = m_a.ivsDeviceNames;
+    return true;
+  }
+  int IVSEventLog(const std::string& url, uint32_t, const uint32_t* ivsDeviceId, const int* ruleType,
+                  const CDateTime&, const CDateTime&, std::vector<EventLogBasket>& records, int* textFormat) override {
+    Asked(url);
+    m_a.ivsDeviceId = Value(ivsDeviceId);
+    m_a.ivsRuleType = Value(ruleType);
+    records = m_a.events;
+    *textFormat = m_a.textFormat;
+    return m_a.result;
+  }
+
   // Not used by the pages under test.
-  bool GetIVSDeviceInfo(const std::string&, uint32_t, std::vector<uint32_t>&, std::vector<std::string>&,
-                        std::vector<uint32_t>&) override { return false; }
   bool GetCombinedCounterInfo(const std::string&, uint32_t, std::map<uint32_t, std::string>&) override {
     return false;
   }
@@ -107,8 +125,6 @@ class FakeVxppClient : public IVXPPClient {
   }
   int PosEventLog2(const std::string&, uint32_t, const int*, const uint32_t*, const CDateTime&, const CDateTime&,
                    std::vector<PosEventLogBasket>&) override { return -1; }
-  int IVSEventLog(const std::string&, uint32_t, const uint32_t*, const int*, const CDateTime&, const CDateTime&,
-                  std::vector<EventLogBasket>&, int*) override { return -1; }
   int EdgeRecordLog(const std::string& url, uint32_t, const int* eventNumber, const uint32_t* cameraId,
                     const CDateTime&, const CDateTime&, std::vector<EdgeRecordLogBasket>& records, int*) override {
     Asked(url);

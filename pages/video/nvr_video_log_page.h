@@ -1,0 +1,16 @@
+// CNVRVideoLogPage: the export and backup page shown in nvrMode: the types
+// of a remote recorder (Export Video, Backup, Auto Backup, Snapshot, Export
+// Log) and the columns Date, Time, Log Type, User and Log.
+#pragma once
+
+#include "pages/video/video_log_page.h"
+
+class CNVRVideoLogPage : public CVideoLogPage {
+ public:
+  CNVRVideoLogPage();
+
+ protected:
+  std::optional<VideoLogCells> RowOf(const SystemLogRecord& record, const CVideoLogRowTexts& texts) const override {
+    return texts.RemoteRow(record);
+  }
+};

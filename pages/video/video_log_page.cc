@@ -1,0 +1,103 @@
+#include "pages/video/video_log_page.h"
+
+#include <algorithm>
+
+#include "lang/translated_string.h"
+#include "store/system_log_query_ctrl.h"
+#include "ui/message_box.h"
+#include "vocabulary/string_table.h"
+
+namespace {
+
+constexpr int kFailToOpenDatabase = 1;
+constexpr int kExportAndBackupTitle = 81;
+constexpr int kRemoteSuccess = 1;
+constexpr int kRemoteTransportFailure = -1;
+
+}  // namespace
+
+CVideoLogPage::CVideoLogPage(std::span<const VideoLogType> types, std::span<const PageColumn> columns)
+    : CSearchLogPage(kTemplateId, kLanguageSection, {.typeLabel = "Log Type:", .secondLabel = nullptr}),
+      m_types(types),
+      m_columns(columns) {
+  SetWindowText(LoadStringText(kExportAndBackupTitle));
+}
+
+// The selector keeps its entries in alphabetical order.
+std::vector<SelectorChoice> CVideoLogPage::TypeChoices() {
+  std::vector<SelectorChoice> choices;
+  for (const VideoLogType& type : m_types)
+    choices.push_back({LoadTranslatedString(type.stringNumber), type.eventNumber});
+  std::stable_sort(choices.begin(), choices.end(),
+                   [](const SelectorChoice& a, const SelectorChoice& b) { return a.text < b.text; });
+  return choices;
+}
+
+void CVideoLogPage::RunSearch(const CDateRange& range) {
+  std::optional<int32_t> eventNumber;
+  const CComboBoxModel& types = TypeSelector();
+  const int selected = types.GetCurSel();
+  if (selected != CComboBoxModel::kError && types.GetItemData(selected) != 0)
+    eventNumber = static_cast<int32_t>(types.GetItemData(selected));
+  if (Owner()->Settings().remoteCameraList != 0)
+    SearchRemote(eventNumber, range);
+  else if (Owner()->Settings().nvrMode == 0)
+    SearchLocal(eventNumber, range);
+  else
+    ClearList();
+}
+
+void CVideoLogPage::SearchLocal(const std::optional<int32_t>& eventNumber, const CDateRange& range) {
+  CVxSystemLogQueryCtrl query;
+  if (!query.Initialise(Owner()->LogRoot())) {
+    ClearList();
+    Owner()->AskUser(LoadTranslatedString(kFailToOpenDatabase), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
+    return;
+  }
+  int count = 0;
+  const bool ok = query.Search(eventNumber, range.start, range.end, &count);
+  // What was read before a failure is shown all the same.
+  ShowRecords(query.GetResults());
+  if (!ok) TellSearchFailed(query.Files().StopReason(query.LastError()));
+}
+
+void CVideoLogPage::SearchRemote(const std::optional<int32_t>& eventNumber, const CDateRange& range) {
+  const ViewerSettings& settings = Owner()->Settings();
+  std::vector<SystemLogRecord> records;
+  const int number = eventNumber.value_or(0);
+  const int result = Client().SystemLog(ServerUrl(settings), settings.userSessionNo,
+                                      eventNumber ? &number : nullptr, range.start, range.end, records);
+  if (result == kRemoteSuccess) {
+    ShowRecords(records);
+    return;
+  }
+  ClearList();
+  if (result == kRemoteTransportFailure)
+    TellServerUnreachable(Owner()->EventHostWindow());
+  else
+    TellSearchFailed();
+}
+
+void CVideoLogPage::ShowRecords(const std::vector<SystemLogRecord>& records) {
+  const CVideoLogRowTexts texts;
+  m_rows.clear();
+  for (const SystemLogRecord& record : records) {
+    if (std::optional<VideoLogCells> cells = RowOf(record, texts))
+      m_rows.push_back(std::make_shared<VideoLogCells>(std::move(*cells)));
+  }
+  ShowRows();
+}
+
+std::string CVideoLogPage::GetItemText(int row, int column) {
+  if (row < 0 || static_cast<size_t>(row) >= m_rows.size()) return {};
+  const VideoLogCells& cells = *m_rows[static_cast<size_t>(row)];
+  return column >= 0 && static_cast<size_t>(column) < cells.size() ? cells[static_cast<size_t>(column)]
+                                                                    : std::string();
+}
+
+// Every column sorts by the text it shows, byte by byte.
+void CVideoLogPage::SortRows(int column, int direction) {
+  const size_t index = static_cast<size_t>(column);
+  StableSortRows(m_rows, [index](const VideoLogCells& cells) -> const std::string& { return cells[index]; },
+                 direction);
+}
