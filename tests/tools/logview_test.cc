@@ -93,7 +93,6 @@ TEST_F(LogviewTest, UsageErrors) {
       {{"events", "--login", "admin:admin"}, "--login needs --server"},
       {{"events", "--server", "host:99999"}, "--server takes HOST[:PORT]"},
       {{"events", "system"}, "a second page \"system\""},
-      {{"ivs"}, "the ivs page is not part of this viewer yet"},
       {{"events", "--pos-settings", "/nonexistent/pos.ini"}, "--pos-settings: cannot read /nonexistent/pos.ini"},
       {{"events", "--mode", "basic"}, "--mode: the events page has no mode"},
       {{"events", "--type", "Sunshine"}, "--type: no entry \"Sunshine\"; the entries are \"All\", \"General Motion\""},

@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "pages/common/fake_viewer_context.h"
+#include "pages/common/server_viewer_context.h"
 #include "pages/counting/counter_log_page.h"
 #include "protocol/vxpp_client.h"
 #include "temp_folder.h"
@@ -16,11 +16,6 @@
 #include "ui/date_time_picker_model.h"
 
 namespace {
-
-class ServerViewerContext : public FakeViewerContext {
- public:
-  std::unique_ptr<IVXPPClient> MakeClient() override { return std::make_unique<CVXPPClient>(); }
-};
 
 using Rows = std::vector<std::vector<std::string>>;
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/common/fake_viewer_context.h"
-#include "pages/event/fake_host.h"
+#include "pages/common/fake_host.h"
 #include "store/store_fixture.h"
 #include "temp_folder.h"
 #include "vocabulary/user_account.h"

@@ -2,7 +2,7 @@
 // locally lists the same rows.
 #include <gtest/gtest.h>
 
-#include "pages/common/fake_viewer_context.h"
+#include "pages/common/server_viewer_context.h"
 #include "pages/ivs/ivs_log_page.h"
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client.h"
@@ -10,11 +10,6 @@
 #include "tools/server_fixture.h"
 
 namespace {
-
-class ServerViewerContext : public FakeViewerContext {
- public:
-  std::unique_ptr<IVXPPClient> MakeClient() override { return std::make_unique<CVXPPClient>(); }
-};
 
 const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
 
