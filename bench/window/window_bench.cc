@@ -23,6 +23,7 @@
 
 #include "bench/common/bench_arguments.h"
 #include "bench/common/bench_clock.h"
+#include "bench/common/bench_viewer_context.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "platform/paths.h"
 #include "qt/log_list_view.h"
@@ -40,41 +41,6 @@ const CDateTime kFirstDay = CDateTime::FromFields(2024, 1, 22);
 const CDateTime kLastMoment = CDateTime::FromFields(2024, 1, 31, 23, 59, 59);
 constexpr int kViewWidth = 900;
 constexpr int kViewHeight = 1000;
-
-// A local search of the installation with generic camera names: the page
-// lists the rows of every channel.
-class BenchContext : public IViewerContext {
- public:
-  explicit BenchContext(const std::string& root) {
-    settings.serverAddress = root;
-    settings.modeless = 1;
-    settings.genericCameraNames = 1;
-  }
-  const ViewerSettings& Settings() const override { return settings; }
-  const std::vector<std::string>& CameraNames() const override { return none; }
-  const std::vector<uint32_t>& CameraIds() const override { return noIds; }
-  const std::vector<EPOS_Setting>& PosSettings() const override { return noSources; }
-  platform::CWnd* DialogWindow() override { return &dialog; }
-  platform::CWnd* EventHostWindow() override { return nullptr; }
-  EventLogStatus EventSwitches() const override { return {}; }
-  SystemLogStatus SystemSwitches() const override { return {}; }
-  void SetLogDateTimeAndSearch(const CDateTime&, const CDateTime&, const VxBitset<128>&) override {}
-  std::unique_ptr<IVXPPClient> MakeClient() override { return nullptr; }  // never remote
-  bool DownloadEdgeEventList(const std::string&, const std::string&) override { return false; }
-  std::string InstallFolder() const override { return platform::InstallFolder(); }
-  std::string LogRoot() const override { return LogRootFolder(settings.serverAddress); }
-  bool LogRootIsBackup() const override { return false; }
-  int AskUser(const std::string&, const std::string&, unsigned style) override {
-    return CMessageBox::DefaultAnswer(style);
-  }
-  std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
-
-  ViewerSettings settings;
-  std::vector<std::string> none;
-  std::vector<uint32_t> noIds;
-  std::vector<EPOS_Setting> noSources;
-  platform::CWnd dialog;
-};
 
 // What Qt's table costs by itself: cells made from the row number.
 class BareModel : public QAbstractTableModel {
@@ -140,7 +106,9 @@ int main(int argc, char** argv) {
   if (!arguments) return 1;
   QApplication app(argc, argv);
   platform::SetInstallFolder(arguments->folder);
-  BenchContext context(LogRootFolder(arguments->folder));
+  // Generic camera names: the page lists the rows of every channel.
+  bench::BenchContext context(LogRootFolder(arguments->folder));
+  context.settings.genericCameraNames = 1;
   CVantorEventLogPage page;
   page.SetOwner(&context);
   page.Create();
