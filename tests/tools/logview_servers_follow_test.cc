@@ -202,10 +202,11 @@ TEST_F(LogviewServersFollowTest, SearchesManyServersAtOnce) {
   ASSERT_TRUE(first.Port() && second.Port() && stalled.Port());
   stalled.Signal(SIGSTOP);
   const auto label = [](int port) { return "127.0.0.1:" + std::to_string(port); };
-  const std::string sites = m_folder.Write("sites", "# the site\n" + label(first.Port()) + " admin:admin\n\n" +
-                                                        label(stalled.Port()) + " admin:admin\n");
-  const std::vector<std::string> servers = {"--server", label(second.Port()), "--server", label(RefusedPort()),
-                                            "--sites", sites, "--login", "admin:admin", "--command-limit", "3",
+  // The stalled server is searched first and keeps its slot; the others pass it in the other.
+  const std::string sites = m_folder.Write("sites", "# the site\n" + label(stalled.Port()) + " admin:admin\n\n" +
+                                                        label(first.Port()) + " admin:admin\n");
+  const std::vector<std::string> servers = {"--sites", sites, "--server", label(second.Port()), "--server",
+                                            label(RefusedPort()), "--login", "admin:admin", "--command-limit", "3",
                                             "--parallel", "2"};
   const Outcome merged = Run(servers, {"events", "--day", "2024-03-05"});
   stalled.Signal(SIGCONT);

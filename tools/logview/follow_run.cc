@@ -59,9 +59,14 @@ class Follow {
     m_titles = ColumnTitles(*m_c.list);
     if (!m_options.jsonl) Write(ListTextLine(m_titles));
     Print();
+    // Rounds begin every interval, however long a search took.
+    auto roundStart = std::chrono::steady_clock::now();
     while (!g_stopRequested) {
-      Pause(m_options.intervalMs);
+      const auto searched =
+          std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - roundStart);
+      Pause(m_options.intervalMs - static_cast<int>(searched.count()));
       if (g_stopRequested) break;
+      roundStart = std::chrono::steady_clock::now();
       const CDateTime last = TimeOfKey(m_follower.LastKey());
       SearchFrom(last.IsValid() ? last : firstStart);
       Print();
