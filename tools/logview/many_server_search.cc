@@ -85,12 +85,14 @@ class ServerSearch {
       std::fflush(nullptr);
       _exit(status);
     }
+    const int forkError = errno;
     close(answerPipe[1]);
     close(errorPipe[1]);
     m_answerFd = answerPipe[0];
     m_errorFd = errorPipe[0];
-    if (m_pid < 0) return Failed(error);
-    return true;
+    if (m_pid >= 0) return true;
+    errno = forkError;
+    return Failed(error);
   }
 
   // The descriptors still open, for poll.
