@@ -47,13 +47,7 @@ bool ExportCsv(const CLogListCtrl& list, const std::string& path, platform::Env*
   return written;
 }
 
-void AppendLine(std::string& out, const std::vector<std::string>& fields) {
-  for (size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) out += ", ";
-    out += fields[i];
-  }
-  out += "\r\n";
-}
+void AppendLine(std::string& out, const std::vector<std::string>& fields) { out += ListTextLine(fields); }
 
 // The text form in chunks of about kTextChunk bytes, each handed to `write`;
 // stops at the first chunk it refuses.
@@ -79,6 +73,15 @@ bool ExportText(const CLogListCtrl& list, const std::string& path, platform::Env
 }
 
 }  // namespace
+
+std::string ListTextLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) line += ", ";
+    line += fields[i];
+  }
+  return line + "\r\n";
+}
 
 bool WriteListText(const CLogListCtrl& list, FILE* file) {
   return WriteTextChunks(list, [&](std::string_view chunk) {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/env.h"
 
@@ -26,6 +27,9 @@ enum class ExportForm { kNone, kCsv, kText };
 // The form a path asks for: the text from its last "." compared without
 // regard to case.
 ExportForm ExportFormOf(std::string_view path);
+
+// One line of the text form: the fields joined by ", ", ending in CR LF.
+std::string ListTextLine(const std::vector<std::string>& fields);
 
 // Writes the list in the text form to an open stream (standard output of
 // a command-line host) and flushes it.  False when a write failed; errno

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "tools/logview/sites_file.h"
 #include "vocabulary/date_time.h"
 
 namespace {
@@ -90,14 +91,40 @@ class Parser {
                "diagram, ivs";
       return ParseResult::kUsageError;
     }
-    if (m_o.login && !m_o.serverHost) {
+    if (m_o.login && !m_o.serverHost && !m_o.sites) {
       *error = "--login needs --server";
+      return ParseResult::kUsageError;
+    }
+    if (const std::string problem = CheckManyServers(); !problem.empty()) {
+      *error = problem;
+      return ParseResult::kUsageError;
+    }
+    if (const std::string problem = CheckFollow(); !problem.empty()) {
+      *error = problem;
       return ParseResult::kUsageError;
     }
     return ParseResult::kRun;
   }
 
  private:
+  std::string CheckManyServers() const {
+    if (!m_o.SearchesManyServers()) return {};
+    if (m_o.servers.empty()) return "--sites: " + *m_o.sites + " names no server";
+    if (!m_o.sort.empty() || m_o.json || m_o.follow)
+      return "--sort, --json and --follow take one server; the rows of several are merged in time order";
+    if (m_o.listTypes || m_o.listCameras) return "--list-types and --list-cameras take one server";
+    if (m_o.page == "diagram") return "the diagram page takes one server";
+    return {};
+  }
+  std::string CheckFollow() const {
+    if (m_o.jsonl && !m_o.follow) return "--jsonl goes with --follow";
+    if (!m_o.follow) return {};
+    if (m_o.to || !m_o.sort.empty() || m_o.exportPath || m_o.json || m_o.listTypes || m_o.listCameras)
+      return "--follow prints the rows as they come: not with --to, --sort, --export, --json or a listing";
+    if (m_o.page == "diagram") return "--follow: the diagram page has no list";
+    return {};
+  }
+
   bool Fail(const std::string& why) {
     m_error = why;
     return false;
@@ -248,6 +275,29 @@ class Parser {
         {"--json", [](Parser& p, const std::string&) { return p.m_o.json = true; }},
         {"--print-bins", [](Parser& p, const std::string&) { return p.m_o.printBins = true; }},
         {"--size", [](Parser& p, const std::string& o) { return p.Size(o); }},
+        {"--sites", [](Parser& p, const std::string& o) { return p.Sites(o); }},
+        {"--parallel",
+         [](Parser& p, const std::string& o) {
+           long long value = 0;
+           std::string text;
+           if (!p.Value(o, &text)) return false;
+           if (!ReadNumber(text, 1, 256, &value)) return p.Fail(o + " takes a number from 1 to 256");
+           p.m_o.parallel = static_cast<int>(value);
+           return true;
+         }},
+        {"--follow", [](Parser& p, const std::string&) { return p.m_o.follow = true; }},
+        {"--interval",
+         [](Parser& p, const std::string& o) {
+           std::string text;
+           if (!p.Value(o, &text)) return false;
+           char* end = nullptr;
+           const double seconds = std::strtod(text.c_str(), &end);
+           if (text.empty() || *end != '\0' || !(seconds >= 0.05 && seconds <= 86400))
+             return p.Fail(o + " takes a number of seconds from 0.05 to 86400");
+           p.m_o.intervalMs = static_cast<int>(seconds * 1000);
+           return true;
+         }},
+        {"--jsonl", [](Parser& p, const std::string&) { return p.m_o.jsonl = true; }},
     };
     const auto found = kOptions.find(option);
     if (found == kOptions.end()) return Fail("unknown option " + option + " (see logview --help)");
@@ -278,16 +328,17 @@ class Parser {
   bool Server(const std::string& option) {
     std::string text;
     if (!Value(option, &text)) return false;
-    const size_t colon = text.rfind(':');
-    std::string host = text.substr(0, colon);
-    if (colon != std::string::npos) {
-      long long port = 0;
-      if (!ReadNumber(text.substr(colon + 1), 1, 65535, &port))
-        return Fail(option + " takes HOST[:PORT] with a port from 1 to 65535");
-      m_o.serverPort = static_cast<int>(port);
-    }
-    if (host.empty()) return Fail(option + " needs a host name");
-    m_o.serverHost = host;
+    LogviewServer server;
+    if (!ReadServerAddress(text, &server)) return Fail(option + " takes HOST[:PORT] with a port from 1 to 65535");
+    m_o.serverHost = server.host;
+    m_o.serverPort = server.port;
+    m_o.servers.push_back(server);
+    return true;
+  }
+  bool Sites(const std::string& option) {
+    if (!Text(option, &m_o.sites)) return false;
+    std::string error;
+    if (!ReadSitesFile(*m_o.sites, &m_o.servers, &error)) return Fail(option + ": " + error);
     return true;
   }
 
@@ -376,6 +427,9 @@ Viewer options:
   --cameras I,J,...         SetCameras with these camera indexes
   --window 'FROM' 'TO'      SetLogDateTime with this time window ('YYYY-MM-DD HH:MM:SS')
   --playable all|none       the host's answer to "can you play this" (default none)
+  --sites FILE              servers to search at once, one 'HOST[:PORT] [USER[:PASSWORD]]' a line;
+                            --server given more than once does the same
+  --parallel N              at most N servers searched at a time (default 8)
   --help, --version         this text; the version
 
 Page options:
@@ -391,6 +445,12 @@ Page options:
   --export PATH             run the page's export to PATH (.csv or .txt)
   --json                    print the list as a JSON array
   --print-bins              diagram: print the value axis and the bins
+  --follow                  after the search, print newer rows as they come, until SIGINT or SIGTERM
+  --interval SECONDS        how often --follow asks (default 1)
+  --jsonl                   with --follow: one JSON object per row and line
+With several servers the rows are merged in time order behind a "Server" column,
+and standard error gets a line per server: "server: HOST:PORT ok ROWS",
+"server: HOST:PORT failed: REASON" or "server: HOST:PORT no data for this range".
 
 Standard error gets one line per message box ("message: CAPTION: TEXT", a failed
 search's reason in brackets after it) and per

@@ -13,6 +13,13 @@ struct LogviewDateTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
+// A recording server to search: from --server or a line of --sites.
+struct LogviewServer {
+  std::string host;
+  int port = 5160;
+  std::optional<std::pair<std::string, std::string>> login;  // its own; else --login
+};
+
 struct LogviewOptions {
   static constexpr int kEventSwitchCount = 17;
   static constexpr int kSystemSwitchCount = 9;
@@ -40,6 +47,11 @@ struct LogviewOptions {
   std::optional<std::vector<int>> cameras;
   std::optional<std::pair<LogviewDateTime, LogviewDateTime>> window;
   bool playable = false;
+  // Every --server in order, then the lines of --sites: several (or --sites)
+  // search them all at once, at most `parallel` at a time.
+  std::vector<LogviewServer> servers;
+  std::optional<std::string> sites;
+  int parallel = 8;
 
   // The page and its options.
   std::string page;
@@ -60,6 +72,13 @@ struct LogviewOptions {
   bool json = false;
   bool printBins = false;
   std::optional<std::pair<int, int>> size;
+  // After the search, keep listing newer records every `intervalMs`.
+  bool follow = false;
+  int intervalMs = 1000;
+  bool jsonl = false;  // the rows as one JSON object a line
+
+  // Whether the page's search runs on several servers at once.
+  bool SearchesManyServers() const { return servers.size() > 1 || sites.has_value(); }
 };
 
 enum class ParseResult { kRun, kHelp, kUsageError };

@@ -90,7 +90,8 @@ Status SwitchesFrom(const std::vector<int32_t>& values, const std::array<int32_t
 
 class Run {
  public:
-  explicit Run(const LogviewOptions& options) : m_o(options), m_host(options.playable, stderr) {}
+  Run(const LogviewOptions& options, ListTaker taker)
+      : m_o(options), m_taker(std::move(taker)), m_host(options.playable, stderr) {}
 
   int Main() {
     std::vector<EPOS_Setting> posSettings;
@@ -141,7 +142,7 @@ class Run {
         status = Usage("the viewer shows no " + m_o.page + " page with these options");
         return;
       }
-      status = PageDriver(m_o, m_host, stdout, stderr).Run(*page);
+      status = PageDriver(m_o, m_host, stdout, stderr, m_taker).Run(*page);
     };
     if (m_o.modal) CLogViewerDlg::SetModalLoop([&](CLogViewerDlg& dialog) { drive(dialog); });
     // The modeless viewer's diagram tab follows its own switch, the modal one's the counting switch.
@@ -202,10 +203,11 @@ class Run {
   }
 
   const LogviewOptions& m_o;
+  const ListTaker m_taker;
   LogviewHost m_host;
   ServerFailureLines m_failureLines;
 };
 
 }  // namespace
 
-int RunLogview(const LogviewOptions& options) { return Run(options).Main(); }
+int RunLogview(const LogviewOptions& options, ListTaker taker) { return Run(options, std::move(taker)).Main(); }

@@ -7,5 +7,7 @@
 #pragma once
 
 #include "tools/logview/logview_options.h"
+#include "tools/logview/page_driver.h"
 
-int RunLogview(const LogviewOptions& options);
+// `taker`, when given, takes the list over after the search.
+int RunLogview(const LogviewOptions& options, ListTaker taker = {});

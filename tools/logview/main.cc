@@ -7,8 +7,10 @@
 #include <string>
 
 #include "tools/common/version_option.h"
+#include "tools/logview/follow_run.h"
 #include "tools/logview/logview_options.h"
 #include "tools/logview/logview_run.h"
+#include "tools/logview/many_server_search.h"
 
 int main(int argc, char** argv) {
   if (AnswerVersionOption("logview", argc, argv)) return 0;
@@ -27,7 +29,9 @@ int main(int argc, char** argv) {
   // Before the first exported call, which is when the viewer reads them.
   if (options.install) setenv("LOGVIEW_INSTALL", options.install->c_str(), 1);
   if (options.registry) setenv("LOGVIEW_REGISTRY", options.registry->c_str(), 1);
-  const int status = RunLogview(options);
+  const int status = options.SearchesManyServers() ? RunManyServerSearch(options)
+                     : options.follow             ? RunLogview(options, FollowList(options, stdout))
+                                                  : RunLogview(options);
   std::fflush(stdout);
   return status;
 }

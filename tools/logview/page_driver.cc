@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "pages/common/page_export.h"
-#include "platform/code_page.h"
+#include "tools/logview/listed_row.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
 #include "ui/date_time_picker_model.h"
@@ -36,28 +36,10 @@ int FindEntry(const CComboBoxModel& selector, const std::string& item) {
   return -1;
 }
 
-void AppendJsonString(std::string& out, const std::string& systemText) {
-  out += '"';
-  for (const char c : platform::SystemToUtf8(systemText)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
 }  // namespace
 
-PageDriver::PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err)
-    : m_options(options), m_host(host), m_out(out), m_err(err) {}
+PageDriver::PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err, ListTaker taker)
+    : m_options(options), m_host(host), m_out(out), m_err(err), m_taker(std::move(taker)) {}
 
 int PageDriver::Usage(const std::string& why) {
   std::fprintf(m_err, "logview: %s\n", why.c_str());
@@ -117,17 +99,10 @@ int PageDriver::PrintEntries(const CComboBoxModel& selector) {
 
 void PageDriver::PrintJson(CLogListCtrl& list, bool withStates) {
   std::string out = "[";
+  const std::vector<std::string> titles = ColumnTitles(list);
   const std::vector<CListRowView> rows = list.DrawRows(0, list.GetItemCount());
-  for (size_t row = 0; row < rows.size(); ++row) {
-    out += row == 0 ? "\n{" : ",\n{";
-    for (int column = 0; column < list.GetColumnCount(); ++column) {
-      AppendJsonString(out, list.GetColumn(column)->title);
-      out += ": ";
-      AppendJsonString(out, rows[row].texts[static_cast<size_t>(column)]);
-      out += ", ";
-    }
-    out += "\"state\": " + (withStates ? std::to_string(rows[row].image) : std::string("null")) + "}";
-  }
+  for (size_t row = 0; row < rows.size(); ++row)
+    out += (row == 0 ? "\n" : ",\n") + JsonRowObject(titles, rows[row], withStates);
   out += rows.empty() ? "]\n" : "\n]\n";
   std::fwrite(out.data(), 1, out.size(), m_out);
 }
@@ -224,6 +199,7 @@ int PageDriver::Run(CTabPageEx& page) {
   c.searchButton->Click();
   m_host.DeliverPosted();
   for (const int column : m_options.sort) c.list->ClickHeader(column);
+  if (m_taker) return m_taker(SearchedPage{page, c, m_host});
 
   if (m_options.json) {
     PrintJson(*c.list, c.imagesArePlayStates);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "pages/common/tab_page_ex.h"
@@ -14,9 +15,19 @@
 #include "tools/logview/logview_host.h"
 #include "tools/logview/logview_options.h"
 
+// A page after its search (and header clicks), for what takes its list over.
+struct SearchedPage {
+  CTabPageEx& page;
+  const CPageControls& controls;
+  LogviewHost& host;
+};
+// Takes the list over instead of printing it (following it, handing it to
+// another process); returns the exit status.
+using ListTaker = std::function<int(const SearchedPage&)>;
+
 class PageDriver {
  public:
-  PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err);
+  PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err, ListTaker taker = {});
 
   // Runs the page options in their fixed order and prints the result.
   // Returns the exit status.
@@ -40,4 +51,5 @@ class PageDriver {
   LogviewHost& m_host;
   FILE* const m_out;
   FILE* const m_err;
+  const ListTaker m_taker;
 };
