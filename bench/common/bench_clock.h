@@ -24,6 +24,12 @@ inline double CpuSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
+// A clock of CPU seconds for the steps timed as Seconds(CpuClock::now()).
+struct CpuClock {
+  static double now() { return CpuSeconds(); }
+};
+inline double Seconds(double cpuSince) { return CpuSeconds() - cpuSince; }
+
 // The upper median: `values` must not be empty.
 inline double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

@@ -9,14 +9,13 @@
 // without a filter (every row matches).  Rounds interleave a, b and c, each
 // timed in CPU seconds of the process; medians are printed with the ratios
 // and the peak memory per record of (c).
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
 
+#include "bench/common/bare_scan.h"
 #include "bench/common/bench_arguments.h"
 #include "bench/common/bench_clock.h"
 #include "bench/common/bench_report.h"
@@ -45,19 +44,10 @@ struct Measured {
   double descriptionLength = 0;
 };
 
-int EmptyRow(void*, int, char**, char**) { return 0; }
-
 // (a): what the engine does at the least, file by file.
 double Bare(const std::string& folder, const Measured& m) {
   const double start = bench::CpuSeconds();
-  for (const std::string& name : m.files) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2((folder + name).c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) == SQLITE_OK) {
-      sqlite3_exec(db, m.statement.c_str(), EmptyRow, nullptr, nullptr);
-    }
-    sqlite3_close(db);
-  }
+  bench::BareScan(folder, m.files, m.statement);
   return bench::CpuSeconds() - start;
 }
 
