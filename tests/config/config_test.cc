@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "config/initial_file.h"
 #include "config/vx_config.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -62,19 +60,11 @@ TEST(InitialFileTest, UnreadableFileLeavesNothing) {
 
 class VxConfigTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vx_config_testXXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_root = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(m_root); }
-
-  void WriteIni(const std::string& text) {
-    std::ofstream(m_root + "/vx_config.ini", std::ios::binary) << text;
-  }
+  void WriteIni(const std::string& text) { m_folder.Write("vx_config.ini", text); }
   vx_config_ Read() { return ReadVxConfig(m_root); }
 
-  std::string m_root;
+  TempFolder m_folder;
+  const std::string m_root = m_folder.Path();
 };
 
 TEST_F(VxConfigTest, DefaultsAndReplaceRules) {

@@ -4,7 +4,6 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "platform/fault_injection_env.h"
 #include "platform/mem_env.h"
 #include "platform/paths.h"
+#include "temp_folder.h"
 
 namespace platform {
 namespace {
@@ -209,9 +209,8 @@ TEST_F(RegistryTest, RefreshReadsAChangedFileOnly) {
 }
 
 TEST_F(RegistryTest, ChoosesItsFile) {
-  char folder[] = "/tmp/registry_test.XXXXXX";
-  ASSERT_NE(mkdtemp(folder), nullptr);
-  const std::string path = JoinPath(folder, "registry.reg");
+  TempFolder folder;
+  const std::string path = folder.File("registry.reg");
   ASSERT_TRUE(Env::Default()->WriteFileAtomic(path, Fixture("machine_regedit4.reg")));
 
   // $LOGVIEW_REGISTRY names the machine's file when no path is given.
@@ -240,7 +239,6 @@ TEST_F(RegistryTest, ChoosesItsFile) {
   machine.UseFile(kPath, &m_env);
   EXPECT_TRUE(vendor.QueryDword("LangID", &langId));
   EXPECT_EQ(langId, 1u);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -28,12 +28,6 @@ class ViewerWindowTest : public ViewerTest {
   }
 };
 
-std::vector<platform::UINT> Numbers(const std::vector<platform::MSG>& messages) {
-  std::vector<platform::UINT> numbers;
-  for (const platform::MSG& msg : messages) numbers.push_back(msg.message);
-  return numbers;
-}
-
 TEST_F(ViewerWindowTest, ModelessWindowFollowsTheDialog) {
   Show(&m_host, {.showEventLog = 1, .showSystemLog = 1, .cameraCount = 2, .genericCameraNames = 1});
   QDialog* window = ShownWindow();
@@ -58,7 +52,7 @@ TEST_F(ViewerWindowTest, ModelessWindowFollowsTheDialog) {
   QApplication::sendEvent(window, &escape);
   EXPECT_FALSE(window->isVisible());
   // Closing for the event page and for the metadata page, then hidden.
-  EXPECT_EQ(Numbers(m_host.TakeMessages()), (std::vector<platform::UINT>{platform::kMsgViewerClosing,
+  EXPECT_EQ(MessageNumbers(m_host.TakeMessages()), (std::vector<platform::UINT>{platform::kMsgViewerClosing,
                                                                          platform::kMsgViewerClosing,
                                                                          platform::kMsgViewerHidden}));
   platform::MSG enter{&m_host, platform::kMsgKeyDown, platform::kVirtualKeyReturn, 0};
@@ -74,7 +68,7 @@ TEST_F(ViewerWindowTest, ModalWindowRunsUntilClosed) {
   });
   Show(&m_host, {.showEventLog = 1, .modeless = 0});
   EXPECT_EQ(ShownWindow(), nullptr);
-  EXPECT_EQ(Numbers(m_host.TakeMessages()),
+  EXPECT_EQ(MessageNumbers(m_host.TakeMessages()),
             (std::vector<platform::UINT>{platform::kMsgViewerClosing, platform::kMsgViewerClosing}));
 }
 

@@ -1,15 +1,12 @@
 #include "shell/viewer_fixture.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "config/vx_config.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
 #include "shell/log_viewer_app.h"
+#include "temp_folder.h"
 
 std::vector<platform::MSG> RecordingHostWindow::TakeMessages() {
   m_queue.DeliverUntilEmpty();
@@ -22,6 +19,12 @@ platform::LRESULT RecordingHostWindow::WindowProc(platform::UINT message, platfo
   return 0;
 }
 
+std::vector<platform::UINT> MessageNumbers(const std::vector<platform::MSG>& messages) {
+  std::vector<platform::UINT> numbers;
+  for (const platform::MSG& msg : messages) numbers.push_back(msg.message);
+  return numbers;
+}
+
 void Show(platform::CWnd* parent, const ShowArgs& a) {
   ShowLogViewerDlg(parent, a.showEventLog, a.showSystemLog, a.showCounting, a.showCountingDiagram,
                    a.showMetadataLog, a.showBackupLog, a.showIvsLog, a.showEdgeStorage,
@@ -30,17 +33,9 @@ void Show(platform::CWnd* parent, const ShowArgs& a) {
                    a.nvrMode);
 }
 
-void ViewerTest::SetUp() {
-  char pattern[] = "/tmp/viewer_testXXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  m_root = pattern;
-  m_registryPath = m_root + "/registry.reg";
-}
-
 void ViewerTest::TearDown() {
   DestroyLogViewerApp();
   CLogViewerDlg::SetModalLoop(nullptr);
-  std::filesystem::remove_all(m_root);
 }
 
 void ViewerTest::StartViewer(const std::string& registryBody) {
@@ -57,9 +52,4 @@ void ViewerTest::WriteRegistry(const std::string& registryBody) {
   platform::Registry::Machine().Reload();
 }
 
-std::string ViewerTest::ReadRegistryFile() const {
-  std::ifstream in(m_registryPath, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string ViewerTest::ReadRegistryFile() const { return ReadWholeFile(m_registryPath); }

@@ -11,6 +11,7 @@
 #include "logview/logview.h"
 #include "platform/cwnd.h"
 #include "platform/message_queue.h"
+#include "temp_folder.h"
 
 class RecordingHostWindow : public platform::CWnd {
  public:
@@ -40,9 +41,11 @@ struct ShowArgs {
 };
 void Show(platform::CWnd* parent, const ShowArgs& args);
 
+// The message numbers of `messages`, in order.
+std::vector<platform::UINT> MessageNumbers(const std::vector<platform::MSG>& messages);
+
 class ViewerTest : public ::testing::Test {
  protected:
-  void SetUp() override;
   void TearDown() override;
 
   // Writes the installation's registry file (a .reg text without its header
@@ -52,7 +55,8 @@ class ViewerTest : public ::testing::Test {
   void WriteRegistry(const std::string& registryBody);
   std::string ReadRegistryFile() const;
 
-  std::string m_root;
-  std::string m_registryPath;
+  TempFolder m_folder;
+  const std::string m_root = m_folder.Path();
+  const std::string m_registryPath = m_root + "/registry.reg";
   RecordingHostWindow m_host;
 };

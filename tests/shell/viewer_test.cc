@@ -37,12 +37,6 @@ CEventLogPage& EventPage(CLogViewerDlg& dialog, ViewerPage page = ViewerPage::kV
 
 VxBitset<128> Camera(size_t position) { return VxBitset<128>().set(position); }
 
-std::vector<platform::UINT> Numbers(const std::vector<platform::MSG>& messages) {
-  std::vector<platform::UINT> numbers;
-  for (const platform::MSG& msg : messages) numbers.push_back(msg.message);
-  return numbers;
-}
-
 TEST_F(ViewerTest, ModelessLifeCycle) {
   StartViewer();
   const CDateTime day = CDateTime::FromFields(2024, 1, 31);
@@ -108,18 +102,18 @@ TEST_F(ViewerTest, ClosingTellsTheHost) {
   EXPECT_FALSE(Viewer().IsVisible());
   EXPECT_TRUE(AfxGetLogViewerApp()->IsCreated());
   std::vector<platform::MSG> messages = m_host.TakeMessages();
-  EXPECT_EQ(Numbers(messages), (std::vector<platform::UINT>{closing[0], closing[1], platform::kMsgViewerHidden}));
+  EXPECT_EQ(MessageNumbers(messages), (std::vector<platform::UINT>{closing[0], closing[1], platform::kMsgViewerHidden}));
   EXPECT_EQ(messages[2].wParam, 1u);
 
   // OK tells only of the closing; Cancel, forwarded from a page, also of the hiding.
   Show(&m_host, {.showEventLog = 1});
   Viewer().OnOK();
   EXPECT_FALSE(Viewer().IsVisible());
-  EXPECT_EQ(Numbers(m_host.TakeMessages()), closing);
+  EXPECT_EQ(MessageNumbers(m_host.TakeMessages()), closing);
   Show(&m_host, {.showEventLog = 1});
   EventPage(Viewer()).SendMessage(kMsgCommand, kCommandCancel, 0);
   EXPECT_FALSE(Viewer().IsVisible());
-  EXPECT_EQ(Numbers(m_host.TakeMessages()),
+  EXPECT_EQ(MessageNumbers(m_host.TakeMessages()),
             (std::vector<platform::UINT>{closing[0], closing[1], platform::kMsgViewerHidden}));
 
   // A page's failed search: text 97 with caption 80, OK only.

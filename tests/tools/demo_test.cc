@@ -3,7 +3,6 @@
 // strings taken apart field by field, the registry file decoded from UTF-16.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include <sstream>
 
 #include "platform/code_page.h"
+#include "temp_folder.h"
 #include "tools/logview-demo/demo_installation.h"
 
 namespace fs = std::filesystem;
@@ -22,26 +22,11 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 // The system's decimal conversion of a column into an unsigned field.
 uint32_t AsUnsigned(const std::string& text) { return static_cast<uint32_t>(std::atoi(text.c_str())); }
 
 class DemoTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/demo_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_temp = pattern;
-    m_root = m_temp / "site";
-  }
-  void TearDown() override { fs::remove_all(m_temp); }
-
   // Three days across a month's end, small enough to read whole.
   DemoOptions Small(const fs::path& folder) const {
     DemoOptions o;
@@ -92,7 +77,7 @@ class DemoTest : public testing::Test {
   // Camera ids of the registry's camera list: "DeviceID" of the sub-keys of
   // "Video" whose names begin with "Ch" or "IP".
   std::set<uint32_t> RegistryCameraIds() const {
-    const std::string bytes = ReadAll(m_root / "registry.reg");
+    const std::string bytes = ReadWholeFile(m_root / "registry.reg");
     const std::u16string wide(reinterpret_cast<const char16_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
     std::istringstream text(platform::FromUtf16(wide, platform::kCodePageUtf8));
     std::set<uint32_t> ids;
@@ -104,11 +89,12 @@ class DemoTest : public testing::Test {
     return ids;
   }
 
-  fs::path m_temp, m_root;
+  TempFolder m_folder;
+  const fs::path m_temp = m_folder.Path(), m_root = m_temp / "site";
 };
 
 
-TEST_F(DemoTest, WritesDailyFilesForEachDayAndArchivesBeforeThem) {
+TEST_F(DemoTest, DailyFilesArchivesAndEveryKindOfRecord) {
   ASSERT_TRUE(Write(Small(m_root)));
   for (const std::string log : {"EventLog", "SystemLog"}) {
     std::set<std::string> names;
@@ -144,10 +130,8 @@ TEST_F(DemoTest, WritesDailyFilesForEachDayAndArchivesBeforeThem) {
   EXPECT_EQ(QueryDays("EventLog", "SELECT a.Id FROM EventLog a JOIN EventLog b ON b.Id = a.Id + 1 "
                                   "WHERE b.LogTime < a.LogTime").size(), 0u);
   EXPECT_EQ(QueryDays("EventLog", "SELECT count(*) FROM EventLog")[2][0], "120");
-}
 
-TEST_F(DemoTest, EventLogHoldsEveryKindOfEvent) {
-  ASSERT_TRUE(Write(Small(m_root)));
+  // The event log holds every kind of event.
   const std::set<uint32_t> cameras = RegistryCameraIds();
   EXPECT_EQ(cameras.size(), 18u);
 
@@ -157,7 +141,7 @@ TEST_F(DemoTest, EventLogHoldsEveryKindOfEvent) {
   for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 50, 100, 101, 102, 103, 112, 113, 200})
     EXPECT_TRUE(numbers.count(n)) << "event number " << n;
 
-  const std::string ini = ReadAll(m_root / "SupportedEdgeEventListOfDP.ini");
+  const std::string ini = ReadWholeFile(m_root / "SupportedEdgeEventListOfDP.ini");
   bool supportedEdge = false, unsupportedEdge = false, compound = false, noneInput = false, deleted = false;
   int ivs = 0;
   for (const auto& e : events) {
@@ -191,10 +175,8 @@ TEST_F(DemoTest, EventLogHoldsEveryKindOfEvent) {
   // Motion is the most common kind of event.
   const Rows top = QueryDays("EventLog", "SELECT EventNumber FROM EventLog GROUP BY 1 ORDER BY count(*) DESC LIMIT 1");
   EXPECT_EQ(top[0][0], "0");
-}
 
-TEST_F(DemoTest, SystemLogHasEveryTypeAndBackupStrings) {
-  ASSERT_TRUE(Write(Small(m_root)));
+  // The system log has every type, and backup strings naming their spans.
   const Rows records = QueryDays("SystemLog", "SELECT EventNumber, EventString, Param1, Param2, Param5 FROM SysLog");
   std::set<int> types;
   std::map<int, int> backupKinds;  // export 34, backup 35, deletion 38, automatic backup 41
@@ -228,11 +210,11 @@ TEST_F(DemoTest, SameSeedGivesSameFilesAndADayDoesNotDependOnTheRange) {
   for (const auto& entry : fs::recursive_directory_iterator(m_temp / "a")) {
     if (entry.is_directory()) continue;
     const fs::path relative = fs::relative(entry.path(), m_temp / "a");
-    EXPECT_EQ(ReadAll(entry.path()), ReadAll(m_root / relative)) << relative;
+    EXPECT_EQ(ReadWholeFile(entry.path()), ReadWholeFile(m_root / relative)) << relative;
   }
   const fs::path lastDay = fs::path("db/EventLog/EventLog_20240201.db");
-  EXPECT_EQ(ReadAll(m_temp / "a" / lastDay), ReadAll(m_temp / "b" / lastDay));
-  EXPECT_NE(ReadAll(m_temp / "a" / lastDay), ReadAll(m_temp / "c" / lastDay));
+  EXPECT_EQ(ReadWholeFile(m_temp / "a" / lastDay), ReadWholeFile(m_temp / "b" / lastDay));
+  EXPECT_NE(ReadWholeFile(m_temp / "a" / lastDay), ReadWholeFile(m_temp / "c" / lastDay));
   EXPECT_FALSE(fs::exists(m_temp / "b/db/EventLog/EventLog_20240131.db"));
 }
 
@@ -243,7 +225,7 @@ TEST_F(DemoTest, RefusesForeignFoldersAndReplacesAnEarlierDemo) {
   EXPECT_FALSE(Write(Small(m_root), &error));
   EXPECT_NE(error.find(m_root.string()), std::string::npos) << error;
   EXPECT_NE(error.find("not a demo installation"), std::string::npos) << error;
-  EXPECT_EQ(ReadAll(m_root / "notes.txt"), "mine");
+  EXPECT_EQ(ReadWholeFile(m_root / "notes.txt"), "mine");
   EXPECT_FALSE(fs::exists(m_root / "db"));
 
   // A real installation carries the root marker too, but not the demo's text.
@@ -278,16 +260,16 @@ TEST_F(DemoTest, LegacyFilesAndRecordFileMarkers) {
   EXPECT_EQ(events[0][1].substr(0, 8), "20240123");
   EXPECT_EQ(events[0][2].substr(0, 8), "20240201");
   EXPECT_EQ(Query(m_root / "SystemLog.db", "SELECT count(DISTINCT EventNumber) FROM SysLog")[0][0], "54");
-  EXPECT_EQ(ReadAll(m_root / "FileRecord.ini").rfind("##Backup##\r\n", 0), 0u);
+  EXPECT_EQ(ReadWholeFile(m_root / "FileRecord.ini").rfind("##Backup##\r\n", 0), 0u);
 
   options.legacy = false;
   options.backupMarker = BackupMarker::kAutoBackup;
   ASSERT_TRUE(Write(options));
   EXPECT_FALSE(fs::exists(m_root / "EventLog.db"));
-  EXPECT_EQ(ReadAll(m_root / "FileRecord.ini").rfind("##AutoBackup##\r\n", 0), 0u);
+  EXPECT_EQ(ReadWholeFile(m_root / "FileRecord.ini").rfind("##AutoBackup##\r\n", 0), 0u);
   options.backupMarker = BackupMarker::kNone;
   ASSERT_TRUE(Write(options));
-  const std::string record = ReadAll(m_root / "FileRecord.ini");
+  const std::string record = ReadWholeFile(m_root / "FileRecord.ini");
   EXPECT_EQ(record.substr(0, record.find('\n')).find("##"), std::string::npos);
 }
 

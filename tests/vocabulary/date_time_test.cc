@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -28,14 +29,8 @@ TEST(DateTimeTest, BuildRejectsYearAndMonthOutOfRangeAndNormalisesTheRest) {
 
 TEST(DateTimeTest, SplitGivesFieldsOrMinusOneWhenNotValid) {
   const CDateTime::Fields f = At(2024, 1, 31, 8, 9, 10, 11).Split();
-  EXPECT_EQ(f.year, 2024);
-  EXPECT_EQ(f.month, 1);
-  EXPECT_EQ(f.day, 31);
-  EXPECT_EQ(f.hour, 8);
-  EXPECT_EQ(f.minute, 9);
-  EXPECT_EQ(f.second, 10);
-  EXPECT_EQ(f.millisecond, 11);
-  EXPECT_EQ(f.dayOfWeek, 3);  // a Wednesday
+  EXPECT_EQ(std::tuple(f.year, f.month, f.day, f.hour, f.minute, f.second, f.millisecond, f.dayOfWeek),
+            std::tuple(2024, 1, 31, 8, 9, 10, 11, 3));  // a Wednesday
   EXPECT_EQ(CDateTime().Split().year, 1601);
 
   const CDateTime::Fields bad = CDateTime::Invalid().Split();

@@ -2,10 +2,10 @@
 // search puts into its window, the analytics counters it offers, and the
 // picture it paints.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "pages/common/fake_viewer_context.h"
 #include "pages/counting/counter_diagram_page.h"
+#include "store/store_fixture.h"
 #include "temp_folder.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
@@ -19,10 +19,7 @@ class CounterDiagramPageTest : public ::testing::Test {
     viewer.installFolder = root.Path();
     viewer.cameraNames = {"Lobby"};
     viewer.cameraIds = {11};
-    root.Write("db/EventLog/.keep", "");
-    sqlite3* db = nullptr;
-    sqlite3_open(root.File("db/EventLog/EventLog_20240131.db").c_str(), &db);
-    const char* sql =
+    store_test::WriteDatabase(root.File("db/EventLog/EventLog_20240131.db"),
         "CREATE TABLE CounterLog(Id INTEGER PRIMARY KEY, LogTime, ChannelIndex, CameraId, CountIn, CountOut);"
         "INSERT INTO CounterLog(LogTime, CameraId, CountIn, CountOut) VALUES"
         "(20240131090000, 11, 60, 20), (20240131093000, 11, 35, 0), (20240131100000, 12, 500, 500);"
@@ -30,9 +27,7 @@ class CounterDiagramPageTest : public ::testing::Test {
         "CounterName, CounterType, CounterResult, Reset);"
         "INSERT INTO IVSCounterLog(LogTime, IVSDeviceId, CounterId, CounterName, CounterType, CounterResult) VALUES"
         "(20240131080000, 7, 4, 'Exit', 1, 1), (20240131080000, 7, 2, 'Entry', 1, 5),"
-        "(20240131090000, 7, 2, 'Entry', 1, 9), (20240131090000, 8, 3, 'Other device', 1, 1);";
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
+        "(20240131090000, 7, 2, 'Entry', 1, 9), (20240131090000, 8, 3, 'Other device', 1, 1);");
     root.Write("db/filter/IVS.xml",
                "<I><S><ServerName>A</ServerName><Devices><D><DeviceID>7</DeviceID><DeviceName>Gate</DeviceName>"
                "<CameraID>11</CameraID><Index>0</Index></D></Devices></S></I>");

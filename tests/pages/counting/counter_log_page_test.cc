@@ -1,13 +1,13 @@
 // The counting page on local databases: its modes and selectors, the rows
 // of each kind of counter, sorting and export.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "pages/common/fake_viewer_context.h"
+#include "pages/common/page_lines.h"
 #include "pages/counting/counter_log_page.h"
+#include "store/store_fixture.h"
 #include "temp_folder.h"
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
+using Texts = page_test::Lines;
 
 class CounterLogPageTest : public ::testing::Test {
  protected:
@@ -42,11 +42,7 @@ class CounterLogPageTest : public ::testing::Test {
   }
 
   void Sql(const std::string& sql) {
-    root.Write("db/EventLog/.keep", "");
-    sqlite3* db = nullptr;
-    sqlite3_open(root.File("db/EventLog/EventLog_20240131.db").c_str(), &db);
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
+    store_test::WriteDatabase(root.File("db/EventLog/EventLog_20240131.db"), sql);
   }
   CPageControls Build() {
     page.SetOwner(&viewer);
@@ -60,11 +56,7 @@ class CounterLogPageTest : public ::testing::Test {
     ASSERT_TRUE(c.dayPicker->UserSetTime(CDateTime::FromFields(2024, 1, 31)));
     ASSERT_TRUE(c.searchButton->Click());
   }
-  static Texts Column(const CPageControls& c, int column) {
-    Texts texts;
-    for (int row = 0; row < c.list->GetItemCount(); ++row) texts.push_back(c.list->GetItemText(row, column));
-    return texts;
-  }
+  static Texts Column(const CPageControls& c, int column) { return page_test::Column(*c.list, column); }
 
   TempFolder root;
   FakeViewerContext viewer;
@@ -125,11 +117,9 @@ TEST_F(CounterLogPageTest, ExportIsCommaSeparatedWhateverTheExtension) {
   viewer.savePath = root.File("counts.txt");
   ASSERT_TRUE(c.exportButton->Click());
   ASSERT_TRUE(c.exportButton->Click());  // appended, without a second title line
-  std::stringstream text;
-  text << std::ifstream(*viewer.savePath).rdbuf();
   const std::string rows = "2024/01/31 08:00:00,Shop,40,\r\n2024/01/31 09:00:00,[Deleted],2,\r\n"
                            "2024/01/31 10:00:00,[Deleted],3,\r\n";
-  EXPECT_EQ(text.str(), "Event Time,Counter,Result,\r\n" + rows + rows);
+  EXPECT_EQ(ReadWholeFile(*viewer.savePath), "Event Time,Counter,Result,\r\n" + rows + rows);
   viewer.savePath = root.File("no-extension");
   ASSERT_TRUE(c.exportButton->Click());
   EXPECT_FALSE(std::ifstream(*viewer.savePath).good());

@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/common/fake_host.h"
-#include "pages/common/fake_viewer_context.h"
+#include "pages/common/local_page_test.h"
 #include "store/store_fixture.h"
-#include "temp_folder.h"
 #include "vocabulary/user_account.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using page_test::Lines;
 
-CDateTime At(int hour, int minute = 0) { return CDateTime::FromFields(2024, 1, 31, hour, minute); }
-
-class EdgePageTest : public ::testing::Test {
+class EdgePageTest : public LocalPageTest<CVantorEdgeRecordLogPage> {
  protected:
   EdgePageTest() {
-    context.logRoot = m_folder.Path() + "/";
     context.cameraNames = {"Gate", "Hall", "Yard"};
     context.cameraIds = {11, 12, 13};
     // (minute after 09:00, camera id, step, description)
@@ -29,26 +24,6 @@ class EdgePageTest : public ::testing::Test {
         "INSERT INTO EdgeRecordLog (LogTime, CameraId, LogType, Description) "
         "SELECT 20240131090000 + m * 100, c, t, d FROM R;");
   }
-  void Create() {
-    page.SetOwner(&context);
-    page.Create();
-    Controls().dayPicker->SetTime(At(0));
-  }
-  CPageControls Controls() { return page.Controls(); }
-  Lines Search() {
-    Controls().searchButton->Click();
-    Lines lines;
-    for (const CListRowView& row : Controls().list->DrawRows(0, Controls().list->GetItemCount())) {
-      std::string line;
-      for (const std::string& cell : row.texts) line += (line.empty() ? "" : "|") + cell;
-      lines.push_back(line + "#" + std::to_string(row.image));
-    }
-    return lines;
-  }
-
-  TempFolder m_folder;
-  FakeViewerContext context;
-  CVantorEdgeRecordLogPage page;
 };
 
 TEST_F(EdgePageTest, LocalSearchNamesStepsAndCameras) {
@@ -75,26 +50,6 @@ TEST_F(EdgePageTest, LocalSearchNamesStepsAndCameras) {
   page.OnCameraListLoaded();
   Controls().secondSelector->UserSelect(2);
   EXPECT_EQ(Search(), (Lines{"2024/01/31 09:02:00|Query Edge Video Fail|02|fail#2"}));
-}
-
-TEST_F(EdgePageTest, RemoteSearchAndFailures) {
-  FakeHost eventHost;
-  context.eventHost = &eventHost;
-  context.settings.remoteCameraList = 1;
-  context.server.edgeRecords = {{At(9), 13, 1, "done"}, {At(10), 7, 6, ""}};
-  Create();
-  CComboBoxModel& types = *Controls().typeSelector;
-  types.UserSelect(types.FindStringExact(-1, "End Retrieve"));
-  EXPECT_EQ(Search(), (Lines{"2024/01/31 09:00:00|End Retrieve|03|done#2",
-                             "2024/01/31 10:00:00|Disable Retrieve|[Deleted]|#2"}));
-  EXPECT_EQ(context.server.eventNumber, 1);
-  EXPECT_FALSE(context.server.cameraId.has_value());
-  context.server.result = -1;
-  EXPECT_EQ(Search(), Lines{});
-  EXPECT_EQ(eventHost.Numbers(), std::vector<platform::UINT>{platform::kMsgRemoteRequestFailed});
-  context.server.result = -2;
-  Search();
-  EXPECT_EQ(context.dialog.received, std::vector<platform::UINT>{platform::kMsgSearchFailed});
 }
 
 }  // namespace

@@ -4,18 +4,16 @@
 
 #include <algorithm>
 
-#include "pages/common/fake_host.h"
-#include "pages/common/fake_viewer_context.h"
+#include "pages/common/local_page_test.h"
 #include "pages/event/nvr_event_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "vocabulary/user_account.h"
 #include "store/store_fixture.h"
-#include "temp_folder.h"
 #include "ui/message_box.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using page_test::Lines;
 using Numbers = std::vector<platform::UINT>;
 constexpr int64_t kDay = 20240131000000;  // the test installation's one day
 
@@ -24,51 +22,22 @@ CDateTime At(int hour, int minute = 0, int second = 0) { return CDateTime::FromF
 // A page over a temporary installation whose one daily file holds the rows
 // a test writes; cameras 11, 12, 13; one edge event, 30001.
 template <class Page>
-class PageTest : public ::testing::Test {
+class PageTest : public LocalPageTest<Page> {
  protected:
   PageTest() {
-    context.installFolder = m_folder.Path();
-    m_folder.Write("SupportedEdgeEventListOfDP.ini",
-                   "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\nEventType=30001\nEdgeEventName=Edge Tripwire\n");
-    context.logRoot = m_folder.Path() + "/";
-    context.settings.modeless = 1;
-    context.cameraNames = {"Gate", "Hall", "Yard"};
-    context.cameraIds = {11, 12, 13};
+    this->m_drawImages = false;
+    this->m_folder.Write("SupportedEdgeEventListOfDP.ini", "[SupportedEdgeEvent]\nEdgeEventCount=1\n[EdgeEvent0000]\n"
+                                                           "EventType=30001\nEdgeEventName=Edge Tripwire\n");
+    this->context.cameraNames = {"Gate", "Hall", "Yard"};
+    this->context.cameraIds = {11, 12, 13};
   }
   // Builds the page (after the test set the context up) over `rows`.
   void Create(const std::vector<store_test::EventRow>& rows) {
-    store_test::WriteDatabase(m_folder.Write("db/EventLog/EventLog_20240131.db", ""), store_test::EventLogSql(rows));
-    page.SetOwner(&context);
-    page.Create();
-    page.HostLink().window = &host;
-    Controls().dayPicker->SetTime(At(0));
+    store_test::WriteDatabase(this->m_folder.Write("db/EventLog/EventLog_20240131.db", ""), store_test::EventLogSql(rows));
+    LocalPageTest<Page>::Create();
   }
-  CPageControls Controls() { return page.Controls(); }
-  std::vector<int64_t> TypeValues() {
-    std::vector<int64_t> values;
-    for (int i = 0; i < Controls().typeSelector->GetCount(); ++i) values.push_back(Controls().typeSelector->GetItemData(i));
-    return values;
-  }
-  void PickType(int64_t value) {
-    const auto values = TypeValues();
-    Controls().typeSelector->UserSelect(static_cast<int>(std::find(values.begin(), values.end(), value) - values.begin()));
-  }
-  // Searches and returns the list as drawn: one line per row, cells joined by "|".
-  Lines Search() {
-    Controls().searchButton->Click();
-    Lines lines;
-    for (const CListRowView& row : Controls().list->DrawRows(0, Controls().list->GetItemCount())) {
-      std::string line;
-      for (const std::string& cell : row.texts) line += (line.empty() ? "" : "|") + cell;
-      lines.push_back(line);
-    }
-    return lines;
-  }
-
-  TempFolder m_folder;
-  FakeViewerContext context;
-  FakeHost host;
-  Page page;
+  std::vector<int64_t> TypeValues() { return page_test::ItemValues(*this->Controls().typeSelector); }
+  void PickType(int64_t value) { page_test::SelectValue(*this->Controls().typeSelector, value); }
 };
 
 using VantorPageTest = PageTest<CVantorEventLogPage>;

@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/common/fake_host.h"
-#include "pages/common/fake_viewer_context.h"
+#include "pages/common/local_page_test.h"
 #include "pages/pos/nvr_pos_log_page.h"
 #include "pages/pos/pos_camera_ids.h"
 #include "pages/pos/vantor_pos_log_page.h"
 #include "store/store_fixture.h"
-#include "temp_folder.h"
 #include "vocabulary/user_account.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using page_test::Lines;
 using Numbers = std::vector<platform::UINT>;
 using Indexes = std::vector<uint32_t>;
 
@@ -63,12 +61,10 @@ TEST(PosSourcesTest, DeletedSourcesAndRights) {
 }
 
 template <class Page>
-class PosPageTest : public ::testing::Test {
+class PosPageTest : public LocalPageTest<Page> {
  protected:
   PosPageTest() {
-    context.logRoot = m_folder.Path() + "/";
-    context.settings.modeless = 1;
-    context.posSettings = {Source(1, "Till 1"), Source(2, "Till 2")};
+    this->context.posSettings = {Source(1, "Till 1"), Source(2, "Till 2")};
     // (minute after 10:00, source, type, description, cameras)
     const std::string sql =
         "CREATE TABLE PosEventLog (Id INTEGER PRIMARY KEY, LogTime INTEGER, PosId INTEGER, EventRuleId INTEGER, "
@@ -77,30 +73,8 @@ class PosPageTest : public ::testing::Test {
         "'1:1, 1:2'), (2, 7, 314, 'rule', ''), (3, 1, 301, 'total 9.50', '1:0');"
         "INSERT INTO PosEventLog (LogTime, PosId, EventRuleId, EventRuleName, Description, CameraId) "
         "SELECT 20240131100000 + m * 100, p, t, 'x', d, c FROM R;";
-    store_test::WriteDatabase(m_folder.Write("db/EventLog/EventLog_20240131.db", ""), sql);
+    store_test::WriteDatabase(this->m_folder.Write("db/EventLog/EventLog_20240131.db", ""), sql);
   }
-  void Create() {
-    page.SetOwner(&context);
-    page.Create();
-    page.HostLink().window = &host;
-    Controls().dayPicker->SetTime(At(0));
-  }
-  CPageControls Controls() { return page.Controls(); }
-  Lines Search() {
-    Controls().searchButton->Click();
-    Lines lines;
-    for (const CListRowView& row : Controls().list->DrawRows(0, Controls().list->GetItemCount())) {
-      std::string line;
-      for (const std::string& cell : row.texts) line += (line.empty() ? "" : "|") + cell;
-      lines.push_back(line + "#" + std::to_string(row.image));
-    }
-    return lines;
-  }
-
-  TempFolder m_folder;
-  FakeViewerContext context;
-  FakeHost host;
-  Page page;
 };
 
 using VantorPosPageTest = PosPageTest<CVantorPosLogPage>;
