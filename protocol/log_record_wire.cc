@@ -1,6 +1,7 @@
 #include "protocol/log_record_wire.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstring>
 #include <tuple>
@@ -55,9 +56,20 @@ void Line(std::string* out, const char* name, std::string_view value) {
   out->append(OneLine(value));
   out->append("\r\n");
 }
-void Line(std::string* out, const char* name, uint32_t value) { Line(out, name, FormatText("%u", value)); }
-void Line(std::string* out, const char* name, int32_t value) { Line(out, name, FormatText("%d", value)); }
-void Line(std::string* out, const char* name, const CDateTime& time) { Line(out, name, time.FormatWire()); }
+// Numbers and times are formatted on the stack: a block is written for
+// every record of an answer.
+template <typename Number>
+void NumberLine(std::string* out, const char* name, Number value) {
+  char text[16];
+  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
+  Line(out, name, std::string_view(text, static_cast<size_t>(end - text)));
+}
+void Line(std::string* out, const char* name, uint32_t value) { NumberLine(out, name, value); }
+void Line(std::string* out, const char* name, int32_t value) { NumberLine(out, name, value); }
+void Line(std::string* out, const char* name, const CDateTime& time) {
+  char text[CDateTime::kWireChars];
+  Line(out, name, std::string_view(text, time.FormatWireTo(text)));
+}
 
 void PutDescription(std::string* out, const std::string& text) {
   const size_t length = std::min<size_t>(text.size(), INT32_MAX);

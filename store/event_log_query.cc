@@ -16,18 +16,18 @@ bool CVxEventLogQuery<T>::Query(const char* table, const std::string& where,
 }
 
 template <class T>
-int CVxEventLogQuery<T>::ReadRow(void* query, int columnCount, char** values, char** names) {
+bool CVxEventLogQuery<T>::ReadRow(void* query, sqlite3_stmt* row) {
   auto* self = static_cast<CVxEventLogQuery<T>*>(query);
-  if (self == nullptr) return 1;  // nobody to read for: stop the statement
-  const T* record = self->m_reader.Read(columnCount, values, names);
-  if (record == nullptr) return 0;
+  if (self == nullptr) return false;  // nobody to read for: stop the statement
+  const T* record = self->m_reader.Read(row);
+  if (record == nullptr) return true;
   if (self->m_callback != nullptr) {
     self->m_callback(*record, self->m_context);
   } else {
     // A copy holds its texts in buffers of their own length.
     self->m_results.push_back(std::make_unique<T>(*record));
   }
-  return 0;
+  return true;
 }
 
 template class CVxEventLogQuery<EventLogBasket>;

@@ -59,7 +59,7 @@ class CVxEventLogQuery {
   CLogDatabase m_database;
 
  private:
-  static int ReadRow(void* query, int columnCount, char** values, char** names);
+  static bool ReadRow(void* query, sqlite3_stmt* row);
 
   Results m_results;
   RowCallback m_callback = nullptr;

@@ -44,18 +44,23 @@ bool IsWorthRetrying(int rc) {
   }
 }
 
-// Counts the rows a try has handed on, so that a failed try is repeated
-// only while the caller has seen none of its rows.
-struct Try {
-  CLogDatabase::RowCallback callback;
-  void* context;
-  bool deliveredRows;
-};
-
-int CountingCallback(void* data, int columnCount, char** values, char** names) {
-  Try* t = static_cast<Try*>(data);
-  t->deliveredRows = true;
-  return t->callback(t->context, columnCount, values, names);
+// One try of a statement: prepared, stepped through its rows, finalised.
+// *deliveredRows tells whether the callback has seen a row of it.
+int RunOnce(sqlite3* db, const std::string& sql, CLogDatabase::RowCallback callback, void* context,
+            bool* deliveredRows) {
+  sqlite3_stmt* statement = nullptr;
+  int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()) + 1, &statement, nullptr);
+  if (rc != SQLITE_OK || statement == nullptr) return rc;  // an error, or no statement in `sql`
+  while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    if (callback == nullptr) continue;
+    *deliveredRows = true;
+    if (!callback(context, statement)) {
+      sqlite3_finalize(statement);
+      return SQLITE_ABORT;
+    }
+  }
+  const int finalized = sqlite3_finalize(statement);
+  return rc == SQLITE_DONE ? finalized : rc;
 }
 
 }  // namespace
@@ -88,13 +93,11 @@ int CLogDatabase::Execute(const std::string& sql, RowCallback callback, void* co
   while (m_lastTries < kTries) {
     if (m_lastTries > 0) std::this_thread::sleep_for(std::chrono::milliseconds(kRetryPauseMs));
     ++m_lastTries;
-    Try t{callback, context, false};
-    char* error = nullptr;
-    rc = sqlite3_exec(m_db, sql.c_str(), callback ? CountingCallback : nullptr, &t, &error);
+    bool deliveredRows = false;
+    rc = RunOnce(m_db, sql, callback, context, &deliveredRows) & 0xff;
     if (rc == SQLITE_OK) break;
-    *message = error != nullptr ? error : sqlite3_errstr(rc);
-    sqlite3_free(error);
-    if (t.deliveredRows || !IsWorthRetrying(rc)) break;
+    *message = rc == SQLITE_ABORT ? sqlite3_errstr(rc) : sqlite3_errmsg(m_db);
+    if (deliveredRows || !IsWorthRetrying(rc)) break;
   }
   return rc;
 }

@@ -13,12 +13,13 @@
 #include <string>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 class CLogDatabase {
  public:
-  // sqlite3_exec's row callback: the row's values and column names as texts
-  // (either may be null); a non-zero answer stops the statement.
-  using RowCallback = int (*)(void* context, int columnCount, char** values, char** names);
+  // Told each row of the statement, `row` standing on it (its values are
+  // read with sqlite3_column_*); false stops the statement.
+  using RowCallback = bool (*)(void* context, sqlite3_stmt* row);
 
   static constexpr int kTries = 5;
   static constexpr int kRetryPauseMs = 100;
@@ -34,9 +35,10 @@ class CLogDatabase {
   void Close();
   bool IsOpen() const { return m_db != nullptr; }
 
-  // Runs `sql` on the open file with `callback` for every row.  Returns the
-  // SQLite result code of the last try; `message` gets the message of the
-  // last failed try (empty when the first try succeeded).
+  // Runs the statement `sql` on the open file with `callback` for every
+  // row, as sqlite3_exec would: the same primary result code of the last
+  // try and, in `message`, the message of the last failed try (empty when
+  // the first try succeeded; "query aborted" when the callback stopped it).
   //
   // A try that has already handed rows to `callback` is never repeated: a
   // second run would hand the same rows again.  Failures that a second try

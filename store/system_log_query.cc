@@ -13,11 +13,11 @@ bool CVxSystemLogQuery::Query(const std::string& where, int* count) {
   return rc == SQLITE_OK;
 }
 
-int CVxSystemLogQuery::ReadRow(void* query, int columnCount, char** values, char** names) {
+bool CVxSystemLogQuery::ReadRow(void* query, sqlite3_stmt* row) {
   auto* self = static_cast<CVxSystemLogQuery*>(query);
-  if (self == nullptr) return 1;  // nobody to read for: stop the statement
-  if (const SystemLogRecord* record = self->m_reader.Read(columnCount, values, names)) {
+  if (self == nullptr) return false;  // nobody to read for: stop the statement
+  if (const SystemLogRecord* record = self->m_reader.Read(row)) {
     self->m_results.push_back(*record);
   }
-  return 0;
+  return true;
 }

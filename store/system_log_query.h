@@ -32,7 +32,7 @@ class CVxSystemLogQuery {
   CLogDatabase m_database;
 
  private:
-  static int ReadRow(void* query, int columnCount, char** values, char** names);
+  static bool ReadRow(void* query, sqlite3_stmt* row);
 
   std::vector<SystemLogRecord> m_results;
   CLogRowReader<SystemLogRecord> m_reader;

@@ -14,6 +14,8 @@ struct CounterLog {
   uint32_t CameraId = 0;
   int32_t CountIn = 0;
   int32_t CountOut = 0;
+
+  bool operator==(const CounterLog&) const = default;
 };
 
 struct IVSCounterLog {
@@ -25,6 +27,8 @@ struct IVSCounterLog {
   int32_t CounterType = 0;    // 1 counts up, 2 counts down, else a plain reading
   int32_t CounterResult = 0;
   int32_t Reset = 0;          // non-zero: the counter was reset after this reading
+
+  bool operator==(const IVSCounterLog&) const = default;
 };
 
 struct CombinedCounterLog {
@@ -33,4 +37,6 @@ struct CombinedCounterLog {
   CDateTime LogTime;
   uint32_t CounterID = kNoCounter;
   int32_t CounterResult = 0;
+
+  bool operator==(const CombinedCounterLog&) const = default;
 };

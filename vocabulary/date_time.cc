@@ -1,5 +1,6 @@
 #include "vocabulary/date_time.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -157,10 +158,19 @@ std::string CDateTime::FormatTime() const {
 }
 
 std::string CDateTime::FormatWire() const {
-  if (!IsValid()) return "null";
+  char buffer[kWireChars];
+  return std::string(buffer, FormatWireTo(buffer));
+}
+
+size_t CDateTime::FormatWireTo(char* buffer) const {
+  if (!IsValid()) {
+    std::memcpy(buffer, "null", 4);
+    return 4;
+  }
   const Fields f = Split();
-  return Printf("%d/%02d/%02d;", f.year, f.month, f.day) +
-         Printf("%02d:%02d:%02d", f.hour, f.minute, f.second);
+  const int length = std::snprintf(buffer, kWireChars, "%d/%02d/%02d;%02d:%02d:%02d", f.year, f.month, f.day,
+                                   f.hour, f.minute, f.second);
+  return static_cast<size_t>(std::clamp(length, 0, static_cast<int>(kWireChars) - 1));
 }
 
 std::string CDateTime::DailyFileName(const char* logName, const char* extension) const {

@@ -66,6 +66,10 @@ class CDateTime {
   std::string FormatDate() const;            // "%04d/%02d/%02d"
   std::string FormatTime() const;            // "%02d:%02d:%02d"
   std::string FormatWire() const;            // "%Y/%m/%d;%H:%M:%S", "null" when not valid
+  // FormatWire into `buffer` (kWireChars bytes), without a heap allocation;
+  // returns its length.
+  static constexpr size_t kWireChars = 32;
+  size_t FormatWireTo(char* buffer) const;
   // "%s_%04d%02d%02d.%s": the name of the daily database of this date.
   std::string DailyFileName(const char* logName, const char* extension = "db") const;
 

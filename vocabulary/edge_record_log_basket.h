@@ -12,4 +12,6 @@ struct EdgeRecordLogBasket {
   uint32_t CameraId = 0;
   int32_t LogType = 0;  // retrieval step code
   std::string Description;
+
+  bool operator==(const EdgeRecordLogBasket&) const = default;
 };

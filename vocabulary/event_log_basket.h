@@ -13,4 +13,6 @@ struct EventLogBasket {
   uint32_t CameraId = 0;     // camera id, not the camera's index in the viewer's list
   int32_t EventNumber = 0;   // every stored row has one
   std::string Description;
+
+  bool operator==(const EventLogBasket&) const = default;
 };

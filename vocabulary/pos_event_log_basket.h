@@ -14,4 +14,6 @@ struct PosEventLogBasket {
   std::string EventRuleName; // stored, never shown
   std::string Description;   // transaction or event text
   std::string CameraId;      // the associated cameras, as stored text
+
+  bool operator==(const PosEventLogBasket&) const = default;
 };

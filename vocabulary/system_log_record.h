@@ -16,4 +16,6 @@ struct SystemLogRecord {
   int32_t Param3 = -1;
   int32_t Param4 = -1;
   int32_t Param5 = -1;
+
+  bool operator==(const SystemLogRecord&) const = default;
 };

@@ -14,6 +14,8 @@ std::optional<BenchArguments> PrepareBench(int argc, char** argv, const std::str
     const std::string arg = argv[i];
     if (arg == "--rounds" && i + 1 < argc)
       arguments.rounds = std::max(1, std::atoi(argv[++i]));
+    else if (arg == "--json" && i + 1 < argc)
+      arguments.json = argv[++i];
     else
       arguments.folder = arg;
   }

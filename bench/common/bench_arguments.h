@@ -1,5 +1,6 @@
 // The command line of the benchmarks that measure a cached installation,
-// [--rounds N] [installation folder], and the installation made ready.
+// [--rounds N] [--json FILE] [installation folder], and the installation
+// made ready.
 #pragma once
 
 #include <optional>
@@ -12,6 +13,7 @@ namespace bench {
 struct BenchArguments {
   int rounds = 5;      // at least 1
   std::string folder;  // the installation
+  std::string json;    // where to write the figures (see BenchReport); empty: nowhere
 };
 
 // Reads the command line (`defaultFolder` serves when it names no folder)

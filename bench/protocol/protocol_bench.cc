@@ -2,7 +2,7 @@
 // records and text blocks, against a bare reader of the same byte stream
 // (one socket, 64 KiB receives, records split but not built).
 //
-//   protocol_bench [--events-per-day N] [--rounds N] [--keep DIR]
+//   protocol_bench [--events-per-day N] [--rounds N] [--keep DIR] [--json FILE]
 //
 // A demo installation is generated in a temporary folder and served by
 // vxpp-server in this process, once as a protocol 1.0 server (binary
@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "bench/common/bench_clock.h"
+#include "bench/common/bench_report.h"
 #include "platform/paths.h"
 #include "protocol/header_reader.h"
 #include "protocol/log_record_wire.h"
@@ -234,8 +235,13 @@ struct Timing {
   uint64_t records = 0;
 };
 
-void Report(const char* what, const char* form, const Timing& t, double goal) {
+void Report(const char* what, const char* form, const Timing& t, double goal, bench::BenchReport* report) {
   const double client = Median(t.client), bare = Median(t.bare);
+  const std::string key = std::string(what) + "." + form;
+  report->Add(key + ".client_s", client);
+  report->Add(key + ".bare_s", bare);
+  report->Add(key + ".ratio", client / bare);
+  report->Add(key + ".client_records_per_s", t.records / client);
   std::printf("%-9s %-12s %9llu records  client %7.3f s (%10.0f records/s)  bare %7.3f s (%10.0f records/s)  "
               "ratio %5.2f",
               what, form, static_cast<unsigned long long>(t.records), client, t.records / client, bare,
@@ -248,13 +254,15 @@ void Report(const char* what, const char* form, const Timing& t, double goal) {
 
 int main(int argc, char** argv) {
   int eventsPerDay = 100000, rounds = 5;
-  std::string keep;
+  std::string keep, json;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--events-per-day") eventsPerDay = std::atoi(argv[i + 1]);
     else if (option == "--rounds") rounds = std::max(1, std::atoi(argv[i + 1]));
     else if (option == "--keep") keep = argv[i + 1];
+    else if (option == "--json") json = argv[i + 1];
   }
+  bench::BenchReport report("protocol", json);
   std::string site = keep;
   if (site.empty()) {
     char pattern[] = "/tmp/protocol-bench-XXXXXX";
@@ -338,9 +346,9 @@ int main(int argc, char** argv) {
       return 1;
     }
     std::printf("answer of %s EVENTLOG: %.1f MB\n", form.name, answer.size() / 1e6);
-    Report("replayed", form.name, replayed, form.text ? 3.0 : 1.3);
-    Report("live", form.name, live, form.text ? 3.0 : 1.3);
+    Report("replayed", form.name, replayed, form.text ? 2.0 : 1.5, &report);
+    Report("live", form.name, live, form.text ? 3.0 : 1.3, &report);
   }
   if (keep.empty()) std::filesystem::remove_all(std::filesystem::path(site).parent_path());
-  return 0;
+  return report.Finish() ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the store benchmark (release) and runs it.  The first run writes the
 # benchmark installation into bench/.cache/store (about 300 MB); later runs
-# reuse it.  Arguments go to the benchmark: [--rounds N] [installation folder].
+# reuse it.  Arguments go to the benchmark: [--rounds N] [--json FILE]
+# [installation folder].
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 cmake --preset release >/dev/null
