@@ -10,7 +10,7 @@
 namespace {
 
 constexpr const char* kPages[] = {"events", "system", "backup", "metadata",
-                                  "edge",   "counting", "diagram", "ivs"};
+                                  "edge",   "counting", "diagram", "ivs", "timeline"};
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -87,7 +87,7 @@ class Parser {
     }
     if (m_o.page.empty()) {
       *error = "no page named; PAGE is one of events, system, backup, metadata, edge, counting, "
-               "diagram, ivs";
+               "diagram, ivs, timeline";
       return ParseResult::kUsageError;
     }
     if (m_o.login && !m_o.serverHost) {
@@ -112,7 +112,7 @@ class Parser {
       }
     }
     return Fail("unknown page \"" + word +
-                "\"; PAGE is one of events, system, backup, metadata, edge, counting, diagram, ivs");
+                "\"; PAGE is one of events, system, backup, metadata, edge, counting, diagram, ivs, timeline");
   }
 
   bool Value(const std::string& option, std::string* value) {
@@ -349,7 +349,7 @@ ParseResult ParseLogviewOptions(int argc, char** argv, LogviewOptions* options, 
 
 const char* LogviewUsage() {
   return R"(usage: logview [VIEWER OPTIONS] PAGE [PAGE OPTIONS]
-PAGE: events | system | backup | metadata | edge | counting | diagram | ivs
+PAGE: events | system | backup | metadata | edge | counting | diagram | ivs | timeline
 
 Sets the log viewer up as a host application does, drives one page through its
 controls and prints what the page lists.
@@ -391,6 +391,9 @@ Page options:
   --export PATH             run the page's export to PATH (.csv or .txt)
   --json                    print the list as a JSON array
   --print-bins              diagram: print the value axis and the bins
+
+timeline --from ... --to ... [--cameras I,J] [--json | --export PATH]: every log kind
+of the range in one time-ordered list (see docs/logview.md)
 
 Standard error gets one line per message box ("message: CAPTION: TEXT", a failed
 search's reason in brackets after it) and per

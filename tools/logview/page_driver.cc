@@ -115,7 +115,7 @@ int PageDriver::PrintEntries(const CComboBoxModel& selector) {
   return kExitSearchRan;
 }
 
-void PageDriver::PrintJson(CLogListCtrl& list, bool withStates) {
+void WriteListJson(CLogListCtrl& list, bool withStates, FILE* file) {
   std::string out = "[";
   const std::vector<CListRowView> rows = list.DrawRows(0, list.GetItemCount());
   for (size_t row = 0; row < rows.size(); ++row) {
@@ -129,7 +129,7 @@ void PageDriver::PrintJson(CLogListCtrl& list, bool withStates) {
     out += "\"state\": " + (withStates ? std::to_string(rows[row].image) : std::string("null")) + "}";
   }
   out += rows.empty() ? "]\n" : "\n]\n";
-  std::fwrite(out.data(), 1, out.size(), m_out);
+  std::fwrite(out.data(), 1, out.size(), file);
 }
 
 std::string PageDriver::CheckDiagramOptions() const {
@@ -226,7 +226,7 @@ int PageDriver::Run(CTabPageEx& page) {
   for (const int column : m_options.sort) c.list->ClickHeader(column);
 
   if (m_options.json) {
-    PrintJson(*c.list, c.imagesArePlayStates);
+    WriteListJson(*c.list, c.imagesArePlayStates, m_out);
   } else {
     // A window draws the rows it lists; so does this host, before it prints.
     c.list->DrawRows(0, c.list->GetItemCount());

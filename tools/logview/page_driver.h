@@ -14,6 +14,10 @@
 #include "tools/logview/logview_host.h"
 #include "tools/logview/logview_options.h"
 
+// Writes the list as one JSON array to `file`: a member per column title
+// and "state", the row's image when `withStates`, else null.
+void WriteListJson(CLogListCtrl& list, bool withStates, FILE* file);
+
 class PageDriver {
  public:
   PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err);
@@ -34,7 +38,6 @@ class PageDriver {
   int Select(CComboBoxModel& selector, const std::string& item, const char* option);
   void SetPickers(const CPageControls& controls);
   int PrintEntries(const CComboBoxModel& selector);
-  void PrintJson(CLogListCtrl& list, bool withStates);
 
   const LogviewOptions& m_options;
   LogviewHost& m_host;
