@@ -296,11 +296,18 @@ TEST_F(LogviewTest, TimelineMergesThePagesRowsByTime) {
   const std::vector<std::pair<std::string, std::string>> kinds = {
       {"events", "Unusual Event"}, {"system", "System Log"}, {"metadata", "Metadata Log"},
       {"ivs", "IVS Event"},        {"backup", "Export and Backup Log"}, {"edge", "Edge Storage"}};
-  // Rows end in CR LF; a receipt's lines inside a cell end in LF alone.
+  // The rows after the title line: each starts with its date; a receipt's
+  // lines inside a cell do not.
   const auto rowsOf = [](const std::string& text) {
     std::vector<std::string> rows;
-    for (size_t at = text.find("\r\n") + 2, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-      rows.push_back(text.substr(at, end - at));
+    for (size_t at = text.find("\r\n"), end;
+         at != std::string::npos && (end = text.find("\r\n", at + 2)) != std::string::npos; at = end) {
+      const std::string line = text.substr(at + 2, end - at - 2);
+      if (rows.empty() || (line.size() > 4 && line[4] == '/'))
+        rows.push_back(line);
+      else
+        rows.back() += "\r\n" + line;
+    }
     return rows;
   };
   const auto expectMerged = [&](const std::vector<std::string>& viewer, const std::string& merged) {

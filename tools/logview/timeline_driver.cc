@@ -25,13 +25,13 @@ int TimelineDriver::Fail(int status, const std::string& why) {
 
 std::string TimelineDriver::CheckOptions() const {
   const LogviewOptions& o = m_options;
-  if (!o.from || !o.to) return "the timeline needs --from and --to";
   if (o.type || o.camera || o.mode || o.listTypes || o.listCameras || o.day || !o.sort.empty())
     return "the timeline takes --from, --to, --cameras, --json and --export, not the selectors, --day or --sort "
            "of a page";
   if (o.period || o.date || o.hours || o.counters || o.printBins || o.size)
     return "the timeline has no diagram";
   if (o.modal) return "the timeline works the modeless viewer";
+  if (!o.from || !o.to) return "the timeline needs --from and --to";
   if (o.exportPath && ExportFormOf(*o.exportPath) == ExportForm::kNone)
     return "--export: the timeline writes a .csv or .txt file";
   return {};
