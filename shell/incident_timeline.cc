@@ -169,7 +169,11 @@ bool CIncidentTimeline::Open(int row) {
       RunPageSearch(part, wanted.cameraEntry);
       if (!PageListsRow(part, wanted)) return false;
     }
-    return part.page->Controls().list->DoubleClickRow(wanted.pageRow);
+    // A row is opened where it is seen: drawn first, the page decides
+    // whether it can play (asking the host), as in its own list.
+    CLogListCtrl& list = *part.page->Controls().list;
+    list.DrawRows(wanted.pageRow, 1);
+    return list.DoubleClickRow(wanted.pageRow);
   }
   return false;
 }
