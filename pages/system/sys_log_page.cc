@@ -46,11 +46,22 @@ void CSysLogPage::SearchLocal(const std::optional<int32_t>& logType, const CDate
     Owner()->AskUser(LoadTranslatedString(kFailToOpenDatabase), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
     return;
   }
+  query.SetFileProgress(
+      [&query, this](size_t done, size_t toRead) { ReportProgress(query.GetResults().size(), done, toRead); });
+  m_localQuery = &query;
   int count = 0;
   const bool ok = query.Search(logType, range.start, range.end, &count);
-  // What was read before a failure is shown all the same.
+  m_localQuery = nullptr;
+  // What was read before a failure or a cancel is shown all the same.
   ShowRecords(query.GetResults());
-  if (!ok) TellSearchFailed(query.Files().StopReason(query.LastError()));
+  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
+}
+
+void CSysLogPage::AbortSearch() {
+  if (m_localQuery != nullptr)
+    m_localQuery->Interrupt();
+  else if (Owner()->Settings().remoteCameraList != 0)
+    Client().Abort();
 }
 
 void CSysLogPage::SearchRemote(const std::optional<int32_t>& logType, const CDateRange& range) {
@@ -59,6 +70,10 @@ void CSysLogPage::SearchRemote(const std::optional<int32_t>& logType, const CDat
   const int number = logType.value_or(0);
   const int result = Client().SystemLog(ServerUrl(settings), settings.userSessionNo,
                                       logType ? &number : nullptr, range.start, range.end, records);
+  if (SearchCancelled()) {
+    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing
+    return;
+  }
   if (result == kRemoteSuccess) {
     ShowRecords(records);
   } else if (result == kRemoteTransportFailure) {

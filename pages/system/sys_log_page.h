@@ -25,6 +25,8 @@
 #include "pages/system/system_log_rows.h"
 #include "pages/system/system_log_types.h"
 
+class CVxSystemLogQueryCtrl;
+
 class CSysLogPage : public CSearchLogPage {
  public:
   static constexpr int kTemplateId = 5002;
@@ -57,6 +59,7 @@ class CSysLogPage : public CSearchLogPage {
   size_t RowCount() const override { return m_rows.size(); }
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
+  void AbortSearch() override;
 
   void SearchLocal(const std::optional<int32_t>& logType, const CDateRange& range);
   void SearchRemote(const std::optional<int32_t>& logType, const CDateRange& range);
@@ -65,4 +68,5 @@ class CSysLogPage : public CSearchLogPage {
 
   const std::span<const PageColumn> m_columns;
   PageRows<SysLogCells> m_rows;
+  CVxSystemLogQueryCtrl* m_localQuery = nullptr;  // while a local search runs
 };
