@@ -106,7 +106,7 @@ std::string CIncidentTimeline::Search(const CDateTime& from, const CDateTime& to
     const int count = part.page->Controls().secondSelector->GetCount() - 1;
     for (const int camera : cameras) {
       if (camera < 0 || camera >= count)
-        return "no camera " + std::to_string(camera) + "; the cameras are 0 to " + std::to_string(count - 1);
+        return "no camera " + std::to_string(camera) + " in a camera list of " + std::to_string(count) + " cameras";
     }
   }
   m_from = from;

@@ -372,7 +372,7 @@ TEST_F(LogviewTest, TimelineMergesThePagesRowsByTime) {
            {{"timeline", "--from", "2024-03-05 00:00:00"}, "the timeline needs --from and --to"},
            {{"timeline", "--day", "2024-03-05"}, "not the selectors, --day or --sort"},
            {{"--cameras", "99", "timeline", "--from", "2024-03-05 00:00:00", "--to", "2024-03-05 01:00:00"},
-            "--cameras: no camera 99; the cameras are 0 to "}}) {
+            "--cameras: no camera 99 in a camera list of 18 cameras"}}) {
     const Outcome wrong = Run(args);
     EXPECT_EQ(wrong.status, 64);
     EXPECT_TRUE(Has(wrong.err, message)) << wrong.err;
