@@ -1,7 +1,7 @@
 // logview-host end to end without a screen (Qt's offscreen platform): the
 // screenshot run over every tab of a demo installation, the sort it asks
-// for, an export through the save dialog as a person would fill it in, and
-// the executable's --help and --version.
+// for, an export through the save dialog as a person would fill it in, the
+// timeline panel, and the executable's --help and --version.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "logview/logview_qt.h"
@@ -23,6 +24,7 @@
 #include "tools/logview-demo/demo_installation.h"
 #include "tools/logview-host/host_window.h"
 #include "tools/logview-host/screenshot_run.h"
+#include "tools/logview-host/timeline_panel.h"
 #include "tools/logview-host/viewer_driver.h"
 
 namespace {
@@ -113,6 +115,44 @@ TEST(LogviewHostOffscreen, PhotographsSearchedSortedTabsAndExportsThroughTheSave
   int rows = 0;
   while (std::getline(file, line)) ++rows;
   EXPECT_EQ(rows, viewer.RowCount());
+
+  // The timeline panel lists the day; opening an event there sends the host
+  // the request opening it on its page sends.
+  QTableView* timeline = host.Timeline()->View();
+  ASSERT_NE(timeline, nullptr);
+  ExpectAWindow(QString::fromStdString(shots + "/timeline.png"), 400, 200);
+  const auto cell = [timeline](int row, int column) { return timeline->model()->index(row, column).data().toString(); };
+  int eventRow = 0;
+  while (eventRow < timeline->model()->rowCount() && cell(eventRow, 1) != "Unusual Event") ++eventRow;
+  ASSERT_LT(eventRow, timeline->model()->rowCount());
+  const auto playbackAfter = [&host](const std::function<void()>& open) {
+    auto* messages = host.findChild<QPlainTextEdit*>();
+    messages->clear();
+    open();
+    LetEventsRun();
+    QString said;
+    for (const QString& message : messages->toPlainText().split('\n'))
+      if (message.contains("playback")) said += message.mid(9) + "\n";  // without the clock
+    return said;
+  };
+  const QString fromTimeline = playbackAfter([&] { emit timeline->doubleClicked(timeline->model()->index(eventRow, 0)); });
+  EXPECT_TRUE(fromTimeline.contains("← ")) << fromTimeline.toStdString();
+  int tab = 0;
+  while (tab < viewer.TabCount() && viewer.TabTitle(tab) != "Unusual Event") ++tab;
+  viewer.SelectTab(tab);
+  int pageRow = 0;
+  const auto details = [&viewer](int row) {
+    QStringList parts;
+    const char* const titles[] = {"Event Type", "Camera", "Description"};
+    for (int column = 1; column <= 3; ++column)
+      if (!viewer.CellText(row, column).isEmpty()) parts << titles[column - 1] + QString(": ") + viewer.CellText(row, column);
+    return parts.join("; ");
+  };
+  while (pageRow < viewer.RowCount() &&
+         (viewer.CellText(pageRow, 0) != cell(eventRow, 0) || details(pageRow) != cell(eventRow, 2)))
+    ++pageRow;
+  ASSERT_LT(pageRow, viewer.RowCount()) << cell(eventRow, 2).toStdString();
+  EXPECT_EQ(playbackAfter([&] { viewer.OpenRow(pageRow); }), fromTimeline);
 
   EXPECT_EQ(Output(LOGVIEW_HOST_PATH " --version"), "logview-host " LOGVIEW_VERSION "\n");
   EXPECT_NE(Output(LOGVIEW_HOST_PATH " --help").find("--screenshots OUT"), std::string::npos);

@@ -274,4 +274,109 @@ TEST_F(LogviewTest, CountingPagesAndTheirOptions) {
   EXPECT_TRUE(Has(sorted.err, "the diagram page has no list")) << sorted.err;
 }
 
+// The timeline: every page's rows of the range, merged by time with the
+// page's texts; the same from the server; narrowed to cameras on the camera
+// pages only.
+TEST_F(LogviewTest, TimelineMergesThePagesRowsByTime) {
+  const std::vector<std::string> range = {"--from", "2024-03-05 08:00:00", "--to", "2024-03-05 12:00:00"};
+  const std::vector<std::string> sources = {"--pos-settings", Install() + "/vxpp-pos.ini"};
+  const auto run = [&](std::vector<std::string> before, const std::string& page, std::vector<std::string> after) {
+    before.insert(before.end(), sources.begin(), sources.end());
+    before.push_back(page);
+    before.insert(before.end(), range.begin(), range.end());
+    before.insert(before.end(), after.begin(), after.end());
+    return Run(before);
+  };
+  const Outcome timeline = run({}, "timeline", {});
+  ASSERT_EQ(timeline.status, 0) << timeline.err;
+  ASSERT_TRUE(timeline.out.starts_with("Time, Kind, Details\r\n")) << timeline.out.substr(0, 200);
+
+  // Each kind holds exactly its page's rows, searched with the same viewer
+  // options; times never go back, and equal times keep the kind order.
+  const std::vector<std::pair<std::string, std::string>> kinds = {
+      {"events", "Unusual Event"}, {"system", "System Log"}, {"metadata", "Metadata Log"},
+      {"ivs", "IVS Event"},        {"backup", "Export and Backup Log"}, {"edge", "Edge Storage"}};
+  // The rows after the title line: each starts with its date; a receipt's
+  // lines inside a cell do not.
+  const auto rowsOf = [](const std::string& text) {
+    std::vector<std::string> rows;
+    for (size_t at = text.find("\r\n"), end;
+         at != std::string::npos && (end = text.find("\r\n", at + 2)) != std::string::npos; at = end) {
+      const std::string line = text.substr(at + 2, end - at - 2);
+      if (rows.empty() || (line.size() > 4 && line[4] == '/'))
+        rows.push_back(line);
+      else
+        rows.back() += "\r\n" + line;
+    }
+    return rows;
+  };
+  const auto expectMerged = [&](const std::vector<std::string>& viewer, const std::string& merged) {
+    std::string previous;
+    size_t previousKind = 0;
+    std::vector<size_t> counts(kinds.size());
+    for (const std::string& row : rowsOf(merged)) {
+      const std::string time = row.substr(0, 19), kindText = row.substr(21, row.find(", ", 21) - 21);
+      size_t kind = 0;
+      while (kind < kinds.size() && kinds[kind].second != kindText) ++kind;
+      if (kind == kinds.size()) {
+        ADD_FAILURE() << row;
+        continue;
+      }
+      ++counts[kind];
+      EXPECT_TRUE(previous < time || (previous == time && previousKind <= kind)) << previous << " then " << row;
+      previous = time;
+      previousKind = kind;
+    }
+    for (size_t kind = 0; kind < kinds.size(); ++kind)
+      EXPECT_EQ(counts[kind], rowsOf(run(viewer, kinds[kind].first, {}).out).size()) << kinds[kind].first;
+    return counts;
+  };
+  for (const size_t count : expectMerged({}, timeline.out)) EXPECT_GT(count, 0u);
+  EXPECT_TRUE(Has(timeline.out, ", Unusual Event, Event Type: General Motion; Camera: ")) << timeline.out;
+
+  // From the server: its pages' rows (the IVS page asks a server only in
+  // NVR mode), the same records as here.
+  ServerProcess server(Install());
+  const std::vector<std::string> there = {"--server", "127.0.0.1:" + std::to_string(server.Port()), "--login",
+                                          "admin:admin"};
+  const Outcome remote = run(there, "timeline", {});
+  EXPECT_EQ(remote.status, 0) << remote.err;
+  expectMerged(there, remote.out);
+  std::vector<std::string> nvr = there;
+  nvr.push_back("--nvr");  // the recorder's pages: Date and Time columns
+  expectMerged(nvr, run(nvr, "timeline", {}).out);
+  const auto rowsOfKind = [&](const std::string& text, const std::string& kind) {
+    std::vector<std::string> rows = rowsOf(text);
+    std::erase_if(rows, [&](const std::string& row) { return !Has(row, ", " + kind + ", "); });
+    return rows;
+  };
+  for (const char* kind : {"Unusual Event", "System Log", "Metadata Log", "Export and Backup Log"})
+    EXPECT_EQ(rowsOfKind(remote.out, kind), rowsOfKind(timeline.out, kind)) << kind;
+
+  // One camera: only its events and edge steps, every other kind whole.
+  const Outcome one = run({"--cameras", "4"}, "timeline", {"--json"});
+  EXPECT_EQ(one.status, 0) << one.err;
+  EXPECT_TRUE(one.out.starts_with("[\n{\"Time\": \"2024/03/05 08:")) << one.out.substr(0, 100);
+  EXPECT_TRUE(Has(one.out, "\"Kind\": \"Unusual Event\", \"Details\": \"Event Type: General Motion; Camera: 05;"));
+  EXPECT_TRUE(Has(one.out, "\"Kind\": \"Edge Storage\", \"Details\": \"Type: Check Edge Video; Camera: 05;"));
+  EXPECT_FALSE(Has(one.out, "Camera: 01;")) << one.out;
+  EXPECT_TRUE(Has(one.out, "\"Kind\": \"System Log\"")) << one.out;
+
+  const Outcome exported = run({}, "timeline", {"--export", m_scratch.File("incident.csv")});
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  const std::string csv = ReadWholeFile(m_scratch.File("incident.csv"));
+  EXPECT_TRUE(csv.starts_with("Time,Kind,Details,\r\n")) << csv.substr(0, 100);
+  EXPECT_EQ(Lines(csv), Lines(timeline.out));
+
+  for (const auto& [args, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"timeline", "--from", "2024-03-05 00:00:00"}, "the timeline needs --from and --to"},
+           {{"timeline", "--day", "2024-03-05"}, "not the selectors, --day or --sort"},
+           {{"--cameras", "99", "timeline", "--from", "2024-03-05 00:00:00", "--to", "2024-03-05 01:00:00"},
+            "--cameras: no camera 99 in a camera list of 18 cameras"}}) {
+    const Outcome wrong = Run(args);
+    EXPECT_EQ(wrong.status, 64);
+    EXPECT_TRUE(Has(wrong.err, message)) << wrong.err;
+  }
+}
+
 }  // namespace

@@ -20,6 +20,7 @@
 #include "tools/logview-host/log_kinds_box.h"
 #include "tools/logview-host/pages_box.h"
 #include "tools/logview-host/player_panel.h"
+#include "tools/logview-host/timeline_panel.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ HostWindow::HostWindow(const std::string& installFolder)
       m_canPlay(new QCheckBox("Recorded video can be played (answer to 32792)")),
       m_channelsBusy(new QCheckBox("All playback channels are busy (answer to 32791)")),
       m_messages(new QPlainTextEdit),
-      m_player(new PlayerPanel(nullptr)) {
+      m_player(new PlayerPanel(nullptr)),
+      m_timeline(new TimelinePanel(nullptr)) {
   setWindowTitle("logview-host");
   m_messages->setReadOnly(true);
   m_messages->setMinimumWidth(460);
@@ -67,6 +69,7 @@ HostWindow::HostWindow(const std::string& installFolder)
   right->addWidget(MakeAnswersBox());
   right->addWidget(m_messages, 1);
   right->addWidget(m_player);
+  right->addWidget(m_timeline, 2);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right, 1);
@@ -109,6 +112,7 @@ QWidget* HostWindow::MakeCallsBox() {
   });
   AddButton(grid, 2, 1, "ResetLogViewerInstance", [this] {
     Note("→ ResetLogViewerInstance");
+    m_timeline->Forget();  // it works the dialog the reset replaces
     ResetLogViewerInstance();
   });
   AddButton(grid, 3, 0, "EnableEventLog", [this] {
@@ -130,6 +134,7 @@ QWidget* HostWindow::MakeCallsBox() {
     Note("→ ResetLogViewerLanguage " + std::to_string(number) + " (" + m_language->currentText().toStdString() + ")");
     ResetLogViewerLanguage(number, "");
   });
+  AddButton(grid, 6, 0, "Timeline of the day", [this] { ShowTimeline(); });
   return box;
 }
 
@@ -167,6 +172,21 @@ bool HostWindow::SearchDay() {
        CameraIndexesText(cameras));
   SetLogDateTimeAndSearch(start, end, cameras);
   return true;
+}
+
+bool HostWindow::ShowTimeline() {
+  VxBitset<128> chosen;
+  if (!ReadCameras(&chosen)) return false;
+  std::vector<int> cameras;
+  if (chosen.count() < chosen.size())
+    for (size_t i = 0; i < chosen.size(); ++i)
+      if (chosen.test(i)) cameras.push_back(static_cast<int>(i));
+  const auto [start, end] = DayWindow();
+  Note("→ timeline " + start.FormatListCell() + " .. " + end.FormatListCell() + ", cameras " +
+       CameraIndexesText(chosen));
+  const std::string problem = m_timeline->Search(start, end, cameras);
+  if (!problem.empty()) Note("timeline: " + problem);
+  return problem.empty();
 }
 
 std::pair<CDateTime, CDateTime> HostWindow::DayWindow() const {

@@ -23,6 +23,7 @@ class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
+class TimelinePanel;
 
 class HostWindow : public QMainWindow {
  public:
@@ -36,6 +37,11 @@ class HostWindow : public QMainWindow {
   // SetLogDateTimeAndSearch with the chosen day and cameras; false (and a
   // line in the panel) when the camera text is not a camera set.
   bool SearchDay();
+  // The timeline of the chosen day and cameras in the timeline panel (all
+  // cameras when every index is chosen); false, with a line in the message
+  // panel, when it could not be listed.
+  bool ShowTimeline();
+  TimelinePanel* Timeline() const { return m_timeline; }
 
  private:
   // The window the viewer posts and sends its messages to.
@@ -75,6 +81,7 @@ class HostWindow : public QMainWindow {
   QCheckBox* m_channelsBusy;
   QPlainTextEdit* m_messages;
   PlayerPanel* m_player;
+  TimelinePanel* m_timeline;
   platform::UINT m_lastQuestion = 0;
   int m_questionRepeats = 0;
 };

@@ -4,11 +4,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QTableView>
 #include <optional>
 
 #include "platform/env.h"
 #include "tools/logview-host/busiest_day.h"
 #include "tools/logview-host/host_window.h"
+#include "tools/logview-host/timeline_panel.h"
 #include "tools/logview-host/viewer_driver.h"
 
 namespace {
@@ -53,6 +55,10 @@ class Run {
     else
       PhotographTabs(ViewerDriver(*window), day);
     LetEventsRun();
+    Step(host.ShowTimeline(), "the timeline of the day could not be listed");
+    LetEventsRun();
+    const QTableView* timeline = host.Timeline()->View();
+    Save(host.Timeline()->grab().toImage(), "timeline", timeline ? timeline->model()->rowCount() : 0);
     Save(host.grab().toImage(), "host", -1);
     return m_failed ? kExitFailed : 0;
   }

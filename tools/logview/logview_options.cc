@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char* kPages[] = {"events", "system", "backup", "metadata",
-                                  "edge",   "counting", "diagram", "ivs"};
+                                  "edge",   "counting", "diagram", "ivs", "timeline"};
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -88,7 +88,7 @@ class Parser {
     }
     if (m_o.page.empty()) {
       *error = "no page named; PAGE is one of events, system, backup, metadata, edge, counting, "
-               "diagram, ivs";
+               "diagram, ivs, timeline";
       return ParseResult::kUsageError;
     }
     if (m_o.login && !m_o.serverHost && !m_o.sites) {
@@ -139,7 +139,7 @@ class Parser {
       }
     }
     return Fail("unknown page \"" + word +
-                "\"; PAGE is one of events, system, backup, metadata, edge, counting, diagram, ivs");
+                "\"; PAGE is one of events, system, backup, metadata, edge, counting, diagram, ivs, timeline");
   }
 
   bool Value(const std::string& option, std::string* value) {
@@ -400,7 +400,7 @@ ParseResult ParseLogviewOptions(int argc, char** argv, LogviewOptions* options, 
 
 const char* LogviewUsage() {
   return R"(usage: logview [VIEWER OPTIONS] PAGE [PAGE OPTIONS]
-PAGE: events | system | backup | metadata | edge | counting | diagram | ivs
+PAGE: events | system | backup | metadata | edge | counting | diagram | ivs | timeline
 
 Sets the log viewer up as a host application does, drives one page through its
 controls and prints what the page lists.
@@ -451,6 +451,9 @@ Page options:
 With several servers the rows are merged in time order behind a "Server" column,
 and standard error gets a line per server: "server: HOST:PORT ok ROWS",
 "server: HOST:PORT failed: REASON" or "server: HOST:PORT no data for this range".
+
+timeline --from ... --to ... [--cameras I,J] [--json | --export PATH]: every log kind
+of the range in one time-ordered list (see docs/logview.md)
 
 Standard error gets one line per message box ("message: CAPTION: TEXT", a failed
 search's reason in brackets after it) and per

@@ -16,6 +16,7 @@
 #include "shell/log_viewer_app.h"
 #include "tools/logview/logview_host.h"
 #include "tools/logview/page_driver.h"
+#include "tools/logview/timeline_driver.h"
 
 namespace {
 
@@ -123,14 +124,16 @@ class Run {
       }
     }
 
-    const bool events = m_o.page == "events";
-    const bool system = m_o.page == "system";
+    // The timeline works every page that lists records by time.
+    const bool timeline = m_o.page == "timeline";
+    const bool events = m_o.page == "events" || timeline;
+    const bool system = m_o.page == "system" || timeline;
     const bool counting = m_o.page == "counting";
     const bool diagram = m_o.page == "diagram";
-    const bool metadata = m_o.page == "metadata";
-    const bool backup = m_o.page == "backup";
-    const bool ivs = m_o.page == "ivs";
-    const bool edge = m_o.page == "edge";
+    const bool metadata = m_o.page == "metadata" || timeline;
+    const bool backup = m_o.page == "backup" || timeline;
+    const bool ivs = m_o.page == "ivs" || timeline;
+    const bool edge = m_o.page == "edge" || timeline;
     int status = kExitUsage;
     bool driven = false;
     const auto drive = [&](CLogViewerDlg& dialog) {
@@ -142,7 +145,8 @@ class Run {
         status = Usage("the viewer shows no " + m_o.page + " page with these options");
         return;
       }
-      status = PageDriver(m_o, m_host, stdout, stderr, m_taker).Run(*page);
+      status = timeline ? TimelineDriver(m_o, m_host, stdout, stderr).Run(dialog)
+                        : PageDriver(m_o, m_host, stdout, stderr, m_taker).Run(*page);
     };
     if (m_o.modal) CLogViewerDlg::SetModalLoop([&](CLogViewerDlg& dialog) { drive(dialog); });
     // The modeless viewer's diagram tab follows its own switch, the modal one's the counting switch.

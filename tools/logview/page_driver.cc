@@ -97,14 +97,14 @@ int PageDriver::PrintEntries(const CComboBoxModel& selector) {
   return kExitSearchRan;
 }
 
-void PageDriver::PrintJson(CLogListCtrl& list, bool withStates) {
+void WriteListJson(CLogListCtrl& list, bool withStates, FILE* file) {
   std::string out = "[";
   const std::vector<std::string> titles = ColumnTitles(list);
   const std::vector<CListRowView> rows = list.DrawRows(0, list.GetItemCount());
   for (size_t row = 0; row < rows.size(); ++row)
     out += (row == 0 ? "\n" : ",\n") + JsonRowObject(titles, rows[row], withStates);
   out += rows.empty() ? "]\n" : "\n]\n";
-  std::fwrite(out.data(), 1, out.size(), m_out);
+  std::fwrite(out.data(), 1, out.size(), file);
 }
 
 std::string PageDriver::CheckDiagramOptions() const {
@@ -202,7 +202,7 @@ int PageDriver::Run(CTabPageEx& page) {
   if (m_taker) return m_taker(SearchedPage{page, c, m_host});
 
   if (m_options.json) {
-    PrintJson(*c.list, c.imagesArePlayStates);
+    WriteListJson(*c.list, c.imagesArePlayStates, m_out);
   } else {
     // A window draws the rows it lists; so does this host, before it prints.
     c.list->DrawRows(0, c.list->GetItemCount());

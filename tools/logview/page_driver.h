@@ -25,6 +25,10 @@ struct SearchedPage {
 // another process); returns the exit status.
 using ListTaker = std::function<int(const SearchedPage&)>;
 
+// Writes the list as one JSON array to `file`: a member per column title
+// and "state", the row's image when `withStates`, else null.
+void WriteListJson(CLogListCtrl& list, bool withStates, FILE* file);
+
 class PageDriver {
  public:
   PageDriver(const LogviewOptions& options, LogviewHost& host, FILE* out, FILE* err, ListTaker taker = {});
@@ -45,7 +49,6 @@ class PageDriver {
   int Select(CComboBoxModel& selector, const std::string& item, const char* option);
   void SetPickers(const CPageControls& controls);
   int PrintEntries(const CComboBoxModel& selector);
-  void PrintJson(CLogListCtrl& list, bool withStates);
 
   const LogviewOptions& m_options;
   LogviewHost& m_host;
