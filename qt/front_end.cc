@@ -30,6 +30,13 @@ void DropWindow(CLogViewerDlg& dialog) {
   Windows().erase(it);
 }
 
+// The viewer's dialogs live as long as the library; their windows must not
+// outlive the QApplication they were made in.
+void DropAllWindows() {
+  for (auto& [dialog, window] : Windows()) delete window.data();
+  Windows().clear();
+}
+
 // Until the dialog ends (its window's close box, Esc, OK or Cancel); the
 // window is modal to the application meanwhile.
 void RunModal(CLogViewerDlg& dialog) {
@@ -61,5 +68,7 @@ void InstallLogViewerQtFrontEnd() {
   CLogViewerDlg::SetFrontEnd(std::move(frontEnd));
   CLogViewerDlg::SetModalLoop(RunModal);
   platform::MessageQueue::Default()->SetWakeUp(DeliverFromEventLoop);
+  qRemovePostRoutine(DropAllWindows);  // once, however often the host installs
+  qAddPostRoutine(DropAllWindows);
   DeliverFromEventLoop();  // what was posted before
 }

@@ -1,15 +1,30 @@
 #include "qt/log_list_view.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMenu>
+#include <algorithm>
 
 #include "qt/log_table_model.h"
 #include "qt/model_link.h"
 
 namespace {
 
+// The pages give their column widths in pixels of the recorder's dialog
+// font, whose average character is 6 pixels wide.  A wider font here (the
+// desktop's, usually DejaVu Sans) gets the columns widened in proportion, so
+// that a time still fits beside its row image; a narrower one keeps them.
+double ColumnScale(const QFontMetrics& font) {
+  constexpr double kDialogFontAverageWidth = 6.0;
+  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  const double average = font.horizontalAdvance(alphabet) / static_cast<double>(alphabet.size());
+  return std::max(1.0, average / kDialogFontAverageWidth);
+}
+
 void MirrorColumns(const CLogListCtrl& list, QTableView& view) {
-  for (int i = 0; i < list.GetColumnCount(); ++i) view.setColumnWidth(i, list.GetColumn(i)->width);
+  const double scale = ColumnScale(view.fontMetrics());
+  for (int i = 0; i < list.GetColumnCount(); ++i)
+    view.setColumnWidth(i, static_cast<int>(list.GetColumn(i)->width * scale + 0.5));
 }
 
 void MirrorSort(const CLogListCtrl& list, QHeaderView& header) {

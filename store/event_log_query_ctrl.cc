@@ -18,22 +18,11 @@ bool CVxEventLogQueryCtrl<T>::Search(const Filter& filter, const TimeBound& star
   this->ClearResults();
   *count = 0;
   const std::string where = WhereText(filter, start, end);
-  m_interrupted = false;
-  const size_t toRead = m_progress ? m_files.FilesToRead(start, end) : 0;
-  size_t done = 0;
   const bool ok = m_files.ForEachFile(start, end, [&](CLogFileSet::FileKind) {
-    const bool read = this->Query(LogTable<T>::kName, where, std::string(), count);
-    if (m_progress) m_progress(++done, toRead);
-    return read && !m_interrupted;
+    return this->Query(LogTable<T>::kName, where, std::string(), count);
   });
   *count = static_cast<int>(this->GetResults().size());
   return ok;
-}
-
-template <class T>
-void CVxEventLogQueryCtrl<T>::Interrupt() {
-  m_interrupted = true;
-  this->m_database.Interrupt();
 }
 
 template class CVxEventLogQueryCtrl<EventLogBasket>;

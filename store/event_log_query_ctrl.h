@@ -7,7 +7,6 @@
 // row callback).  One thread at a time.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,19 +35,15 @@ class CVxEventLogQueryCtrl : public CVxEventLogQuery<T> {
 
   const CLogFileSet& Files() const { return m_files; }
 
-  // Told after each file of a Search: files done, files to read.
-  using FileProgress = std::function<void(size_t done, size_t toRead)>;
-  void SetFileProgress(FileProgress progress) { m_progress = std::move(progress); }
+  // Told after each file of a Search (see CLogFileSet::SetFileProgress).
+  void SetFileProgress(CLogFileSet::FileProgress progress) { m_files.SetFileProgress(std::move(progress)); }
   // Ends the running Search (from its row callback or its progress): the
-  // statement stops, no further file is read, the records read so far stay
-  // and Search returns false.  The next Search runs again.
-  void Interrupt();
+  // records read so far stay and Search returns false.
+  void Interrupt() { m_files.Interrupt(); }
 
  private:
   platform::Env* const m_env;
   CLogFileSet m_files;
-  FileProgress m_progress;
-  bool m_interrupted = false;
 };
 
 extern template class CVxEventLogQueryCtrl<EventLogBasket>;

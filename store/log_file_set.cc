@@ -73,6 +73,14 @@ size_t CLogFileSet::FilesToRead(const std::optional<CDateTime>& start, const std
 bool CLogFileSet::ForEachFile(const std::optional<CDateTime>& start,
                               const std::optional<CDateTime>& end, const FileQuery& query) {
   m_opened.clear();
+  m_interrupted = false;
+  const size_t toRead = m_progress ? FilesToRead(start, end) : 0;
+  size_t done = 0;
+  const auto visit = [&](FileKind kind) {
+    const bool goOn = query(kind);
+    if (m_progress) m_progress(++done, toRead);
+    return goOn && !m_interrupted;
+  };
   if (m_files.count(m_legacyName) != 0) {
     // The single file stays open from one search to the next.
     if (m_database->IsOpen()) {
@@ -80,16 +88,21 @@ bool CLogFileSet::ForEachFile(const std::optional<CDateTime>& start,
     } else if (!OpenFile(m_legacyFolderUtf8, m_legacyName)) {
       return true;
     }
-    return query(FileKind::kLegacy);
+    return visit(FileKind::kLegacy);
   }
   m_database->Close();
-  if (OpenFile(m_folderUtf8, m_archiveName) && !query(FileKind::kArchive)) return false;
+  if (OpenFile(m_folderUtf8, m_archiveName) && !visit(FileKind::kArchive)) return false;
   std::set<std::string>::const_iterator first, last;
   ChooseDailyFiles(start, end, &first, &last);
   for (auto it = first; it != last; ++it) {
-    if (OpenFile(m_folderUtf8, *it) && !query(FileKind::kDaily)) return false;
+    if (OpenFile(m_folderUtf8, *it) && !visit(FileKind::kDaily)) return false;
   }
   return true;
+}
+
+void CLogFileSet::Interrupt() {
+  m_interrupted = true;
+  m_database->Interrupt();
 }
 
 std::string CLogFileSet::StopReason(const std::string& error) const {

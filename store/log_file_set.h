@@ -43,9 +43,18 @@ class CLogFileSet {
   // file alone when the set has one; otherwise the archive first, then the
   // daily files from the start date's file (or the next one after it) up to
   // the end date's file (or, when the end date has none, the last file).
-  // Files that do not open are skipped.  False as soon as `query` is.
+  // Files that do not open are skipped.  False as soon as `query` is, or
+  // when the walk was interrupted.
   bool ForEachFile(const std::optional<CDateTime>& start, const std::optional<CDateTime>& end,
                    const FileQuery& query);
+
+  // Told after each file ForEachFile queried: files done, files to read.
+  using FileProgress = std::function<void(size_t done, size_t toRead)>;
+  void SetFileProgress(FileProgress progress) { m_progress = std::move(progress); }
+  // Ends the running walk (from the query's row callback or the progress):
+  // the statement stops, no further file is read and ForEachFile returns
+  // false.  The next walk runs again.
+  void Interrupt();
 
   // How many files ForEachFile(start, end, ...) visits at most (the archive
   // counted when it was listed).
@@ -72,6 +81,8 @@ class CLogFileSet {
   const std::string m_archiveName;  // "<log>Old.db"
   CLogDatabase* const m_database;
   platform::Env* const m_env;
+  FileProgress m_progress;
+  bool m_interrupted = false;
 
   std::string m_root;
   std::string m_folder;

@@ -32,6 +32,12 @@ class CVxSystemLogQueryCtrl : public CVxSystemLogQuery {
 
   const CLogFileSet& Files() const { return m_files; }
 
+  // Told after each file of a Search (see CLogFileSet::SetFileProgress).
+  void SetFileProgress(CLogFileSet::FileProgress progress) { m_files.SetFileProgress(std::move(progress)); }
+  // Ends the running Search (from its progress): the records read so far
+  // stay and Search returns false.
+  void Interrupt() { m_files.Interrupt(); }
+
  private:
   platform::Env* const m_env;
   CLogFileSet m_files;

@@ -6,5 +6,6 @@
 // Call once, after the QApplication exists and before the first exported
 // logview function: the viewer's windows, message boxes and save dialogs
 // become Qt widgets, and messages posted to the viewer's and host's
-// platform::CWnd windows are delivered through Qt's event loop.
+// platform::CWnd windows are delivered through Qt's event loop.  The
+// viewer's windows still open are deleted when the QApplication is.
 void InstallLogViewerQtFrontEnd();

@@ -1,21 +1,16 @@
 #include "pages/system/sys_log_page.h"
 
 #include "lang/translated_string.h"
-#include "store/system_log_query_ctrl.h"
-#include "ui/message_box.h"
 #include "vocabulary/string_table.h"
 
 namespace {
 
-constexpr int kFailToOpenDatabase = 1;
 constexpr int kSystemLogTitle = 3;
-constexpr int kRemoteSuccess = 1;
-constexpr int kRemoteTransportFailure = -1;
 
 }  // namespace
 
 CSysLogPage::CSysLogPage(std::span<const PageColumn> columns)
-    : CSearchLogPage(kTemplateId, kLanguageSection,
+    : CSystemLogSearchPage(kTemplateId, kLanguageSection,
                      {.typeLabel = "Log Type:", .secondLabel = nullptr, .exportFilter = kExportFilter}),
       m_columns(columns) {
   SetWindowText(LoadStringText(kSystemLogTitle));
@@ -34,38 +29,7 @@ void CSysLogPage::RunSearch(const CDateRange& range) {
   const int selected = types.GetCurSel();
   if (selected != CComboBoxModel::kError && types.GetItemData(selected) != kAllSystemLogTypes)
     logType = static_cast<int32_t>(types.GetItemData(selected));
-  if (Owner()->Settings().remoteCameraList != 0)
-    SearchRemote(logType, range);
-  else
-    SearchLocal(logType, range);
-}
-
-void CSysLogPage::SearchLocal(const std::optional<int32_t>& logType, const CDateRange& range) {
-  CVxSystemLogQueryCtrl query;
-  if (!query.Initialise(Owner()->LogRoot())) {
-    Owner()->AskUser(LoadTranslatedString(kFailToOpenDatabase), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
-    return;
-  }
-  int count = 0;
-  const bool ok = query.Search(logType, range.start, range.end, &count);
-  // What was read before a failure is shown all the same.
-  ShowRecords(query.GetResults());
-  if (!ok) TellSearchFailed(query.Files().StopReason(query.LastError()));
-}
-
-void CSysLogPage::SearchRemote(const std::optional<int32_t>& logType, const CDateRange& range) {
-  const ViewerSettings& settings = Owner()->Settings();
-  std::vector<SystemLogRecord> records;
-  const int number = logType.value_or(0);
-  const int result = Client().SystemLog(ServerUrl(settings), settings.userSessionNo,
-                                      logType ? &number : nullptr, range.start, range.end, records);
-  if (result == kRemoteSuccess) {
-    ShowRecords(records);
-  } else if (result == kRemoteTransportFailure) {
-    TellServerUnreachable(Owner()->EventHostWindow());
-  } else {
-    TellSearchFailed();
-  }
+  SearchSystemLog(logType, range);
 }
 
 void CSysLogPage::ShowRecords(const std::vector<SystemLogRecord>& records) {

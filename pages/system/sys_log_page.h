@@ -7,10 +7,7 @@
 // databases or asks the server follows the viewer's remoteCameraList, not
 // the variant.
 //
-// A failed local search shows the records read so far and sends
-// kMsgSearchFailed to the dialog; a remote one that could not reach the
-// server posts kMsgRemoteRequestFailed to the local event page's host
-// window; any other remote failure sends kMsgSearchFailed.
+// Searches and their failures: CSystemLogSearchPage.
 //
 // Ownership and threads: as CSearchLogPage.
 #pragma once
@@ -21,11 +18,11 @@
 #include <vector>
 
 #include "pages/common/page_rows.h"
-#include "pages/common/search_log_page.h"
 #include "pages/system/system_log_rows.h"
+#include "pages/system/system_log_search_page.h"
 #include "pages/system/system_log_types.h"
 
-class CSysLogPage : public CSearchLogPage {
+class CSysLogPage : public CSystemLogSearchPage {
  public:
   static constexpr int kTemplateId = 5002;
   static constexpr const char* kLanguageSection = "log_viewer.system";
@@ -57,11 +54,8 @@ class CSysLogPage : public CSearchLogPage {
   size_t RowCount() const override { return m_rows.size(); }
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
-
-  void SearchLocal(const std::optional<int32_t>& logType, const CDateRange& range);
-  void SearchRemote(const std::optional<int32_t>& logType, const CDateRange& range);
-  // Empties the rows, offers each record and sets the list's row count.
-  void ShowRecords(const std::vector<SystemLogRecord>& records);
+  // CSystemLogSearchPage
+  void ShowRecords(const std::vector<SystemLogRecord>& records) override;
 
   const std::span<const PageColumn> m_columns;
   PageRows<SysLogCells> m_rows;

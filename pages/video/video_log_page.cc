@@ -3,21 +3,16 @@
 #include <algorithm>
 
 #include "lang/translated_string.h"
-#include "store/system_log_query_ctrl.h"
-#include "ui/message_box.h"
 #include "vocabulary/string_table.h"
 
 namespace {
 
-constexpr int kFailToOpenDatabase = 1;
 constexpr int kExportAndBackupTitle = 81;
-constexpr int kRemoteSuccess = 1;
-constexpr int kRemoteTransportFailure = -1;
 
 }  // namespace
 
 CVideoLogPage::CVideoLogPage(std::span<const VideoLogType> types, std::span<const PageColumn> columns)
-    : CSearchLogPage(kTemplateId, kLanguageSection, {.typeLabel = "Log Type:", .secondLabel = nullptr}),
+    : CSystemLogSearchPage(kTemplateId, kLanguageSection, {.typeLabel = "Log Type:", .secondLabel = nullptr}),
       m_types(types),
       m_columns(columns) {
   SetWindowText(LoadStringText(kExportAndBackupTitle));
@@ -39,43 +34,13 @@ void CVideoLogPage::RunSearch(const CDateRange& range) {
   const int selected = types.GetCurSel();
   if (selected != CComboBoxModel::kError && types.GetItemData(selected) != 0)
     eventNumber = static_cast<int32_t>(types.GetItemData(selected));
-  if (Owner()->Settings().remoteCameraList != 0)
-    SearchRemote(eventNumber, range);
-  else if (Owner()->Settings().nvrMode == 0)
-    SearchLocal(eventNumber, range);
-  else
-    ClearList();
-}
-
-void CVideoLogPage::SearchLocal(const std::optional<int32_t>& eventNumber, const CDateRange& range) {
-  CVxSystemLogQueryCtrl query;
-  if (!query.Initialise(Owner()->LogRoot())) {
-    ClearList();
-    Owner()->AskUser(LoadTranslatedString(kFailToOpenDatabase), LoadTranslatedString(kErrorCaption), CMessageBox::kOk);
-    return;
-  }
-  int count = 0;
-  const bool ok = query.Search(eventNumber, range.start, range.end, &count);
-  // What was read before a failure is shown all the same.
-  ShowRecords(query.GetResults());
-  if (!ok) TellSearchFailed(query.Files().StopReason(query.LastError()));
-}
-
-void CVideoLogPage::SearchRemote(const std::optional<int32_t>& eventNumber, const CDateRange& range) {
   const ViewerSettings& settings = Owner()->Settings();
-  std::vector<SystemLogRecord> records;
-  const int number = eventNumber.value_or(0);
-  const int result = Client().SystemLog(ServerUrl(settings), settings.userSessionNo,
-                                      eventNumber ? &number : nullptr, range.start, range.end, records);
-  if (result == kRemoteSuccess) {
-    ShowRecords(records);
+  if (settings.remoteCameraList == 0 && settings.nvrMode != 0) {
+    ClearList();  // in nvrMode there are no local databases to read
     return;
   }
-  ClearList();
-  if (result == kRemoteTransportFailure)
-    TellServerUnreachable(Owner()->EventHostWindow());
-  else
-    TellSearchFailed();
+  if (settings.remoteCameraList != 0) ClearList();  // a failed remote search leaves the list empty
+  SearchSystemLog(eventNumber, range);
 }
 
 void CVideoLogPage::ShowRecords(const std::vector<SystemLogRecord>& records) {

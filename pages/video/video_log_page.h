@@ -10,10 +10,8 @@
 // follows the viewer's remoteCameraList, not the variant; in nvrMode there
 // are no local databases to read, and a local search lists nothing.
 //
-// A failed local search shows the records read so far and sends
-// kMsgSearchFailed to the dialog; a remote one leaves the list empty and
-// posts kMsgRemoteRequestFailed to the local event page's host window when
-// the server could not be reached, or sends kMsgSearchFailed otherwise.
+// Searches and their failures: CSystemLogSearchPage; a failed remote search
+// leaves the list empty.
 //
 // Ownership and threads: as CSearchLogPage.
 #pragma once
@@ -24,11 +22,11 @@
 #include <vector>
 
 #include "pages/common/page_rows.h"
-#include "pages/common/search_log_page.h"
+#include "pages/system/system_log_search_page.h"
 #include "pages/video/video_log_rows.h"
 #include "pages/video/video_log_types.h"
 
-class CVideoLogPage : public CSearchLogPage {
+class CVideoLogPage : public CSystemLogSearchPage {
  public:
   static constexpr int kTemplateId = 5010;
   static constexpr const char* kLanguageSection = "log_viewer.backup";
@@ -51,11 +49,8 @@ class CVideoLogPage : public CSearchLogPage {
   size_t RowCount() const override { return m_rows.size(); }
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;
-
-  void SearchLocal(const std::optional<int32_t>& eventNumber, const CDateRange& range);
-  void SearchRemote(const std::optional<int32_t>& eventNumber, const CDateRange& range);
-  // Empties the rows, offers each record and sets the list's row count.
-  void ShowRecords(const std::vector<SystemLogRecord>& records);
+  // CSystemLogSearchPage
+  void ShowRecords(const std::vector<SystemLogRecord>& records) override;
 
   const std::span<const VideoLogType> m_types;
   const std::span<const PageColumn> m_columns;

@@ -89,12 +89,6 @@ class DemoTest : public testing::Test {
     return all;
   }
 
-  static std::set<std::string> Column(const Rows& rows, size_t column = 0) {
-    std::set<std::string> values;
-    for (const auto& row : rows) values.insert(row[column]);
-    return values;
-  }
-
   // Camera ids of the registry's camera list: "DeviceID" of the sub-keys of
   // "Video" whose names begin with "Ch" or "IP".
   std::set<uint32_t> RegistryCameraIds() const {
@@ -197,69 +191,6 @@ TEST_F(DemoTest, EventLogHoldsEveryKindOfEvent) {
   // Motion is the most common kind of event.
   const Rows top = QueryDays("EventLog", "SELECT EventNumber FROM EventLog GROUP BY 1 ORDER BY count(*) DESC LIMIT 1");
   EXPECT_EQ(top[0][0], "0");
-
-  // The IVS page queries channel-indexed events by analytics device; most
-  // devices are in IVS.xml, one is not any more.
-  const std::string ivsXml = ReadAll(m_root / "db/filter/IVS.xml");
-  const std::set<std::string> devices =
-      Column(QueryDays("EventLog", "SELECT DISTINCT ChannelIndex FROM EventLog WHERE EventNumber BETWEEN 10000 AND 20000"));
-  int known = 0;
-  for (const std::string& d : devices) known += ivsXml.find("<DeviceID>" + d + "</DeviceID>") != std::string::npos;
-  EXPECT_GT(known, 1);
-  EXPECT_LT(known, static_cast<int>(devices.size()));
-}
-
-TEST_F(DemoTest, CountingPosAndEdgeRecordsAreRealistic) {
-  ASSERT_TRUE(Write(Small(m_root)));
-  const Rows counts = QueryDays("EventLog", "SELECT LogTime, CountIn, CountOut FROM CounterLog");
-  int busiest = 0;
-  for (const auto& c : counts) {
-    EXPECT_GE(std::stoi(c[1]), 0);
-    EXPECT_GE(std::stoi(c[2]), 0);
-    EXPECT_EQ(c[0].substr(10, 2), "00") << "hourly results";
-    busiest = std::max(busiest, std::stoi(c[1]));
-  }
-  EXPECT_GT(busiest, 20);
-
-  EXPECT_EQ(Column(QueryDays("EventLog", "SELECT DISTINCT CounterType FROM IVSCounterLog")),
-            (std::set<std::string>{"0", "1", "2"}));
-  EXPECT_EQ(Column(QueryDays("EventLog", "SELECT DISTINCT Reset FROM IVSCounterLog")), (std::set<std::string>{"0", "1"}));
-  // Up-counters never fall between two readings of a day unless reset.
-  EXPECT_EQ(QueryDays("EventLog", "SELECT a.Id FROM IVSCounterLog a JOIN IVSCounterLog b ON b.IVSDeviceId = "
-                                  "a.IVSDeviceId AND b.CounterId = a.CounterId AND b.LogTime = a.LogTime + 10000 "
-                                  "WHERE a.CounterType = 1 AND a.Reset = 0 AND b.CounterResult < a.CounterResult")
-                .size(), 0u);
-  const std::string filter = ReadAll(m_root / "db/filter/CombinedCounterFilter.xml");
-  int unlisted = 0;
-  for (const std::string& id : Column(QueryDays("EventLog", "SELECT DISTINCT CounterID FROM CombinedCounterLog")))
-    unlisted += filter.find("<CounterID>" + id + "</CounterID>") == std::string::npos;
-  EXPECT_EQ(unlisted, 1);
-
-  std::set<int> rules;
-  bool lineBreaks = false, twoCameras = false;
-  for (const auto& p : QueryDays("EventLog", "SELECT EventRuleId, Description, CameraId FROM PosEventLog")) {
-    rules.insert(std::stoi(p[0]));
-    lineBreaks |= p[1].find("\r\n") != std::string::npos;
-    // Pairs "x:index" separated by ", ": every index is a camera of the list.
-    std::istringstream tokens(std::regex_replace(p[2], std::regex("[:, ]+"), " "));
-    int pairs = 0;
-    for (std::string first, index; tokens >> first >> index; ++pairs) EXPECT_LT(std::stoi(index), 18) << p[2];
-    twoCameras |= pairs == 2;
-  }
-  std::set<int> expectedRules;
-  for (int rule = 300; rule <= 314; ++rule)
-    if (rule != 303) expectedRules.insert(rule);
-  EXPECT_EQ(rules, expectedRules);
-  EXPECT_TRUE(lineBreaks);
-  EXPECT_TRUE(twoCameras);
-
-  EXPECT_EQ(Column(QueryDays("EventLog", "SELECT DISTINCT LogType FROM EdgeRecordLog")),
-            (std::set<std::string>{"0", "1", "2", "3", "4", "5", "6"}));
-  const std::set<uint32_t> cameras = RegistryCameraIds();
-  int deleted = 0;
-  for (const std::string& id : Column(QueryDays("EventLog", "SELECT DISTINCT CameraId FROM EdgeRecordLog")))
-    deleted += !cameras.count(AsUnsigned(id));
-  EXPECT_EQ(deleted, 1);
 }
 
 TEST_F(DemoTest, SystemLogHasEveryTypeAndBackupStrings) {

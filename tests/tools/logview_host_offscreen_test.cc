@@ -82,11 +82,6 @@ TEST(LogviewHostOffscreen, PhotographsSearchedSortedTabsAndExportsThroughTheSave
   QApplication application(argc, argv);
   InstallLogViewerQtFrontEnd();
   HostWindow host(options.folder);
-  // The viewer outlives the application; its windows must not, whatever fails.
-  const struct WindowsGone {
-    const QWidget* host;
-    ~WindowsGone() { ViewerDriver::DeleteViewerWindows(host); }
-  } windowsGone{&host};
 
   const std::string shots = folder.File("shots");
   FILE* out = std::tmpfile();

@@ -58,6 +58,5 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &host, [&host] { host.ShowViewer(true); });
     status = application.exec();
   }
-  ViewerDriver::DeleteViewerWindows(&host);
   return status;
 }

@@ -53,8 +53,6 @@ QDialog* ViewerDriver::FindViewerWindow(const QWidget* host) {
   return nullptr;
 }
 
-void ViewerDriver::DeleteViewerWindows(const QWidget* host) { qDeleteAll(ViewerWindows(host)); }
-
 ViewerDriver::ViewerDriver(QDialog& window) : m_window(window), m_tabs(window.findChild<QTabWidget*>()) {}
 
 int ViewerDriver::TabCount() const { return m_tabs->count(); }

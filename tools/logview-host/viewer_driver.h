@@ -19,10 +19,6 @@ class ViewerDriver {
  public:
   // The shown viewer window other than `host`; null when there is none.
   static QDialog* FindViewerWindow(const QWidget* host);
-  // Deletes the viewer's windows, shown or not.  A host whose QApplication
-  // is about to go calls it first: the viewer itself lives until the
-  // library is unloaded, after the application, and its widgets must not.
-  static void DeleteViewerWindows(const QWidget* host);
 
   explicit ViewerDriver(QDialog& window);
 

@@ -1,56 +1,37 @@
-// The IVS page asking vxpp-server and reading the same demo installation
-// locally lists the same rows.
-#include <gtest/gtest.h>
-
-#include "pages/common/server_viewer_context.h"
+// The IVS page asking vxpp-server (the NVR variant) lists the rows it lists
+// reading the same installation.
+#include "pages/common/page_server_test.h"
 #include "pages/ivs/ivs_log_page.h"
-#include "protocol/result_codes.h"
-#include "protocol/vxpp_client.h"
-#include "store/log_root_folder.h"
-#include "tools/server_fixture.h"
 
 namespace {
 
-const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
-
-class IVSRemoteSearchTest : public ServerFixture {
+class IVSRemoteSearchTest : public PageServerTest {
  protected:
-  static void SetUpTestSuite() { WriteSuiteSite(2, 400, kLastDay); }
-  static void TearDownTestSuite() { RemoveSuiteSite(); }
-
   void Build(ServerViewerContext& context, CIVSLogPage& page, bool remote) {
-    context.settings = {.serverPort = static_cast<int>(m_service->Port()), .serverAddress = "127.0.0.1",
-                        .userSessionNo = m_session, .nvrMode = remote ? 1 : 0};
+    context.settings.nvrMode = remote ? 1 : 0;
     context.installFolder = s_site;
     context.logRootIsBackup = true;  // the devices of the installation's own file
-    context.logRoot = LogRootFolder("");
-    context.cameraIds = m_cameraIds;
     page.SetOwner(&context);
     page.Create();
     page.Controls().startPicker->UserSetTime(kLastDay - CDateTime::kTicksPerDay);
   }
-  // Rows of rule type entry `type` and device `device` (its entry's index).
+  // Rows of rule type entry `type` and device entry `device`, with each row's camera.
   static std::vector<std::string> Rows(CIVSLogPage& page, int type, int device) {
-    const CPageControls c = page.Controls();
-    c.typeSelector->UserSelect(type);
-    c.secondSelector->UserSelect(device);
-    c.searchButton->Click();
-    std::vector<std::string> rows;
-    for (int row = 0; row < c.list->GetItemCount(); ++row)
-      rows.push_back(page.GetItemText(row, 0) + "|" + page.GetItemText(row, 1) + "|" + page.GetItemText(row, 2) +
-                     "|" + page.GetItemText(row, 3) + "|" + std::to_string(page.RowAt(size_t(row)).cameraPosition));
+    page.Controls().typeSelector->UserSelect(type);
+    page.Controls().secondSelector->UserSelect(device);
+    page.Search();
+    std::vector<std::string> rows = PageServerTest::Rows(page, 4);
+    for (size_t row = 0; row < rows.size(); ++row) rows[row] += std::to_string(page.RowAt(row).cameraPosition);
     return rows;
   }
-
-  std::vector<uint32_t> m_cameraIds;
 };
 
 TEST_F(IVSRemoteSearchTest, RemoteRowsAreTheLocalRows) {
-  StartServerOn(s_site);
-  ASSERT_EQ(Login("admin", "admin"), vxpp::kLoginSuccess);
-  std::vector<std::string> names;
-  ASSERT_TRUE(m_client.GetCamInfo(kUrl, m_session, names, m_cameraIds));
   ServerViewerContext localContext, remoteContext;
+  Connect(remoteContext);
+  localContext.settings = remoteContext.settings;
+  localContext.cameraIds = remoteContext.cameraIds;
+  localContext.logRoot = remoteContext.logRoot;
   CIVSLogPage local, remote;
   Build(localContext, local, false);
   Build(remoteContext, remote, true);

@@ -98,7 +98,7 @@ TEST_F(SysLogPageTest, LocalSearch) {
   EXPECT_EQ(Column(c, 3), (Texts{"admin in", "backup job", "ch 5 on", "guest in"}));
 }
 
-TEST_F(SysLogPageTest, FailedSearchShowsTheRecordsReadSoFar) {
+TEST_F(SysLogPageTest, FailedOrCancelledSearchShowsTheRecordsReadSoFar) {
   AddDay("20240201", "(0, 3, 'lost', -1)", "Other");
   AddDay("20240202", "(0, 3, 'late', -1)");
   CVantorSysLogPage page;
@@ -108,6 +108,14 @@ TEST_F(SysLogPageTest, FailedSearchShowsTheRecordsReadSoFar) {
   ASSERT_TRUE(c.searchButton->Click());
   EXPECT_EQ(c.list->GetItemCount(), 5);
   EXPECT_EQ(viewer.dialog.received, (std::vector<platform::UINT>{kMsgSearchFailed}));
+
+  // Cancelled at the first file's report: its rows stay, nothing failed.
+  viewer.progressReports = 0;
+  viewer.onProgress = [&] { page.CancelSearch(); };
+  ASSERT_TRUE(c.searchButton->Click());
+  EXPECT_EQ(c.list->GetItemCount(), 5);
+  EXPECT_EQ(viewer.progressReports, 1);
+  EXPECT_EQ(viewer.dialog.received.size(), 1u);
 }
 
 TEST_F(SysLogPageTest, SortAndExport) {
