@@ -227,29 +227,31 @@ TEST_F(VantorPageTest, PlayStatesAndTheOpenAction) {
 }
 
 TEST_F(VantorPageTest, ShowSimilarAndDoubleClickThroughTheFindBox) {
-  Create({{kDay + 1, 0, 11, 0, "a"}, {kDay + 2, 0, 13, 1, "b"}, {kDay + 3, 0, 13, 0, "c"}, {kDay + 4, 0, -2, 100, "d"}});
+  Create({{kDay + 1, 0, 11, 0, "alpha"}, {kDay + 2, 0, 13, 1, "bravo"}, {kDay + 3, 0, 13, 0, "charlie"},
+          {kDay + 4, 0, -2, 100, "delta"}});
   page.SetLogDateTime(At(0), At(1));
   page.HostLink().cameras.set(2);
   EXPECT_EQ(Search().size(), 4u);
   CLogListCtrl& list = *Controls().list;
-  Controls().findBox->UserSetText("C");  // row "c", page row 2
+  Controls().findBox->UserSetText("CHARL");  // page row 2
   ASSERT_EQ(list.GetItemCount(), 1);
+  EXPECT_EQ(list.GetItemImage(0), EventListItem::kPlayable);  // the yard, inside the host's window
   host.messages.clear();
-  list.DoubleClickRow(0);  // the host shows the yard: it seeks to row "c"
-  ASSERT_EQ(host.messages.back().number, platform::kMsgSeekPlayback);
+  list.DoubleClickRow(0);  // the host shows it: it seeks to "charlie"
+  ASSERT_EQ(host.Numbers(), Numbers{platform::kMsgSeekPlayback});
   EXPECT_EQ(*reinterpret_cast<const CDateTime*>(host.messages.back().wParam), At(0, 0, 3));
   ASSERT_TRUE(list.ChooseRowMenuItem(0, 2));  // "Same type and camera": General Motion at the yard
   EXPECT_EQ(Controls().typeSelector->GetItemData(Controls().typeSelector->GetCurSel()), 0);
   EXPECT_EQ(Controls().secondSelector->GetItemData(Controls().secondSelector->GetCurSel()), 13);
   EXPECT_EQ(list.GetItemCount(), 1);
   Controls().findBox->UserSetText("");
-  EXPECT_EQ(list.GetItemCount(), 1);  // the new search found only "c"
+  EXPECT_EQ(list.GetItemCount(), 1);  // the new search found only "charlie"
   // A camera-less row has no camera entry: nothing changes.
   PickType(-1);
   Controls().secondSelector->UserSelect(0);
   Search();
   ASSERT_EQ(list.GetItemCount(), 4);
-  list.ChooseRowMenuItem(3, 2);  // "d" names no camera
+  list.ChooseRowMenuItem(3, 2);  // "delta" names no camera
   EXPECT_EQ(Controls().typeSelector->GetItemData(Controls().typeSelector->GetCurSel()), -1);
   EXPECT_EQ(list.GetItemCount(), 4);
 }
