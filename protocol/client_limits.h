@@ -17,9 +17,14 @@ namespace vxpp {
 // some tens of KiB.
 constexpr size_t kMaxHeaderBlockBytes = 1 << 20;
 
-// One log record on the wire: a binary record with its description, or a
-// text block.  A record is one row of a list; its description one cell.
+// One log record on the wire: a binary record with its description, a
+// text block, or a part of a multipart answer (and each of its lines).  A
+// record is one row of a list; its description one cell.
 constexpr size_t kMaxRecordBytes = 64 << 10;
+
+// Header lines of a multipart message or of one of its parts (a metadata
+// record's part carries a handful).
+constexpr size_t kMaxMultipartHeaders = 256;
 
 // The records one log answer may announce ("Log-Count:").  The list a page
 // builds of them costs some hundred bytes a row.

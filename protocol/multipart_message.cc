@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
+#include "protocol/client_limits.h"
 #include "protocol/socket_helper.h"
+#include "protocol/vxpp_error.h"
 
 MultipartMessage::SocketInputStream::SocketInputStream(CSocketHelper& socket) : m_socket(socket) {}
 
@@ -62,6 +64,7 @@ std::string MultipartMessage::ReadLine() {
     if (m_input.eof()) break;
     line += c;
     if (c == '\n' && line.size() >= 2 && line[line.size() - 2] == '\r') break;
+    vxpp::CheckLimit(line.size(), vxpp::kMaxRecordBytes, "multipart line");
   }
   return line;
 }
@@ -71,6 +74,7 @@ void MultipartMessage::ReadHeaders(HeaderMap* headers) {
   for (;;) {
     const std::string line = ReadLine();
     if (line.empty() || line == "\r\n") return;
+    vxpp::CheckLimit(headers->size() + 1, vxpp::kMaxMultipartHeaders, "multipart headers");
     const size_t colon = line.find(':');
     if (colon == std::string::npos) continue;
     size_t value = colon + 1;
@@ -113,5 +117,6 @@ bool MultipartMessage::NextPart(std::string* body) {
       return true;
     }
     *body += line;
+    vxpp::CheckLimit(body->size(), vxpp::kMaxRecordBytes, "multipart part");
   }
 }

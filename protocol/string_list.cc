@@ -21,7 +21,9 @@ std::string WriteStringList(const std::vector<std::string>& strings) {
 std::vector<std::string> ReadStringList(std::string_view block) {
   std::vector<std::string> strings;
   if (block.size() < 4) return strings;
-  const uint32_t count = std::min<uint64_t>(GetU32(block.data()), block.size());
+  // Every entry needs its 4-byte length: a count beyond what the block can
+  // hold is a lie, and would only add empty entries.
+  const uint32_t count = std::min<uint64_t>(GetU32(block.data()), (block.size() - 4) / 4);
   size_t cursor = 4;
   strings.reserve(count);
   for (uint32_t i = 0; i < count; ++i) {

@@ -16,8 +16,9 @@ std::string WriteStringList(const std::vector<std::string>& strings);
 // past the end of the block (or whose length is negative) reads as empty
 // text and leaves the cursor where it was; the entry is still appended, so
 // the list has as many entries as the count says.  A count larger than the
-// block has bytes is taken as the block's size: every entry beyond that
-// could only be empty.
+// block has room for (four bytes of length per entry) is taken as that
+// many: every entry beyond could only be empty, and a lying count then
+// costs a bounded multiple of the block's bytes.
 std::vector<std::string> ReadStringList(std::string_view block);
 
 // The count at the front of `block` (0 when it is shorter than a count), so

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "protocol/scripted_socket_api.h"
+#include "protocol/vxpp_error.h"
 #include "protocol/socket_helper.h"
 
 namespace {
@@ -80,6 +81,22 @@ TEST(MultipartMessageTest, MissingTypeOrBoundaryAndTruncatedStreams) {
   EXPECT_TRUE(message.NextPart(&body));
   EXPECT_EQ(body, "partial");
   EXPECT_TRUE(message.eof());
+
+  // A line, a part or a header list without end is refused at its limit.
+  const std::string head = "Content-Type: m; boundary=b\r\n\r\n--b\r\n";
+  std::string headers, lines;
+  for (int i = 0; i < 300; ++i) headers += "X-" + std::to_string(i) + ": 1\r\n";
+  for (int i = 0; i < 8000; ++i) lines += "line line\r\n";
+  for (const std::string& endless : {head + "\r\n" + std::string(100000, 'x'), head + "\r\n" + lines, head + headers}) {
+    StringInputStream input(endless);
+    MultipartMessage big(input);
+    try {
+      big.NextPart(&body);
+      ADD_FAILURE() << "read without limit";
+    } catch (const vxpp::VxppError& error) {
+      EXPECT_EQ(error.kind, vxpp::VxppError::kTooLarge);
+    }
+  }
 }
 
 TEST(MultipartMessageTest, SocketStreamInPiecesAndStalls) {
