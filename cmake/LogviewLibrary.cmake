@@ -15,7 +15,7 @@ foreach(t IN LISTS _layer_targets)
 endforeach()
 add_library(logview SHARED ${_layer_objects} ${PROJECT_SOURCE_DIR}/shell/library_unload.cc)
 target_link_libraries(logview PUBLIC SQLite::SQLite3 EXPAT::EXPAT Threads::Threads)
-target_link_libraries(logview PRIVATE PkgConfig::CAIRO)
+target_link_libraries(logview PRIVATE PkgConfig::CAIRO PkgConfig::XLSXWRITER)
 target_include_directories(logview PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>

@@ -25,6 +25,9 @@ set(CPACK_COMPONENTS_ALL liblogview liblogview-dev logview vxpp-server)
 set(CPACK_DEBIAN_LIBLOGVIEW_PACKAGE_NAME liblogview)
 set(CPACK_COMPONENT_LIBLOGVIEW_DESCRIPTION
     "log viewer library of a video recording system\n The log viewer's pages (events, system log) as a shared library that\n recording clients show, with its language packs and manual.")
+# Found by the package's shared-library scan as well; named so that the
+# workbook export's library is never left out.
+set(CPACK_DEBIAN_LIBLOGVIEW_PACKAGE_DEPENDS "libxlsxwriter4")
 set(CPACK_DEBIAN_LIBLOGVIEW-DEV_PACKAGE_NAME liblogview-dev)
 set(CPACK_DEBIAN_LIBLOGVIEW-DEV_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_LIBLOGVIEW-DEV_PACKAGE_SECTION libdevel)

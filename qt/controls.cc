@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -65,6 +66,20 @@ QWidget* MakeButton(CButtonModel& model, QWidget* parent) {
   });
   QObject::connect(button, &QPushButton::clicked, link, [&model] { model.Click(); });
   return button;
+}
+
+QWidget* MakeLineEdit(CEditModel& model, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setClearButtonEnabled(true);
+  auto* link = new ModelLink(model, *edit, [&model, edit](Property property) {
+    if (property == Property::kText && edit->text() != Text(model.GetWindowText()))
+      edit->setText(Text(model.GetWindowText()));
+  });
+  // Every keystroke is the user's edit; a refused one shows the model's text again.
+  QObject::connect(edit, &QLineEdit::textEdited, link, [&model, edit](const QString& text) {
+    if (!model.UserSetText(text.toStdString())) edit->setText(Text(model.GetWindowText()));
+  });
+  return edit;
 }
 
 QWidget* MakeComboBox(CComboBoxModel& model, QWidget* parent) {

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMenu>
 #include <algorithm>
 
 #include "qt/log_table_model.h"
@@ -79,5 +80,18 @@ QTableView* MakeLogListView(CLogListCtrl& list, QWidget* parent) {
                    [&list](const QModelIndex& current) {
                      if (current.isValid() && current.row() != list.GetSelectedRow()) list.SelectRow(current.row());
                    });
+  // The page's row menu ("Same type" ...), on the row under the pointer.
+  if (!list.GetRowMenu().empty()) {
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, link, [&list, view](const QPoint& at) {
+      const QModelIndex index = view->indexAt(at);
+      if (!index.isValid()) return;
+      QMenu menu(view);
+      const std::vector<std::string>& entries = list.GetRowMenu();
+      for (size_t i = 0; i < entries.size(); ++i) menu.addAction(QString::fromStdString(entries[i]))->setData(int(i));
+      if (const QAction* chosen = menu.exec(view->viewport()->mapToGlobal(at)))
+        list.ChooseRowMenuItem(index.row(), chosen->data().toInt());
+    });
+  }
   return view;
 }

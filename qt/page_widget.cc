@@ -18,6 +18,7 @@ QWidget* MakeControl(CWindowModel& control, QWidget* parent) {
   if (auto* combo = dynamic_cast<CComboBoxModel*>(&control)) return MakeComboBox(*combo, parent);
   if (auto* picker = dynamic_cast<CDateTimePickerModel*>(&control)) return MakeDateTimePicker(*picker, parent);
   if (auto* button = dynamic_cast<CButtonModel*>(&control)) return MakeButton(*button, parent);
+  if (auto* edit = dynamic_cast<CEditModel*>(&control)) return MakeLineEdit(*edit, parent);
   return MakeLabel(control, parent);
 }
 
@@ -69,7 +70,14 @@ QWidget* MakePageWidget(CWindowModel& page, QWidget* parent) {
       row = new QHBoxLayout();
       column->addLayout(row);
     }
-    row->addWidget(control);
+    // A text box and its label start a row of their own (the find box above the list).
+    const bool labelsTextBox = i + 1 < order.size() && dynamic_cast<CEditModel*>(order[i + 1]) != nullptr;
+    if (labelsTextBox) {
+      row->addStretch();
+      row = new QHBoxLayout();
+      column->addLayout(row);
+    }
+    row->addWidget(control, dynamic_cast<CEditModel*>(child) != nullptr ? 1 : 0);
   }
   row->addStretch();
   new ModelLink(page, *widget, nullptr, false);

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3 sqlite3 libsqlite3-dev libexpat1-dev
           libgtest-dev libgmock-dev libbenchmark-dev libre2-dev help2man ccache
           libcairo2-dev fontconfig fonts-dejavu-core clang-14 libclang-rt-14-dev
-          qt6-base-dev fonts-wqy-microhei)
+          qt6-base-dev fonts-wqy-microhei libxlsxwriter-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -116,6 +116,13 @@ bool CLogListCtrl::DoubleClickRow(int row) {
   return true;
 }
 
+bool CLogListCtrl::ChooseRowMenuItem(int row, int item) {
+  if (!AcceptsUser() || !IsRow(row) || item < 0 || item >= static_cast<int>(m_rowMenu.size())) return false;
+  SelectRow(row);
+  m_rowMenuChosen.Emit(row, item);
+  return true;
+}
+
 void CLogListCtrl::ForgetSortState() {
   if (m_sortColumn == kNone) return;
   m_sortColumn = kNone;

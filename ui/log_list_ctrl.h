@@ -19,8 +19,8 @@
 //
 // Notifications: OnChanged (kColumns, kStyle, kSelection, kSort and the
 // window's own); OnRowsReset after SetItemCount; OnRowsChanged(first, last) after
-// RedrawItems and Invalidate; OnSortRequest and OnRowDoubleClicked for what
-// the user does (ClickHeader, DoubleClickRow).  A widget front end mirrors
+// RedrawItems and Invalidate; OnSortRequest, OnRowDoubleClicked and OnRowMenuChosen
+// for what the user does (ClickHeader, DoubleClickRow, ChooseRowMenuItem).  A widget front end mirrors
 // the list as a table model: rows reset on OnRowsReset, cells changed on
 // OnRowsChanged, and each cell fetched through GetItemText / GetItemImage.
 //
@@ -128,6 +128,14 @@ class CLogListCtrl : public CWindowModel {
   // like ClickHeader for a row outside the rows.
   bool DoubleClickRow(int row);
 
+  // The entries of a row's context menu, in order (none by default: a window
+  // then offers no menu).  The page sets them; the user's choice of entry
+  // `item` on `row` selects the row, then is reported.  Refused like
+  // DoubleClickRow, and for an item outside the entries.
+  void SetRowMenu(std::vector<std::string> entries) { m_rowMenu = std::move(entries); }
+  const std::vector<std::string>& GetRowMenu() const { return m_rowMenu; }
+  bool ChooseRowMenuItem(int row, int item);
+
   [[nodiscard]] CConnection OnRowsReset(std::function<void()> slot) {
     return m_rowsReset.Connect(std::move(slot));
   }
@@ -139,6 +147,9 @@ class CLogListCtrl : public CWindowModel {
   }
   [[nodiscard]] CConnection OnRowDoubleClicked(std::function<void(int row)> slot) {
     return m_rowDoubleClicked.Connect(std::move(slot));
+  }
+  [[nodiscard]] CConnection OnRowMenuChosen(std::function<void(int row, int item)> slot) {
+    return m_rowMenuChosen.Connect(std::move(slot));
   }
 
  private:
@@ -160,4 +171,6 @@ class CLogListCtrl : public CWindowModel {
   CSignal<int, int> m_rowsChanged;
   CSignal<int, int> m_sortRequest;
   CSignal<int> m_rowDoubleClicked;
+  std::vector<std::string> m_rowMenu;
+  CSignal<int, int> m_rowMenuChosen;
 };

@@ -9,6 +9,7 @@
 class CButtonModel;
 class CComboBoxModel;
 class CDateTimePickerModel;
+class CEditModel;
 class CLogListCtrl;
 
 struct CPageControls {
@@ -23,6 +24,12 @@ struct CPageControls {
   CDateTimePickerModel* endPicker = nullptr;
   CButtonModel* searchButton = nullptr;
   CButtonModel* exportButton = nullptr;
+  // "Export to Excel workbook...".
+  CButtonModel* workbookButton = nullptr;
+  // The find box that narrows the list, and the column it looks in (item
+  // value -1 for every column, else the column's index).
+  CEditModel* findBox = nullptr;
+  CComboBoxModel* findColumn = nullptr;
   CLogListCtrl* list = nullptr;
   // Whether the list's row images are the rows' play states (0 playable,
   // 2 not playable), decided when a row is first drawn.

@@ -15,8 +15,10 @@ CSearchLogPage::CSearchLogPage(int templateId, std::string languageSection, Text
       m_toLabel(kStaticClass, "to"),
       m_searchButton("Search"),
       m_exportButton("Export to..."),
+      m_workbookButton("Export to Excel workbook..."),
       m_progressText(kStaticClass),
-      m_cancelButton("Cancel") {}
+      m_cancelButton("Cancel"),
+      m_narrowing(*this, m_list) {}
 
 CSearchLogPage::~CSearchLogPage() { m_list.SetProvider(nullptr); }
 
@@ -30,12 +32,14 @@ void CSearchLogPage::OnCreate() {
   for (CWindowModel* label : {&m_dayLabel, &m_rangeLabel, &m_toLabel}) label->SetParent(this);
   m_pickers.AddTo(*this);
   for (CWindowModel* control : std::initializer_list<CWindowModel*>{&m_searchButton, &m_exportButton,
-                                                                    &m_progressText, &m_cancelButton, &m_list})
+                                                                    &m_workbookButton, &m_progressText,
+                                                                    &m_cancelButton})
     control->SetParent(this);
+  m_narrowing.AddTo(*this);  // the find box lies above the list
+  m_list.SetParent(this);
   m_progressText.Show(false);
   m_cancelButton.Show(false);
   m_list.SetFullRowSelect(true);
-  m_list.SetProvider(this);
   TranslatePage();
   for (const PageColumn& column : Columns())
     m_list.InsertColumn(m_list.GetColumnCount(), LoadTranslatedString(column.titleString), column.align,
@@ -44,12 +48,17 @@ void CSearchLogPage::OnCreate() {
   m_connections.push_back(m_typeSelector.OnUserSelected([this](int) { OnTypeChosen(); }));
   m_connections.push_back(m_searchButton.OnClicked([this] { Search(); }));
   m_connections.push_back(m_exportButton.OnClicked([this] { Export(); }));
+  m_connections.push_back(m_workbookButton.OnClicked([this] { ExportWorkbook(); }));
   m_connections.push_back(m_cancelButton.OnClicked([this] { CancelSearch(); }));
   m_connections.push_back(m_list.OnSortRequest([this](int column, int direction) {
     if (column < 0 || column >= m_list.GetColumnCount()) return;
     SortRows(column, direction);
-    m_list.Invalidate();
+    m_narrowing.Resorted();
   }));
+  std::vector<std::string> similar;
+  for (const SimilarChoice& choice : SimilarChoices(ShowSimilarColumns())) similar.push_back(choice.text);
+  m_list.SetRowMenu(std::move(similar));
+  m_connections.push_back(m_list.OnRowMenuChosen([this](int row, int item) { ShowSimilar(row, item); }));
   RebuildTypeSelector();
 }
 
@@ -70,16 +79,19 @@ CPageControls CSearchLogPage::Controls() {
   controls.endPicker = &m_pickers.End();
   controls.searchButton = &m_searchButton;
   controls.exportButton = &m_exportButton;
+  controls.workbookButton = &m_workbookButton;
+  controls.findBox = &m_narrowing.FindBox();
+  controls.findColumn = &m_narrowing.ColumnChoice();
   controls.list = &m_list;
   return controls;
 }
 
 void CSearchLogPage::ClearList() {
   ClearRows();
-  m_list.SetItemCount(0);
+  m_narrowing.Show(0);
 }
 
-void CSearchLogPage::ShowRows() { m_list.SetItemCount(static_cast<int>(RowCount())); }
+void CSearchLogPage::ShowRows() { m_narrowing.Show(RowCount()); }
 
 void CSearchLogPage::Search() {
   if (m_searching) return;
@@ -95,7 +107,7 @@ void CSearchLogPage::Search() {
 
 std::vector<CWindowModel*> CSearchLogPage::SearchInputs() {
   return {&m_typeSelector, &m_secondSelector, &m_pickers.Day(), &m_pickers.Start(), &m_pickers.End(),
-          &m_searchButton, &m_exportButton};
+          &m_searchButton, &m_exportButton, &m_workbookButton, &m_narrowing.FindBox(), &m_narrowing.ColumnChoice()};
 }
 
 void CSearchLogPage::BeginSearch() {
@@ -165,4 +177,58 @@ bool CSearchLogPage::ExportTo(const std::string& path) {
   Owner()->AskUser("Cannot write " + error, LoadTranslatedString(kErrorCaption),
                    CMessageBox::kOk | CMessageBox::kIconStop);
   return false;
+}
+
+void CSearchLogPage::ExportWorkbook() {
+  if (const std::optional<std::string> path = Owner()->ChooseSavePath(kWorkbookFilter, kWorkbookExtension))
+    ExportWorkbookTo(*path);
+}
+
+bool CSearchLogPage::ExportWorkbookTo(const std::string& path) {
+  std::string error;
+  if (::ExportWorkbook(m_list, WorkbookSource(), path, &error)) return true;
+  Owner()->AskUser("Cannot write " + error, LoadTranslatedString(kErrorCaption),
+                   CMessageBox::kOk | CMessageBox::kIconStop);
+  return false;
+}
+
+std::vector<WorkbookFact> CSearchLogPage::WorkbookSource() const {
+  const ViewerSettings& settings = Owner()->Settings();
+  std::vector<WorkbookFact> facts;
+  if (settings.remoteCameraList != 0)
+    facts.push_back({"Server", std::string(settings.serverAddress) + ":" + std::to_string(settings.serverPort)});
+  else
+    facts.push_back({"Installation", Owner()->InstallFolder() + " (logs in " + Owner()->LogRoot() + ")"});
+  facts.push_back({"Page", LanguageSection()});
+  const auto shown = [](const CComboBoxModel& selector) {
+    return selector.GetCurSel() >= 0 ? selector.GetLBText(selector.GetCurSel()) : std::string();
+  };
+  facts.push_back({m_texts.typeLabel, shown(m_typeSelector)});
+  if (m_texts.secondLabel != nullptr) facts.push_back({m_texts.secondLabel, shown(m_secondSelector)});
+  if (const std::optional<CDateRange> range = m_pickers.Range()) {
+    facts.push_back({"From", range->start.FormatListCell()});
+    facts.push_back({"To", range->end.FormatListCell()});
+  }
+  if (const std::string find = m_narrowing.FindText(); !find.empty())
+    facts.push_back({"Find", find + " in " + m_narrowing.ColumnText()});
+  facts.push_back({"Rows", CListNarrowing::CountText(static_cast<size_t>(m_list.GetItemCount()), RowCount())});
+  facts.push_back({"Written", CDateTime::Now().FormatListCell()});
+  return facts;
+}
+
+bool CSearchLogPage::ShowSimilar(int listRow, int item) {
+  const std::vector<SimilarChoice> choices = SimilarChoices(ShowSimilarColumns());
+  if (item < 0 || item >= static_cast<int>(choices.size()) || listRow < 0 || listRow >= m_list.GetItemCount())
+    return false;
+  const SimilarChoice& choice = choices[static_cast<size_t>(item)];
+  const SimilarColumns columns = ShowSimilarColumns();
+  const int row = PageRowOf(listRow);
+  // Both entries are found first: a row without one changes nothing.
+  const int typeEntry = choice.type ? SimilarEntry(m_typeSelector, row, columns.type) : 0;
+  const int secondEntry = choice.second ? SimilarEntry(m_secondSelector, row, columns.second) : 0;
+  if (typeEntry < 0 || secondEntry < 0) return false;
+  if (choice.type && !m_typeSelector.UserSelect(typeEntry)) return false;
+  if (choice.second && !m_secondSelector.UserSelect(secondEntry)) return false;
+  Search();
+  return true;
 }

@@ -1,7 +1,8 @@
 // CSearchLogPage: the base of every log page that searches and lists: a type
 // selector, an optional second selector (camera, channel, device ...), the
-// day or start and end pickers, "Search", "Export to..." and the virtual
-// list whose cells the page serves.  The base builds and links these
+// day or start and end pickers, "Search", "Export to...", "Export to Excel
+// workbook...", the find box that narrows the list (list_narrowing.h) and
+// the virtual list whose cells the page serves, by page row.  The base builds and links these
 // controls, connects their signals (once, when the page is created), sends
 // header clicks to the page's sort rule, exports the list by the chosen
 // extension and reports failed searches; a page supplies its type choices,
@@ -33,9 +34,12 @@
 #include <vector>
 
 #include "pages/common/date_range_pickers.h"
+#include "pages/common/list_narrowing.h"
 #include "pages/common/page_client.h"
 #include "pages/common/page_column.h"
 #include "pages/common/page_export.h"
+#include "pages/common/page_workbook.h"
+#include "pages/common/similar_rows.h"
 #include "pages/common/tab_page_ex.h"
 #include "protocol/ivxpp_client.h"
 #include "ui/button_model.h"
@@ -52,6 +56,8 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
  public:
   static constexpr const char* kExportFilter = "CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt||";
   static constexpr const char* kExportExtension = "csv";
+  static constexpr const char* kWorkbookFilter = "Excel Workbooks (*.xlsx)|*.xlsx||";
+  static constexpr const char* kWorkbookExtension = "xlsx";
   // The box of an export that did not write its file: "Cannot write PATH:
   // REASON" under this caption (string 80, "Error").
   static constexpr int kErrorCaption = 80;
@@ -82,6 +88,22 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   // written is reported to the user through the owner.  False when nothing
   // or not all was written.
   bool ExportTo(const std::string& path);
+  // "Export to Excel workbook...": asks the owner's save dialog for an .xlsx
+  // path, then ExportWorkbookTo.
+  void ExportWorkbook();
+  // Writes the list, as it is listed, and where its rows came from to `path`
+  // as a workbook (page_workbook.h); a file not written is reported as
+  // ExportTo reports it.
+  bool ExportWorkbookTo(const std::string& path);
+  // What the workbook's "Source" sheet says: where the page searched, the
+  // page, its selectors, the find text, the range, the rows and when.
+  std::vector<WorkbookFact> WorkbookSource() const;
+
+  // The row menu's entry `item` chosen on the list's row `listRow` (the
+  // entries SimilarChoices gives for ShowSimilarColumns): sets the
+  // selectors to the row's entries, as the user would, and searches.  False,
+  // searching nothing, when a selector has no entry shown as the row's text.
+  bool ShowSimilar(int listRow, int item);
 
   // Fills the type selector again from TypeChoices() and selects its first
   // entry.  The dialog calls it each time it adds the tab, so that switches
@@ -108,14 +130,26 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   virtual void SortRows(int column, int direction) = 0;
   // After the type selector changed (by the user or by a rebuild).
   virtual void OnTypeChosen() {}
+  // The columns that show the entries of the type and second selectors, for
+  // "Show similar"; by default none (the page offers no row menu).
+  virtual SimilarColumns ShowSimilarColumns() const { return {}; }
+  // The index of the entry of `selector` that the page's row `pageRow` shows
+  // in `column`, for "Show similar"; -1 for none.  By default the entry shown
+  // as the cell's text.
+  virtual int SimilarEntry(const CComboBoxModel& selector, int pageRow, int column) {
+    return FindShown(selector, GetItemText(pageRow, column));
+  }
   // The form an export to `path` writes; the base goes by the extension.
   virtual ExportForm ExportFormFor(const std::string& path) const { return ExportFormOf(path); }
 
   // Builds the controls; a page that extends it calls it first.
   void OnCreate() override;
 
-  // Sets the list's row count to the rows held.
+  // Lists the rows held (narrowed by the find box's text).
   void ShowRows();
+  // The page's row shown at the list's row `listRow`: a row the list
+  // reports (a double click, a menu choice) is a list row.
+  int PageRowOf(int listRow) const { return m_narrowing.PageRow(listRow); }
   // What a search has read so far: rows, and files done of files to read
   // (0 of 0 when the search reads no files).  Changes the progress text and
   // tells the owner, at most every kProgressInterval.
@@ -166,9 +200,11 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   CDateRangePickers m_pickers;
   CButtonModel m_searchButton;
   CButtonModel m_exportButton;
+  CButtonModel m_workbookButton;
   CWindowModel m_progressText;
   CButtonModel m_cancelButton;
   CLogListCtrl m_list;
+  CListNarrowing m_narrowing;
   std::vector<CConnection> m_connections;
   CPageClient m_client;
   bool m_searching = false;

@@ -54,11 +54,28 @@ std::vector<PageColumn> CEventLogPage::Columns() const {
   return columns;
 }
 
+SimilarColumns CEventLogPage::ShowSimilarColumns() const {
+  SimilarColumns similar;
+  const std::span<const EventColumn> columns = EventColumns();
+  for (size_t i = 0; i < columns.size(); ++i) {
+    if (columns[i].field == EventField::kType) similar.type = static_cast<int>(i);
+    if (columns[i].field == EventField::kCamera) similar.second = static_cast<int>(i);
+  }
+  return similar;
+}
+
+int CEventLogPage::SimilarEntry(const CComboBoxModel& selector, int pageRow, int column) {
+  if (column != ShowSimilarColumns().second) return CSearchLogPage::SimilarEntry(selector, pageRow, column);
+  const uint32_t camera = m_rows[static_cast<size_t>(pageRow)]->cameraIndex;
+  const std::vector<uint32_t>& ids = Owner()->CameraIds();
+  return camera < ids.size() ? FindValue(selector, ids[camera]) : -1;
+}
+
 void CEventLogPage::OnCreate() {
   CSearchLogPage::OnCreate();
   List().SetImages(kRowImages);
   OnCameraListLoaded();
-  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(row); }));
+  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(PageRowOf(row)); }));
 }
 
 std::vector<SelectorChoice> CEventLogPage::TypeChoices() {

@@ -84,6 +84,10 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
   // CSearchLogPage
   std::vector<SelectorChoice> TypeChoices() override;
   std::vector<PageColumn> Columns() const override;
+  // The type and camera columns of the variant.
+  SimilarColumns ShowSimilarColumns() const override;
+  // The camera entry by the row's camera; the type entry by its text.
+  int SimilarEntry(const CComboBoxModel& selector, int pageRow, int column) override;
   void RunSearch(const CDateRange& range) override;
   void ClearRows() override { m_rows.clear(); }
   void SortRows(int column, int direction) override;

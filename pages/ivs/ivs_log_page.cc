@@ -54,7 +54,7 @@ void CIVSLogPage::OnCreate() {
   CSearchLogPage::OnCreate();
   List().SetImages(kRowImages);
   FillDeviceSelector();
-  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(row); }));
+  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(PageRowOf(row)); }));
 }
 
 CPageControls CIVSLogPage::Controls() {

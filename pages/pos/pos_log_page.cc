@@ -47,7 +47,7 @@ void CPosLogPage::OnCreate() {
   CSearchLogPage::OnCreate();
   List().SetImages(kRowImages);
   OnPosSettingsChanged();
-  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(row); }));
+  Connections().push_back(List().OnRowDoubleClicked([this](int row) { OpenRow(PageRowOf(row)); }));
 }
 
 std::vector<SelectorChoice> CPosLogPage::TypeChoices() {

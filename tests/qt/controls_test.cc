@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QPushButton>
 #include <memory>
 
@@ -39,6 +41,24 @@ TEST(ControlsTest, ComboBoxMirrorsItsModelAndForwardsChoices) {
   // The drop-down is as wide as the model works out from the widget's font.
   model.MoveWindow({0, 0, 20, 20});
   EXPECT_GT(model.OnDropDown(), 20);
+}
+
+TEST(ControlsTest, TextBoxForwardsEveryKeystroke) {
+  CEditModel model;
+  std::unique_ptr<QWidget> widget(MakeLineEdit(model, nullptr));
+  auto* edit = static_cast<QLineEdit*>(widget.get());
+  std::vector<std::string> typed;
+  CConnection user = model.OnUserChanged([&] { typed.push_back(model.GetWindowText()); });
+  QTest::keyClicks(edit, "lob");
+  EXPECT_EQ(typed, (std::vector<std::string>{"l", "lo", "lob"}));
+  model.SetWindowText("door");
+  EXPECT_EQ(edit->text(), "door");
+  // A disabled box refuses the user: the widget shows the model's text again.
+  model.Enable(false);
+  edit->setEnabled(true);
+  QTest::keyClicks(edit, "x");
+  EXPECT_EQ(edit->text(), "door");
+  EXPECT_EQ(typed.size(), 3u);
 }
 
 TEST(ControlsTest, PickerAndButtonForwardTheUser) {

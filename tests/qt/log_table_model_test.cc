@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTableView>
+#include <QTest>
+#include <QTimer>
 
 #include "qt/log_list_view.h"
 #include "qt/log_table_model.h"
@@ -70,6 +74,29 @@ TEST(LogTableModelTest, AsksThePageForVisibleCellsOnly) {
   fake.list.SetItemCount(3);
   EXPECT_EQ(view->model()->rowCount(), 3);
   delete view;
+}
+
+TEST(LogTableModelTest, RowMenuReportsTheEntryChosenOnTheRowUnderThePointer) {
+  FakeList fake;
+  fake.list.SetItemCount(5);
+  fake.list.SetRowMenu({"Same type", "Same camera"});
+  std::vector<std::pair<int, int>> chosen;
+  CConnection connection = fake.list.OnRowMenuChosen([&](int row, int item) { chosen.emplace_back(row, item); });
+  std::unique_ptr<QTableView> view(MakeLogListView(fake.list, nullptr));
+  view->resize(300, 200);
+  view->show();
+  QStringList offered;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) offered << action->text();
+    menu->setActiveAction(menu->actions().at(1));
+    QTest::keyClick(menu, Qt::Key_Return);
+  });
+  emit view->customContextMenuRequested(view->visualRect(view->model()->index(3, 0)).center());
+  EXPECT_EQ(offered, (QStringList{"Same type", "Same camera"}));
+  EXPECT_EQ(chosen, (std::vector<std::pair<int, int>>{{3, 1}}));
+  EXPECT_EQ(fake.list.GetSelectedRow(), 3);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <sstream>
 
@@ -101,6 +103,9 @@ TEST_F(LogviewTest, UsageErrors) {
                                   "2 \"Camera\", 3 \"Description\""},
       // A type that takes every camera leaves the camera selector disabled.
       {{"events", "--type", "Disk Space Exhausted", "--camera", "#1"}, "--camera: the selector cannot be changed"},
+      {{"events", "--grep", "x", "--grep-column", "7"}, "--grep-column: there is no column 7; the columns are 0 "},
+      {{"events", "--grep-column", "1"}, "--grep-column: give the text to look for with --grep"},
+      {{"diagram", "--export-xlsx", "/tmp/x.xlsx"}, "--grep and --export-xlsx: the diagram page has no list"},
   };
   for (const auto& [args, message] : cases) {
     const Outcome outcome = Run(args);
@@ -169,6 +174,34 @@ TEST_F(LogviewTest, SearchOutputs) {
   EXPECT_EQ(reversed.status, 0);
   EXPECT_NE(reversed.out, text.out);
   EXPECT_EQ(reversed.out.size(), text.out.size());
+}
+
+// The rows of a text output whose line holds `part` in any case, below its title line.
+std::string LinesHolding(const std::string& text, std::string part) {
+  const auto lower = [](std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+  };
+  std::string kept;
+  for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    const std::string line = text.substr(at, end + 2 - at);
+    if (at == 0 || Has(lower(line), lower(part))) kept += line;
+  }
+  return kept;
+}
+
+TEST_F(LogviewTest, GrepNarrowsTheListedRowsInTheirSort) {
+  std::vector<std::string> sorted = {"events", "--day", "2024-03-05", "--sort", "2,2"};
+  const Outcome all = Run(sorted);
+  sorted.insert(sorted.end(), {"--grep", "MoTiOn"});
+  const Outcome motion = Run(sorted);
+  EXPECT_EQ(motion.status, 0) << motion.err;
+  EXPECT_EQ(motion.out, LinesHolding(all.out, "motion"));
+  EXPECT_GT(Lines(motion.out), 1u);
+  EXPECT_LT(Lines(motion.out), Lines(all.out));
+  // The time column never names a type.
+  sorted.insert(sorted.end(), {"--grep-column", "0"});
+  EXPECT_EQ(Lines(Run(sorted).out), 1u);
 }
 
 TEST_F(LogviewTest, FailuresEndWithStatusTwo) {

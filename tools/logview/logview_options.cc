@@ -273,6 +273,17 @@ class Parser {
         {"--list-cameras", [](Parser& p, const std::string&) { return p.m_o.listCameras = true; }},
         {"--export", [](Parser& p, const std::string& o) { return p.Text(o, &p.m_o.exportPath); }},
         {"--json", [](Parser& p, const std::string&) { return p.m_o.json = true; }},
+        {"--grep", [](Parser& p, const std::string& o) { return p.Text(o, &p.m_o.grep); }},
+        {"--grep-column",
+         [](Parser& p, const std::string& o) {
+           long long value = 0;
+           std::string text;
+           if (!p.Value(o, &text)) return false;
+           if (!ReadNumber(text, 0, 1000, &value)) return p.Fail(o + " takes a column number");
+           p.m_o.grepColumn = static_cast<int>(value);
+           return true;
+         }},
+        {"--export-xlsx", [](Parser& p, const std::string& o) { return p.Text(o, &p.m_o.workbookPath); }},
         {"--print-bins", [](Parser& p, const std::string&) { return p.m_o.printBins = true; }},
         {"--size", [](Parser& p, const std::string& o) { return p.Size(o); }},
         {"--sites", [](Parser& p, const std::string& o) { return p.Sites(o); }},
@@ -444,6 +455,9 @@ Page options:
   --list-types, --list-cameras   print a selector's entries (item value, tab, text) and stop
   --export PATH             run the page's export to PATH (.csv or .txt)
   --json                    print the list as a JSON array
+  --grep TEXT               narrow the list to rows holding TEXT (any case), without searching again
+  --grep-column N           look for the --grep text in column N only
+  --export-xlsx PATH        run "Export to Excel workbook..." to PATH
   --print-bins              diagram: print the value axis and the bins
   --follow                  after the search, print newer rows as they come, until SIGINT or SIGTERM
   --interval SECONDS        how often --follow asks (default 1)

@@ -70,6 +70,9 @@ struct LogviewOptions {
   bool listCameras = false;
   std::optional<std::string> exportPath;
   bool json = false;
+  std::optional<std::string> grep;
+  std::optional<int> grepColumn;
+  std::optional<std::string> workbookPath;
   bool printBins = false;
   std::optional<std::pair<int, int>> size;
   // After the search, keep listing newer records every `intervalMs`.

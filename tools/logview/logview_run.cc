@@ -9,6 +9,7 @@
 #include "config/initial_file.h"
 #include "config/pos_settings_ini.h"
 #include "logview/logview.h"
+#include "pages/common/search_log_page.h"
 #include "platform/debug_output.h"
 #include "protocol/login_info.h"
 #include "protocol/result_codes.h"
@@ -177,14 +178,16 @@ class Run {
   }
 
   // The host's answers to the viewer's boxes and save dialog: --export is
-  // the path chosen.
+  // the path chosen, --export-xlsx that of a workbook.
   void InstallServices() {
     ViewerServices services;
     services.askUser = [this](const std::string& text, const std::string& caption, unsigned style) {
       return m_host.AskUser(text, caption, style);
     };
     services.searchFailed = [this](const std::string& reason) { m_host.NoteFailureReason(reason); };
-    services.chooseSavePath = [this](const std::string&, const std::string&) { return m_o.exportPath; };
+    services.chooseSavePath = [this](const std::string&, const std::string& extension) {
+      return extension == CSearchLogPage::kWorkbookExtension ? m_o.workbookPath : m_o.exportPath;
+    };
     if (m_o.commandLimitSeconds)
       services.makeClient = [this]() -> std::unique_ptr<IVXPPClient> {
         auto client = std::make_unique<CVXPPClient>();

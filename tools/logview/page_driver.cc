@@ -10,6 +10,7 @@
 #include "ui/button_model.h"
 #include "ui/combo_box_model.h"
 #include "ui/date_time_picker_model.h"
+#include "ui/edit_model.h"
 #include "ui/log_list_ctrl.h"
 
 namespace {
@@ -60,13 +61,19 @@ std::string PageDriver::CheckOptions(const CPageControls& c) const {
   if ((m_options.from || m_options.to) && (c.startPicker == nullptr || c.endPicker == nullptr))
     return "--from and --to: " + page + " has no start and end pickers";
   if (m_options.exportPath && c.exportButton == nullptr) return "--export: " + page + " has no export";
+  if (m_options.workbookPath && c.workbookButton == nullptr) return "--export-xlsx: " + page + " has no workbook export";
+  if (m_options.grepColumn && !m_options.grep) return "--grep-column: give the text to look for with --grep";
+  if (m_options.grep && c.findBox == nullptr) return "--grep: " + page + " has no find box";
   if (c.list == nullptr || c.searchButton == nullptr) return page + " has no list to search";
-  for (const int column : m_options.sort) {
+  std::vector<int> columnsNamed = m_options.sort;
+  if (m_options.grepColumn) columnsNamed.push_back(*m_options.grepColumn);
+  for (const int column : columnsNamed) {
     if (column < c.list->GetColumnCount()) continue;
     std::string columns;
     for (int i = 0; i < c.list->GetColumnCount(); ++i)
       columns += (i ? ", " : "") + std::to_string(i) + " \"" + c.list->GetColumn(i)->title + "\"";
-    return "--sort: there is no column " + std::to_string(column) + "; the columns are " + columns;
+    return (column == m_options.grepColumn ? "--grep-column" : "--sort") + std::string(": there is no column ") +
+           std::to_string(column) + "; the columns are " + columns;
   }
   return {};
 }
@@ -113,6 +120,7 @@ std::string PageDriver::CheckDiagramOptions() const {
   if (o.day) return "--day: the diagram page takes its day from --date";
   if (o.from || o.to) return "--from and --to: the diagram page has no start and end pickers";
   if (!o.sort.empty() || o.json) return "--sort and --json: the diagram page has no list";
+  if (o.grep || o.grepColumn || o.workbookPath) return "--grep and --export-xlsx: the diagram page has no list";
   if (o.hours && (o.hours->find('-') == std::string::npos)) return "--hours: FROM-TO, such as 8-18";
   if (o.exportPath && ExportFormOf(*o.exportPath) != ExportForm::kNone)
     return "--export: the diagram page writes a .bmp file";
@@ -198,9 +206,17 @@ int PageDriver::Run(CTabPageEx& page) {
   SetPickers(c);
   c.searchButton->Click();
   m_host.DeliverPosted();
+  if (m_options.grep) {
+    if (m_options.grepColumn) {
+      if (const int status = Select(*c.findColumn, "#" + std::to_string(*m_options.grepColumn), "--grep-column"))
+        return status;
+    }
+    c.findBox->UserSetText(*m_options.grep);
+  }
   for (const int column : m_options.sort) c.list->ClickHeader(column);
   if (m_taker) return m_taker(SearchedPage{page, c, m_host});
 
+  if (m_options.workbookPath) c.workbookButton->Click();
   if (m_options.json) {
     WriteListJson(*c.list, c.imagesArePlayStates, m_out);
   } else {
@@ -208,7 +224,7 @@ int PageDriver::Run(CTabPageEx& page) {
     c.list->DrawRows(0, c.list->GetItemCount());
     if (m_options.exportPath) {
       c.exportButton->Click();
-    } else if (!WriteListText(*c.list, m_out)) {
+    } else if (!m_options.workbookPath && !WriteListText(*c.list, m_out)) {
       std::fprintf(m_err, "logview: standard output: %s\n", std::strerror(errno));
       return kExitSearchFailed;
     }

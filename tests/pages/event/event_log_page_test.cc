@@ -9,6 +9,8 @@
 #include "pages/event/vantor_event_log_page.h"
 #include "vocabulary/user_account.h"
 #include "store/store_fixture.h"
+#include "temp_folder.h"
+#include "ui/edit_model.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -192,6 +194,36 @@ TEST_F(VantorPageTest, PlayStatesAndTheOpenAction) {
   list.DoubleClickRow(2);
   EXPECT_EQ(host.Numbers(), (Numbers{platform::kMsgCanPlay, platform::kMsgPlayModal}));
   EXPECT_EQ(host.messages[1].wParam, 2u);
+}
+
+TEST_F(VantorPageTest, ShowSimilarAndDoubleClickThroughTheFindBox) {
+  Create({{kDay + 1, 0, 11, 0, "alpha"}, {kDay + 2, 0, 13, 1, "bravo"}, {kDay + 3, 0, 13, 0, "charlie"},
+          {kDay + 4, 0, -2, 100, "delta"}});
+  page.SetLogDateTime(At(0), At(1));
+  page.HostLink().cameras.set(2);
+  EXPECT_EQ(Search().size(), 4u);
+  CLogListCtrl& list = *Controls().list;
+  Controls().findBox->UserSetText("CHARL");  // page row 2
+  ASSERT_EQ(list.GetItemCount(), 1);
+  EXPECT_EQ(list.GetItemImage(0), EventListItem::kPlayable);  // the yard, inside the host's window
+  host.messages.clear();
+  list.DoubleClickRow(0);  // the host shows it: it seeks to "charlie"
+  ASSERT_EQ(host.Numbers(), Numbers{platform::kMsgSeekPlayback});
+  EXPECT_EQ(*reinterpret_cast<const CDateTime*>(host.messages.back().wParam), At(0, 0, 3));
+  ASSERT_TRUE(list.ChooseRowMenuItem(0, 2));  // "Same type and camera": General Motion at the yard
+  EXPECT_EQ(Controls().typeSelector->GetItemData(Controls().typeSelector->GetCurSel()), 0);
+  EXPECT_EQ(Controls().secondSelector->GetItemData(Controls().secondSelector->GetCurSel()), 13);
+  EXPECT_EQ(list.GetItemCount(), 1);
+  Controls().findBox->UserSetText("");
+  EXPECT_EQ(list.GetItemCount(), 1);  // the new search found only "charlie"
+  // A camera-less row has no camera entry: nothing changes.
+  PickType(-1);
+  Controls().secondSelector->UserSelect(0);
+  Search();
+  ASSERT_EQ(list.GetItemCount(), 4);
+  list.ChooseRowMenuItem(3, 2);  // "delta" names no camera
+  EXPECT_EQ(Controls().typeSelector->GetItemData(Controls().typeSelector->GetCurSel()), -1);
+  EXPECT_EQ(list.GetItemCount(), 4);
 }
 
 TEST_F(NVRPageTest, RemoteVariantCells) {
