@@ -1,8 +1,10 @@
 // The event page over a generated installation whose searched range holds
 // about 1,000,000 events of the kinds the page lists (and the analytics
 // events of another page besides), each step measured against what it
-// cannot do without (the metadata and edge storage pages' searches too, over
-// the register and retrieval records of the same days):
+// cannot do without (the metadata, edge storage, IVS and export-and-backup
+// pages' searches too, over the register records, retrieval steps, analytics
+// events and system log records of the same days, each against the engine's
+// bare search of its own filter):
 //
 //   search  the page's search, rows built      vs  the engine's bare search of
 //           and counted into the list               the same files (a row
@@ -38,11 +40,14 @@
 #include "config/pos_settings_ini.h"
 #include "lang/vx_trans.h"
 #include "pages/edge/edge_record_log_page.h"
+#include "pages/ivs/ivs_log_page.h"
 #include "pages/event/vantor_event_log_page.h"
 #include "pages/pos/vantor_pos_log_page.h"
+#include "pages/video/vantor_video_log_page.h"
 #include "platform/paths.h"
 #include "store/event_log_query_ctrl.h"
 #include "store/log_root_folder.h"
+#include "store/system_log_query_ctrl.h"
 #include "tools/vxpp-server/registry_cameras.h"
 #include "ui/edit_model.h"
 #include "ui/message_box.h"
@@ -63,26 +68,38 @@ const CDateTime kLastMoment = CDateTime::FromFields(2024, 1, 31, 23, 59, 59);
 // The engine alone: every row of the range read and handed to a callback
 // that keeps nothing.  `scan`, when given, learns its files and statement.
 template <class Record>
-double BareSearch(const std::string& root, size_t* records, bench::BareScanOf* scan = nullptr) {
+double BareSearch(const std::string& root, size_t* records, bench::BareScanOf* scan = nullptr,
+                  const typename LogTable<Record>::Filter& filter = {}) {
   const auto start = Clock::now();
   CVxEventLogQueryCtrl<Record> query;
   query.SetRowCallback([](const Record&, void* count) { ++*static_cast<size_t*>(count); }, records);
   query.Initialise(root);
   int ignored = 0;
-  query.Search(typename LogTable<Record>::Filter{}, kFirstDay, kLastMoment, &ignored);
+  query.Search(filter, kFirstDay, kLastMoment, &ignored);
   const double took = Seconds(start);
   if (scan != nullptr) *scan = {query.Files().FilesOpened(), query.LastStatement()};
   return took;
 }
 
-template <class Page>
-double PageSearch(Page& page, double* bytesPerRow) {
+// The system log engine alone, collecting its records as the pages that
+// list them do.
+double BareSystemLogSearch(const std::string& root, size_t* records) {
+  const auto start = Clock::now();
+  CVxSystemLogQueryCtrl query;
+  query.Initialise(root);
+  int count = 0;
+  query.Search(std::nullopt, kFirstDay, kLastMoment, &count);
+  *records = query.GetResults().size();
+  return Seconds(start);
+}
+
+double PageSearch(CSearchLogPage& page, double* bytesPerRow) {
   page.ClearList();
   const bench::HeapMeter heap;
   const auto start = Clock::now();
   page.Controls().searchButton->Click();
   const double took = Seconds(start);
-  *bytesPerRow = double(heap.PeakGrowth()) / double(std::max<size_t>(page.RowCount(), 1));
+  *bytesPerRow = double(heap.PeakGrowth()) / double(std::max(page.Controls().list->GetItemCount(), 1));
   return took;
 }
 
@@ -218,7 +235,10 @@ int main(int argc, char** argv) {
   CVantorEventLogPage page;
   CVantorPosLogPage posPage;
   CVantorEdgeRecordLogPage edgePage;
-  for (CSearchLogPage* each : std::initializer_list<CSearchLogPage*>{&page, &posPage, &edgePage}) {
+  CIVSLogPage ivsPage;
+  CVantorVideoLogPage videoPage;
+  for (CSearchLogPage* each :
+       std::initializer_list<CSearchLogPage*>{&page, &posPage, &edgePage, &ivsPage, &videoPage}) {
     each->SetOwner(&context);
     each->Create();
     each->Controls().startPicker->UserSetTime(kFirstDay);
@@ -228,8 +248,11 @@ int main(int argc, char** argv) {
   bench::BenchReport report("pages", arguments->json);
   bench::BareScanOf scan;
   std::vector<double> bareExec, bareSearch, pageSearch, bareExport, pageExport, barePos, pagePos, bareEdge, pageEdge;
-  size_t posRecords = 0, edgeRecords = 0;
-  double posBytesPerRow = 0, edgeBytesPerRow = 0;
+  size_t posRecords = 0, edgeRecords = 0, ivsRecords = 0, systemRecords = 0;
+  double posBytesPerRow = 0, edgeBytesPerRow = 0, ivsBytesPerRow = 0, videoBytesPerRow = 0;
+  std::vector<double> bareIvs, pageIvs, bareVideo, pageVideo;
+  EventLogFilter ivsEvents;  // the analytics events of every device, as the page asks for them
+  ivsEvents.event = EventNumberFilter{10000, -1};
   std::vector<std::vector<double>> bareSort(4), pageSort(4);
   size_t records = 0;
   double bytesPerRow = 0;
@@ -267,6 +290,11 @@ int main(int argc, char** argv) {
     pagePos.push_back(PageSearch(posPage, &posBytesPerRow));
     bareEdge.push_back(BareSearch<EdgeRecordLogBasket>(root, &edgeRecords));
     pageEdge.push_back(PageSearch(edgePage, &edgeBytesPerRow));
+    ivsRecords = 0;
+    bareIvs.push_back(BareSearch<EventLogBasket>(root, &ivsRecords, nullptr, ivsEvents));
+    pageIvs.push_back(PageSearch(ivsPage, &ivsBytesPerRow));
+    bareVideo.push_back(BareSystemLogSearch(root, &systemRecords));
+    pageVideo.push_back(PageSearch(videoPage, &videoBytesPerRow));
     std::printf("round %d of %d done\n", round + 1, rounds);
     std::fflush(stdout);
   }
@@ -295,6 +323,11 @@ int main(int argc, char** argv) {
   line("metadata search, rows", Median(barePos), Median(pagePos), 1.3);
   line("edge search, rows", Median(bareEdge), Median(pageEdge), 1.3);
   std::printf("peak heap per listed row: metadata %.0f bytes, edge %.0f bytes\n", posBytesPerRow, edgeBytesPerRow);
+  std::printf("\n%zu analytics events, %zu system log records (%zu of them export and backup rows) in range\n",
+              ivsRecords, systemRecords, static_cast<size_t>(videoPage.Controls().list->GetItemCount()));
+  line("IVS search, rows", Median(bareIvs), Median(pageIvs), 1.3);
+  line("backup search, rows", Median(bareVideo), Median(pageVideo), 1.3);
+  std::printf("peak heap per listed row: IVS %.0f bytes, backup %.0f bytes\n", ivsBytesPerRow, videoBytesPerRow);
   if (!sameBytes) std::printf("warning: the page's export and the bare export differ in size\n");
   return report.Finish() ? 0 : 1;
 }
