@@ -209,15 +209,12 @@ void CEdgeRecordLogPage::SearchRemote(const CDateRange& range, RowMaker& maker) 
                                             cameraId ? &*cameraId : nullptr, range.start, range.end, records,
                                             &textFormat);
   if (SearchCancelled()) {
-    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
-    return;
-  }
-  if (result == kRemoteTransportFailure) {
+    Client().ResetAbort();  // the next search runs again; what came before the cancel is listed
+  } else if (result == kRemoteTransportFailure) {
     // The page has no host window of its own: the event page's hears it.
     TellServerUnreachable(Owner()->EventHostWindow());
     return;
-  }
-  if (result != kRemoteSuccess) {
+  } else if (result != kRemoteSuccess) {
     TellSearchFailed();
     return;
   }

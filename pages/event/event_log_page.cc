@@ -223,14 +223,11 @@ void CEventLogPage::SearchRemote(const CDateRange& range) {
                                      PointerTo(eventNumber), PointerTo(cameraId), range.start, range.end, records,
                                      PointerTo(position), &textFormat);
   if (SearchCancelled()) {
-    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
-    return;
-  }
-  if (result == kRemoteTransportFailure) {
+    Client().ResetAbort();  // the next search runs again; what came before the cancel is listed
+  } else if (result == kRemoteTransportFailure) {
     TellServerUnreachable(m_host.window);
     return;
-  }
-  if (result != kRemoteSuccess) {
+  } else if (result != kRemoteSuccess) {
     TellSearchFailed();
     return;
   }

@@ -169,17 +169,16 @@ void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int3
   int textFormat = 0;
   const int result = Client().IVSEventLog(ServerUrl(settings), settings.userSessionNo, deviceId ? &*deviceId : nullptr,
                                         ruleType ? &*ruleType : nullptr, range.start, range.end, records, &textFormat);
-  if (SearchCancelled()) {
-    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
-    return;
-  }
+  const bool cancelled = SearchCancelled();
+  if (cancelled) Client().ResetAbort();  // the next search runs again; what came before the cancel is listed
   // Only a server that sends text records (protocol 2.0 on) sends what a
-  // row needs; the rows delivered before a failure are kept.
+  // row needs; the rows delivered before a failure or a cancel are kept.
   if (textFormat == 1) {
     for (const EventLogBasket& record : records) {
       if (AddRow(record)) m_rows.back()->playState = RemoteIVSPlayState(*m_rows.back(), m_host);
     }
   }
+  if (cancelled) return;
   if (result == kRemoteTransportFailure)
     TellServerUnreachable(m_host.window);
   else if (result != kRemoteSuccess)

@@ -199,11 +199,10 @@ void CPosLogPage::SearchRemote(const CDateRange& range) {
   std::vector<PosEventLogBasket> records;
   const bool ok = Client().PosEventLog(ServerUrl(viewer), viewer.userSessionNo, code ? &*code : nullptr,
                                        posId ? &*posId : nullptr, range.start, range.end, records);
-  if (SearchCancelled()) {
-    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing more
-    return;
-  }
-  if (!ok) return;  // nothing listed, nothing said
+  if (SearchCancelled())
+    Client().ResetAbort();  // the next search runs again; what came before the cancel is listed
+  else if (!ok)
+    return;  // nothing listed, nothing said
   m_rows.reserve(records.size());
   for (const PosEventLogBasket& record : records) {
     // Rows of a modal viewer count as inside the host's window.

@@ -30,7 +30,8 @@ void CSystemLogSearchPage::SearchSystemLog(const std::optional<int32_t>& type, c
   const int result = Client().SystemLog(ServerUrl(settings), settings.userSessionNo, type ? &number : nullptr,
                                         range.start, range.end, records);
   if (SearchCancelled()) {
-    Client().ResetAbort();  // the next search runs again; a cancelled one lists nothing
+    Client().ResetAbort();  // the next search runs again; what came before the cancel is listed
+    ShowRecords(records);
   } else if (result == kRemoteSuccess) {
     ShowRecords(records);
   } else if (result == kRemoteTransportFailure) {

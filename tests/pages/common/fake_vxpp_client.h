@@ -3,6 +3,7 @@
 // The calls the pages make are counted and their last filters kept.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,8 @@ struct FakeVxppAnswers {
   // Of GetIVSDeviceInfo: analytics device ids and names.
   std::vector<uint32_t> ivsDeviceIds;
   std::vector<std::string> ivsDeviceNames;
+  // What the user does while EventLog's records arrive (Cancel, say).
+  std::function<void()> whileAnswering;
 
   // What the pages asked.
   int clientsMade = 0;
@@ -61,6 +64,7 @@ class FakeVxppClient : public IVXPPClient {
     m_a.channelIndex = Value(channelIndex);
     records = m_a.events;
     if (textFormat != nullptr) *textFormat = m_a.textFormat;
+    if (m_a.whileAnswering) m_a.whileAnswering();
     return m_a.result;
   }
   int SystemLog(const std::string& url, uint32_t, const int* number, const CDateTime&, const CDateTime&,

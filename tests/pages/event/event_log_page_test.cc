@@ -267,8 +267,13 @@ TEST_F(VantorPageTest, RemoteSearch) {
   server.result = -1;  // nobody answered: the host hears of it
   Search();
   EXPECT_EQ(host.Numbers(), Numbers{platform::kMsgRemoteRequestFailed});
+  // Cancelled while the answer came: what arrived is listed, nothing failed.
+  host.messages.clear();
+  server.whileAnswering = [&] { page.CancelSearch(); };
+  EXPECT_EQ(Search().size(), 2u);
+  EXPECT_EQ(host.Numbers(), Numbers{platform::kMsgCanPlay});  // the row with a camera judged; no failure
   EXPECT_EQ(server.clientsMade, 1);  // one client for the page's life
-  EXPECT_EQ(server.queries, 4);
+  EXPECT_EQ(server.queries, 5);
 }
 
 }  // namespace
