@@ -32,6 +32,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/window_model.h"
@@ -42,6 +43,13 @@ class IListItemProvider {
   virtual ~IListItemProvider() = default;
   // Text of one cell; row and column lie within the list.
   virtual std::string GetItemText(int row, int column) = 0;
+  // The same text without a copy, for a reader of many cells: a provider
+  // that keeps its cells' texts returns a view of them; by default the text
+  // is put into `scratch`.  Valid until the rows or `scratch` change.
+  virtual std::string_view GetItemTextView(int row, int column, std::string& scratch) {
+    scratch = GetItemText(row, column);
+    return scratch;
+  }
   // Image index of one row in the list's image list; -1 for none.
   virtual int GetItemImage(int row) = 0;
 };

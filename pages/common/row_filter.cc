@@ -1,21 +1,33 @@
 #include "pages/common/row_filter.h"
 
-#include <string.h>
-
-#include <cctype>
-
 namespace {
 
+// Letters compare without their case in ASCII only, as the C locale's
+// strcasestr does: other bytes (UTF-8 or a code page's) compare as they are.
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string AsciiLower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : text) c = AsciiLower(c);
   return text;
+}
+
+// Whether `text` holds `needle` (in lower case, not empty) in any case.
+bool HoldsAnyCase(std::string_view text, std::string_view needle) {
+  const char first = needle.front();
+  for (size_t at = 0; at + needle.size() <= text.size(); ++at) {
+    if (AsciiLower(text[at]) != first) continue;
+    size_t matched = 1;
+    while (matched < needle.size() && AsciiLower(text[at + matched]) == needle[matched]) ++matched;
+    if (matched == needle.size()) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 bool CRowFilter::Matches(int pageRow, int columnCount) {
   const auto holds = [&](int column) {
-    return strcasestr(m_rows.GetItemText(pageRow, column).c_str(), m_needle.c_str()) != nullptr;
+    return HoldsAnyCase(m_rows.GetItemTextView(pageRow, column, m_scratch), m_needle);
   };
   if (m_column != kAllColumns) return holds(m_column);
   for (int column = 0; column < columnCount; ++column)

@@ -52,4 +52,5 @@ class CRowFilter : public IListItemProvider {
   int m_column = kAllColumns;
   size_t m_rowCount = 0;
   std::vector<uint32_t> m_listed;  // page rows kept, in list order
+  std::string m_scratch;           // a cell's text, for providers that make it
 };

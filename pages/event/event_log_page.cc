@@ -134,6 +134,13 @@ std::string CEventLogPage::GetItemText(int row, int column) {
   return std::string(EventFieldText(item, columns[column].field, TypeText(item.eventNumber)));
 }
 
+std::string_view CEventLogPage::GetItemTextView(int row, int column, std::string&) {
+  const auto columns = EventColumns();
+  if (column < 0 || static_cast<size_t>(column) >= columns.size()) return {};
+  const EventListItem& item = RowAt(static_cast<size_t>(row));
+  return EventFieldText(item, columns[column].field, TypeText(item.eventNumber));
+}
+
 int CEventLogPage::GetItemImage(int row) {
   EventListItem& item = *m_rows[static_cast<size_t>(row)];
   if (item.playState == EventListItem::kPlayUnknown)

@@ -68,6 +68,7 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
   // IListItemProvider: cells are served from the rows' texts; a row's image
   // is its play state, decided the first time it is drawn.
   std::string GetItemText(int row, int column) override;
+  std::string_view GetItemTextView(int row, int column, std::string& scratch) override;
   int GetItemImage(int row) override;
 
  protected:
