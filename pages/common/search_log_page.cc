@@ -31,11 +31,12 @@ void CSearchLogPage::OnCreate() {
   }
   for (CWindowModel* label : {&m_dayLabel, &m_rangeLabel, &m_toLabel}) label->SetParent(this);
   m_pickers.AddTo(*this);
-  for (CWindowModel* control : std::initializer_list<CWindowModel*>{&m_searchButton, &m_exportButton,
-                                                                    &m_workbookButton, &m_progressText,
-                                                                    &m_cancelButton})
+  for (CWindowModel* control :
+       std::initializer_list<CWindowModel*>{&m_searchButton, &m_exportButton, &m_progressText, &m_cancelButton})
     control->SetParent(this);
   m_narrowing.AddTo(*this);  // the find box lies above the list
+  // The workbook export follows the find box: what it writes is the narrowed list.
+  m_workbookButton.SetParent(this);
   m_list.SetParent(this);
   m_progressText.Show(false);
   m_cancelButton.Show(false);
