@@ -46,5 +46,7 @@ std::string FormatTimeSpan(std::optional<int64_t> span, std::string_view format)
   char out[129];
   const size_t length = std::strftime(out, sizeof out, text.c_str(), &moment);
   if (length == 0 && !text.empty()) return {};
-  return (*span < 0 ? "-" : "") + std::string(out, length);
+  std::string shown = *span < 0 ? "-" : "";
+  shown.append(out, length);
+  return shown;
 }
