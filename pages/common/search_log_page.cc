@@ -115,6 +115,7 @@ void CSearchLogPage::BeginSearch() {
   m_searching = true;
   m_cancelled = false;
   m_lastProgress = {};  // the first report goes out at once
+  m_filesDone = m_filesToRead = 0;
   m_enabledBeforeSearch.clear();
   for (CWindowModel* input : SearchInputs()) {
     m_enabledBeforeSearch.push_back(input->IsEnabled());
@@ -143,12 +144,24 @@ void CSearchLogPage::CancelSearch() {
   AbortSearch();
 }
 
-void CSearchLogPage::ReportProgress(size_t rowsRead, size_t filesDone, size_t filesToRead) {
+void CSearchLogPage::ReportProgress(size_t rowsRead) {
   const auto now = std::chrono::steady_clock::now();
   if (!m_searching || now - m_lastProgress < kProgressInterval) return;
   m_lastProgress = now;
-  m_progressText.SetWindowText(SearchProgressText(rowsRead, filesDone, filesToRead));
+  m_progressText.SetWindowText(SearchProgressText(rowsRead, m_filesDone, m_filesToRead));
   Owner()->SearchProgressed();
+}
+
+void CSearchLogPage::ReportFilesRead(size_t rowsRead, size_t filesDone, size_t filesToRead) {
+  m_filesDone = filesDone;
+  m_filesToRead = filesToRead;
+  ReportProgress(rowsRead);
+}
+
+bool CSearchLogPage::InterruptLocalQuery() {
+  if (!m_interruptLocalQuery) return false;
+  m_interruptLocalQuery();
+  return true;
 }
 
 void CSearchLogPage::TellSearchFailed(const std::string& reason) {

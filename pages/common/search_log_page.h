@@ -28,6 +28,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -150,10 +151,27 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   // The page's row shown at the list's row `listRow`: a row the list
   // reports (a double click, a menu choice) is a list row.
   int PageRowOf(int listRow) const { return m_narrowing.PageRow(listRow); }
-  // What a search has read so far: rows, and files done of files to read
-  // (0 of 0 when the search reads no files).  Changes the progress text and
-  // tells the owner, at most every kProgressInterval.
-  void ReportProgress(size_t rowsRead, size_t filesDone = 0, size_t filesToRead = 0);
+  // What a search has read so far: rows, with the files done of files to
+  // read that ReportFilesRead last gave (0 of 0 when the search reads no
+  // files).  Changes the progress text and tells the owner, at most every
+  // kProgressInterval.
+  void ReportProgress(size_t rowsRead);
+  // The same after a file: the files figures are kept for later reports.
+  void ReportFilesRead(size_t rowsRead, size_t filesDone, size_t filesToRead);
+  // Runs `search`, a local query's Search: the query's file progress is
+  // reported with RowCount() rows, Cancel interrupts it (InterruptLocalQuery),
+  // and a failure that was not a cancel is told with the file and SQLite's
+  // reason.  `Query` is a CVxEventLogQueryCtrl.
+  template <class Query>
+  void RunLocalQuery(Query& query, const std::function<bool()>& search) {
+    query.SetFileProgress([this](size_t done, size_t toRead) { ReportFilesRead(RowCount(), done, toRead); });
+    m_interruptLocalQuery = [&query] { query.Interrupt(); };
+    const bool ok = search();
+    m_interruptLocalQuery = nullptr;
+    if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
+  }
+  // Interrupts the query RunLocalQuery runs; false when none runs.
+  bool InterruptLocalQuery();
   // Stops the page's running search at its next step (the store's query,
   // the client's command); called by CancelSearch.  The base stops nothing:
   // the search then ends by itself.
@@ -211,5 +229,7 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   bool m_cancelled = false;
   std::vector<bool> m_enabledBeforeSearch;  // SearchInputs() as they were
   std::chrono::steady_clock::time_point m_lastProgress;
+  size_t m_filesDone = 0, m_filesToRead = 0;  // as ReportFilesRead last gave them
+  std::function<void()> m_interruptLocalQuery;  // while RunLocalQuery runs
 };
 

@@ -160,13 +160,11 @@ void CEdgeRecordLogPage::RunSearch(const CDateRange& range) {
 void CEdgeRecordLogPage::ListLocalRecord(const EdgeRecordLogBasket& record, void* page) {
   auto& self = *static_cast<CEdgeRecordLogPage*>(page);
   self.m_maker->ListLocal(record);
-  self.ReportProgress(self.m_rows.size(), self.m_filesDone, self.m_filesToRead);
+  self.ReportProgress(self.m_rows.size());
 }
 
 void CEdgeRecordLogPage::AbortSearch() {
-  if (m_localQuery != nullptr)
-    m_localQuery->Interrupt();
-  else if (Owner()->Settings().remoteCameraList != 0)
+  if (!InterruptLocalQuery() && Owner()->Settings().remoteCameraList != 0)
     Client().Abort();
 }
 
@@ -181,20 +179,13 @@ void CEdgeRecordLogPage::SearchLocal(const CDateRange& range, RowMaker& maker) {
     if (const auto id = FilterValue(SecondSelector())) filter.cameraId = static_cast<uint32_t>(*id);
   }
   query.SetRowCallback(&CEdgeRecordLogPage::ListLocalRecord, this);
-  m_filesDone = m_filesToRead = 0;
-  query.SetFileProgress([this](size_t done, size_t toRead) {
-    m_filesDone = done;
-    m_filesToRead = toRead;
-    ReportProgress(m_rows.size(), done, toRead);
-  });
-  m_localQuery = &query;
   m_maker = &maker;
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
-  int count = 0;
-  const bool ok = query.Search(filter, bound(range.start), bound(range.end), &count);
-  m_localQuery = nullptr;
+  RunLocalQuery(query, [&] {
+    int count = 0;
+    return query.Search(filter, bound(range.start), bound(range.end), &count);
+  });
   m_maker = nullptr;
-  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
 }
 
 void CEdgeRecordLogPage::SearchRemote(const CDateRange& range, RowMaker& maker) {

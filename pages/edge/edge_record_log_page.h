@@ -24,7 +24,6 @@
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/edge/edge_record_row.h"
-#include "store/event_log_query_ctrl.h"
 
 struct EdgeRecordLogBasket;
 
@@ -70,11 +69,7 @@ class CEdgeRecordLogPage : public CSearchLogPage {
   static void ListLocalRecord(const EdgeRecordLogBasket& record, void* page);
 
   PageRows<EdgeRecordLogRaw> m_rows;  // in list order
-  // The local search under way: its store query (for a cancel), its row
-  // maker, and the files it has read of those to read.
-  CVxEventLogQueryCtrl<EdgeRecordLogBasket>* m_localQuery = nullptr;
-  RowMaker* m_maker = nullptr;
-  size_t m_filesDone = 0, m_filesToRead = 0;
+  RowMaker* m_maker = nullptr;  // while a local search runs
 };
 
 class CVantorEdgeRecordLogPage : public CEdgeRecordLogPage {

@@ -32,8 +32,6 @@ struct LocalListing {
   const EventRowRules* rules;
   PageRows<EventListItem>* rows;
   PageRowBlocks<EventListItem> blocks;
-  size_t filesDone = 0;
-  size_t filesToRead = 0;
 };
 
 }  // namespace
@@ -181,13 +179,11 @@ void CEventLogPage::RunSearch(const CDateRange& range) {
 void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
   auto& listing = *static_cast<LocalListing*>(search);
   listing.rules->List(record, listing.blocks, *listing.rows);
-  listing.page->ReportProgress(listing.rows->size(), listing.filesDone, listing.filesToRead);
+  listing.page->ReportProgress(listing.rows->size());
 }
 
 void CEventLogPage::AbortSearch() {
-  if (m_localQuery != nullptr)
-    m_localQuery->Interrupt();
-  else if (Owner()->Settings().remoteCameraList != 0)
+  if (!InterruptLocalQuery() && Owner()->Settings().remoteCameraList != 0)
     Client().Abort();
 }
 
@@ -203,17 +199,11 @@ void CEventLogPage::SearchLocal(const CDateRange& range) {
   const EventRowRules rules(RowSettings(EventSearchSource::kLocal), Owner()->CameraIds());
   LocalListing listing{this, &rules, &m_rows, {}};
   query.SetRowCallback(&CEventLogPage::ListLocalRecord, &listing);
-  query.SetFileProgress([&listing, this](size_t done, size_t toRead) {
-    listing.filesDone = done;
-    listing.filesToRead = toRead;
-    ReportProgress(m_rows.size(), done, toRead);
-  });
-  m_localQuery = &query;
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
-  int count = 0;
-  const bool ok = query.Search(filter, bound(range.start), bound(range.end), &count);
-  m_localQuery = nullptr;
-  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
+  RunLocalQuery(query, [&] {
+    int count = 0;
+    return query.Search(filter, bound(range.start), bound(range.end), &count);
+  });
 }
 
 void CEventLogPage::SearchRemote(const CDateRange& range) {

@@ -29,7 +29,6 @@
 #include "pages/event/event_list_item.h"
 #include "pages/event/event_row_rules.h"
 #include "pages/event/event_types.h"
-#include "store/event_log_query_ctrl.h"
 #include "vocabulary/playback_request.h"
 
 struct EventLogBasket;
@@ -108,8 +107,6 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
 
   CHostLink m_host;
   PageRows<EventListItem> m_rows;  // in list order
-  // The store query of the local search under way, for a cancel.
-  CVxEventLogQueryCtrl<EventLogBasket>* m_localQuery = nullptr;
   std::unordered_map<int, std::string> m_typeTexts;
   // What the last open action handed the host; posted messages point here.
   CDateTime m_selectedTime;

@@ -138,9 +138,7 @@ void CIVSLogPage::ListLocalRecord(const EventLogBasket& record, void* page) {
 }
 
 void CIVSLogPage::AbortSearch() {
-  if (m_localQuery != nullptr)
-    m_localQuery->Interrupt();
-  else if (Owner()->Settings().nvrMode != 0)
+  if (!InterruptLocalQuery() && Owner()->Settings().nvrMode != 0)
     Client().Abort();
 }
 
@@ -152,12 +150,10 @@ void CIVSLogPage::SearchLocal(std::optional<int32_t> device, std::optional<int32
   filter.event = EventNumberFilter{kFirstIVSEvent, device.value_or(-1)};
   if (ruleType) filter.cameraId = static_cast<uint32_t>(*ruleType);
   query.SetRowCallback(&CIVSLogPage::ListLocalRecord, this);
-  query.SetFileProgress([this](size_t done, size_t toRead) { ReportProgress(m_rows.size(), done, toRead); });
-  m_localQuery = &query;
-  int count = 0;
-  const bool ok = query.Search(filter, Bound(range.start), Bound(range.end), &count);
-  m_localQuery = nullptr;
-  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
+  RunLocalQuery(query, [&] {
+    int count = 0;
+    return query.Search(filter, Bound(range.start), Bound(range.end), &count);
+  });
 }
 
 void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int32_t> ruleType,

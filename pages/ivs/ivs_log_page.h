@@ -25,7 +25,6 @@
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/ivs/ivs_event_rows.h"
-#include "store/event_log_query_ctrl.h"
 
 class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
  public:
@@ -82,8 +81,6 @@ class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
 
   CHostLink m_host;
   PageRows<IVSListRow> m_rows;
-  // The store query of the local search under way, for a cancel.
-  CVxEventLogQueryCtrl<EventLogBasket>* m_localQuery = nullptr;
   std::vector<std::string> m_ruleTexts;  // translated, by rule type
   std::string m_deletedText;
   // What the last open action handed the host; posted messages point here.

@@ -159,13 +159,11 @@ void CPosLogPage::ListLocalRecord(const PosEventLogBasket& record, void* search)
   auto& page = *static_cast<CPosLogPage*>(search);
   if (!UserMaySeeSource(page.Owner()->Settings().userAccount, record.PosId)) return;
   page.ListRecord(record, PosLogRaw::kPlayUnknown);
-  page.ReportProgress(page.m_rows.size(), page.m_filesDone, page.m_filesToRead);
+  page.ReportProgress(page.m_rows.size());
 }
 
 void CPosLogPage::AbortSearch() {
-  if (m_localQuery != nullptr)
-    m_localQuery->Interrupt();
-  else if (Owner()->Settings().remoteCameraList != 0)
+  if (!InterruptLocalQuery() && Owner()->Settings().remoteCameraList != 0)
     Client().Abort();
 }
 
@@ -176,18 +174,11 @@ void CPosLogPage::SearchLocal(const CDateRange& range) {
   if (const auto code = FilterValue(TypeSelector())) filter.eventRuleId = static_cast<int32_t>(*code);
   if (const auto posId = FilterValue(SecondSelector())) filter.posId = static_cast<uint32_t>(*posId);
   query.SetRowCallback(&CPosLogPage::ListLocalRecord, this);
-  m_filesDone = m_filesToRead = 0;
-  query.SetFileProgress([this](size_t done, size_t toRead) {
-    m_filesDone = done;
-    m_filesToRead = toRead;
-    ReportProgress(m_rows.size(), done, toRead);
-  });
-  m_localQuery = &query;
   const auto bound = [](const CDateTime& t) { return t.GetStatus() == CDateTime::kNull ? TimeBound() : TimeBound(t); };
-  int count = 0;
-  const bool ok = query.Search(filter, bound(range.start), bound(range.end), &count);
-  m_localQuery = nullptr;
-  if (!ok && !SearchCancelled()) TellSearchFailed(query.Files().StopReason(query.LastError()));
+  RunLocalQuery(query, [&] {
+    int count = 0;
+    return query.Search(filter, bound(range.start), bound(range.end), &count);
+  });
 }
 
 void CPosLogPage::SearchRemote(const CDateRange& range) {

@@ -33,7 +33,6 @@
 #include "pages/pos/pos_log_row.h"
 #include "pages/pos/pos_log_types.h"
 #include "pages/pos/pos_sources.h"
-#include "store/event_log_query_ctrl.h"
 #include "vocabulary/playback_request.h"
 
 struct PosEventLogBasket;
@@ -111,10 +110,6 @@ class CPosLogPage : public CSearchLogPage, public IHostLinkedPage {
   PosSourceNames m_sourceNames;
   PageRows<PosLogRaw> m_rows;  // in list order
   PageRowBlocks<PosLogRaw> m_blocks;
-  // The store query of the local search under way, for a cancel, and the
-  // files it has read of those to read.
-  CVxEventLogQueryCtrl<PosEventLogBasket>* m_localQuery = nullptr;
-  size_t m_filesDone = 0, m_filesToRead = 0;
   // The times of the first and the last row of the last search.
   CDateTime m_firstTime, m_lastTime;
   // What the last open action handed the host; posted messages point here.

@@ -15,7 +15,7 @@ void CSystemLogSearchPage::SearchSystemLog(const std::optional<int32_t>& type, c
     CVxSystemLogQueryCtrl query;
     query.Initialise(Owner()->LogRoot());  // lists the folder; cannot fail
     query.SetFileProgress(
-        [&query, this](size_t done, size_t toRead) { ReportProgress(query.GetResults().size(), done, toRead); });
+        [&query, this](size_t done, size_t toRead) { ReportFilesRead(query.GetResults().size(), done, toRead); });
     m_localQuery = &query;
     int count = 0;
     const bool ok = query.Search(type, range.start, range.end, &count);
