@@ -4,6 +4,7 @@
 
 #include "vocabulary/event_catalogue.h"
 #include "vocabulary/log_status.h"
+#include "vocabulary/recording_layout.h"
 #include "vocabulary/string_table.h"
 #include "vocabulary/user_account.h"
 
@@ -67,6 +68,22 @@ TEST(UserAccountTest, CameraRights) {
   EXPECT_EQ(listed.RightsOfCamera(4), 6u);
   EXPECT_EQ(listed.RightsOfCamera(5), 65535u);
   EXPECT_EQ(CUserAccount("Chief").RightsOfCamera(1), 0u);  // the name compares exactly
+}
+
+TEST(RecordingLayoutTest, PathsRoundTripAndStrayNamesAreIgnored) {
+  const recording::RecordingFile file{11, CDateTime::FromFields(2026, 12, 5, 14)};
+  EXPECT_EQ(recording::RelativePath(file), "20261205/Cam12/Video/140000.264");
+  recording::RecordingFile read;
+  ASSERT_TRUE(recording::ParseRelativePath("20261205/Cam12/Video/140000.264", &read));
+  EXPECT_EQ(read.cameraIndex, 11u);
+  EXPECT_EQ(read.start, file.start);
+  ASSERT_TRUE(recording::ParseRelativePath("20261205/Cam128/Video/235959.264", &read));
+  EXPECT_EQ(read.cameraIndex, 127u);
+  for (const char* stray : {"20261205/Cam1/Video/140000.264", "20261205/Cam00/Video/140000.264",
+                            "20261205/Cam12/Video/140000.265", "20261205/Cam12/Video/240000.264",
+                            "20260230/Cam12/Video/140000.264", "20261205/Cam12/Audio/140000.264",
+                            "20261205/Cam12/Video/140000.264x", "2026120/Cam12/Video/140000.264", ""})
+    EXPECT_FALSE(recording::ParseRelativePath(stray, &read)) << stray;
 }
 
 }  // namespace
