@@ -116,6 +116,7 @@ void CSearchLogPage::BeginSearch() {
   m_cancelled = false;
   m_lastProgress = {};  // the first report goes out at once
   m_filesDone = m_filesToRead = 0;
+  m_recordsRead = 0;
   m_enabledBeforeSearch.clear();
   for (CWindowModel* input : SearchInputs()) {
     m_enabledBeforeSearch.push_back(input->IsEnabled());

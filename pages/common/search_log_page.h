@@ -158,6 +158,13 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   void ReportProgress(size_t rowsRead);
   // The same after a file: the files figures are kept for later reports.
   void ReportFilesRead(size_t rowsRead, size_t filesDone, size_t filesToRead);
+  // The same from a local search's row callback, once per record: the
+  // clock is read on the first call of a search and on every
+  // kRecordsPerClockRead-th after, since reading it costs more than making
+  // a row does.
+  void ReportRecordRead(size_t rowsRead) {
+    if (m_recordsRead++ % kRecordsPerClockRead == 0) ReportProgress(rowsRead);
+  }
   // Runs `search`, a local query's Search: the query's file progress is
   // reported with RowCount() rows, Cancel interrupts it (InterruptLocalQuery),
   // and a failure that was not a cancel is told with the file and SQLite's
@@ -230,6 +237,8 @@ class CSearchLogPage : public CTabPageEx, public IListItemProvider {
   std::vector<bool> m_enabledBeforeSearch;  // SearchInputs() as they were
   std::chrono::steady_clock::time_point m_lastProgress;
   size_t m_filesDone = 0, m_filesToRead = 0;  // as ReportFilesRead last gave them
+  static constexpr size_t kRecordsPerClockRead = 64;
+  size_t m_recordsRead = 0;  // ReportRecordRead calls of this search
   std::function<void()> m_interruptLocalQuery;  // while RunLocalQuery runs
 };
 

@@ -76,12 +76,20 @@ class CEdgeRecordLogPage::RowMaker {
     const auto it = m_positions.find(cameraId);
     return it != m_positions.end() ? it->second : EdgeRecordLogRaw::kNoCamera;
   }
+  // The camera column of a position, formatted once per search.
+  const std::string& CameraText(int32_t position) {
+    if (position == EdgeRecordLogRaw::kNoCamera) return m_deleted;
+    const auto at = static_cast<size_t>(position);
+    if (at >= m_cameraTexts.size()) m_cameraTexts.resize(at + 1);
+    if (m_cameraTexts[at].empty()) m_cameraTexts[at] = TwoDigits(position + 1LL);
+    return m_cameraTexts[at];
+  }
   void List(const EdgeRecordLogBasket& record, int32_t position) {
     EdgeRecordLogRaw& row = m_blocks.Next();
     row.SetTime(record.LogTime);
     row.logType = record.LogType;
     row.cameraIndex = position;
-    row.cameraText = m_blocks.KeepText(position == EdgeRecordLogRaw::kNoCamera ? m_deleted : TwoDigits(position + 1LL));
+    row.cameraText = m_blocks.KeepText(CameraText(position));
     row.description = m_blocks.KeepText(record.Description);
     m_blocks.Keep(m_rows);
   }
@@ -92,6 +100,7 @@ class CEdgeRecordLogPage::RowMaker {
   const std::optional<int32_t> m_position;
   const std::string m_deleted;
   std::unordered_map<uint32_t, int32_t> m_positions;  // camera id -> first position
+  std::vector<std::string> m_cameraTexts;  // by position; empty until used
   PageRows<EdgeRecordLogRaw>& m_rows;
   PageRowBlocks<EdgeRecordLogRaw> m_blocks;
 };
@@ -160,7 +169,7 @@ void CEdgeRecordLogPage::RunSearch(const CDateRange& range) {
 void CEdgeRecordLogPage::ListLocalRecord(const EdgeRecordLogBasket& record, void* page) {
   auto& self = *static_cast<CEdgeRecordLogPage*>(page);
   self.m_maker->ListLocal(record);
-  self.ReportProgress(self.m_rows.size());
+  self.ReportRecordRead(self.m_rows.size());
 }
 
 void CEdgeRecordLogPage::AbortSearch() {

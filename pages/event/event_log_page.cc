@@ -179,7 +179,7 @@ void CEventLogPage::RunSearch(const CDateRange& range) {
 void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
   auto& listing = *static_cast<LocalListing*>(search);
   listing.rules->List(record, listing.blocks, *listing.rows);
-  listing.page->ReportProgress(listing.rows->size());
+  listing.page->ReportRecordRead(listing.rows->size());
 }
 
 void CEventLogPage::AbortSearch() {
