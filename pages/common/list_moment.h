@@ -6,10 +6,20 @@
 // value; no thread affinity.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "vocabulary/date_time.h"
+
+// The longest list form of a moment: a six-character year ("-27000") and
+// two-digit fields, 21 characters; an invalid time prints "-1" fields (19).
+constexpr size_t kListMomentChars = 21;
+
+// Writes the list form of `value` ("%04d/%02d/%02d %02d:%02d:%02d" of its
+// fields, as CDateTime::FormatListCell gives it) to `out`, which holds
+// kListMomentChars characters, and returns its length: 0 for a null time.
+size_t FormatListMoment(const CDateTime& value, char* out);
 
 struct ListMoment {
   CDateTime time;  // the record's log time
@@ -27,9 +37,7 @@ struct ListMoment {
   }
 
  private:
-  // The longest moment: a six-character year ("-27000") and two-digit
-  // fields, 21 characters; an invalid time prints "-1" fields (19).
-  char m_moment[21] = {};
+  char m_moment[kListMomentChars] = {};
   uint8_t m_momentLength = 0;
   uint8_t m_dateLength = 0;
 };

@@ -126,16 +126,6 @@ void CCounterLogPage::ClearRows() {
   m_blocks = {};
 }
 
-void CCounterLogPage::Append(PageRows<CounterRow>& rows) {
-  // Cells longer than a row can say are cut (names are far shorter).
-  const std::string_view text = m_cells.Text().substr(0, UINT16_MAX);
-  CounterRow& row = m_blocks.Next();
-  row.text = m_blocks.KeepText(text).data();
-  for (size_t i = 0; i < row.ends.size(); ++i)
-    row.ends[i] = static_cast<uint16_t>(i < m_cells.Count() ? std::min(m_cells.End(i), text.size()) : text.size());
-  m_blocks.Keep(rows);
-}
-
 void CCounterLogPage::RunSearch(const CDateRange& range) {
   const int64_t value = SelectedValue(SecondSelector());
   std::optional<uint32_t> id;
@@ -188,19 +178,19 @@ void CCounterLogPage::SearchLocal(std::optional<uint32_t> id, std::optional<int3
   switch (Mode()) {
     case CounterMode::kBasic:
       ok = QueryLocal<CounterLog>(root, CounterLogFilter{id}, range, [&](const CounterLog& record) {
-        if (LocalBasicRow(record, context, m_cells)) Append(rows);
+        if (LocalBasicRow(record, context, m_cells)) KeepCellRow(m_cells, m_blocks, rows);
       });
       break;
     case CounterMode::kIvs:
       ok = QueryLocal<IVSCounterLog>(root, IVSCounterLogFilter{id}, range, [&](const IVSCounterLog& record) {
-        if (LocalIvsRow(record, m_lists.devices, context, m_cells)) Append(rows);
+        if (LocalIvsRow(record, m_lists.devices, context, m_cells)) KeepCellRow(m_cells, m_blocks, rows);
       });
       break;
     case CounterMode::kCombined:
       ok = QueryLocal<CombinedCounterLog>(root, CombinedCounterLogFilter{id}, range,
                                           [&](const CombinedCounterLog& record) {
                                             CombinedRow(record, m_lists.counters, m_cells);
-                                            Append(rows);
+                                            KeepCellRow(m_cells, m_blocks, rows);
                                           });
       break;
   }
@@ -227,7 +217,7 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
       if (result != kRemoteSuccess) break;
       for (const CounterLog& record : records) {
         RemoteBasicRow(record, cameraIds != 0, context, m_cells);
-        Append(rows);
+        KeepCellRow(m_cells, m_blocks, rows);
       }
       return;
     }
@@ -241,7 +231,7 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
       client.GetIVSDeviceInfo(url, settings.userSessionNo, ids, names, watched);
       for (const IVSCounterLog& record : records) {
         RemoteIvsRow(record, cameraIds != 0, ids, names, context.deletedText, m_cells);
-        Append(rows);
+        KeepCellRow(m_cells, m_blocks, rows);
       }
       return;
     }
@@ -254,7 +244,7 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
       }
       for (const CombinedCounterLog& record : records) {
         CombinedRow(record, m_lists.counters, m_cells);
-        Append(rows);
+        KeepCellRow(m_cells, m_blocks, rows);
       }
       return;
     }
@@ -268,7 +258,7 @@ void CCounterLogPage::SearchRemote(std::optional<uint32_t> id, std::optional<int
 std::string CCounterLogPage::GetItemText(int row, int column) {
   const PageRows<CounterRow>& rows = Rows();
   if (row < 0 || static_cast<size_t>(row) >= rows.size() || column < 0 ||
-      static_cast<size_t>(column) >= CounterCells::kMaxCells)
+      static_cast<size_t>(column) >= RowCells::kMaxCells)
     return {};
   return std::string(rows[static_cast<size_t>(row)]->Cell(static_cast<size_t>(column)));
 }

@@ -23,9 +23,11 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "pages/common/page_row_blocks.h"
 #include "pages/common/page_rows.h"
+#include "pages/common/row_cells.h"
 #include "pages/common/search_log_page.h"
 #include "pages/counting/counter_choices.h"
 #include "pages/counting/counter_rows.h"
@@ -63,28 +65,19 @@ class CCounterLogPage : public CSearchLogPage {
   void OnTypeChosen() override;
   ExportForm ExportFormFor(const std::string& path) const override;
 
-  // A listed row: its cells one after another in its block's text, and
-  // where each ends (unused cells are empty).  16 bytes a row.
-  struct CounterRow {
-    const char* text;
-    std::array<uint16_t, CounterCells::kMaxCells> ends;
-    std::string_view Cell(size_t i) const {
-      const uint16_t start = i == 0 ? 0 : ends[i - 1];
-      return text == nullptr ? std::string_view() : std::string_view(text + start, ends[i] - start);
-    }
-  };
+  // A listed row: time, camera or device, then the counts or the counter
+  // and its result.  16 bytes a row.
+  using CounterRow = CellRow<4>;
 
   PageRows<CounterRow>& Rows() { return m_rows[static_cast<size_t>(Mode())]; }
   const PageRows<CounterRow>& Rows() const { return m_rows[static_cast<size_t>(Mode())]; }
   CounterRowContext RowContext(std::optional<int32_t> channelIndex);
   void SearchLocal(std::optional<uint32_t> id, std::optional<int32_t> channelIndex, const CDateRange& range);
   void SearchRemote(std::optional<uint32_t> id, std::optional<int32_t> channelIndex, const CDateRange& range);
-  // Lists the row written into m_cells in `rows`.
-  void Append(PageRows<CounterRow>& rows);
 
   CounterLists m_lists;
   std::array<PageRows<CounterRow>, 3> m_rows;
   PageRowBlocks<CounterRow> m_blocks;
-  CounterCells m_cells;  // the row being made
+  RowCells m_cells;  // the row being made
   std::string m_deletedText;  // loaded on first use
 };

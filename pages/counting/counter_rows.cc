@@ -1,7 +1,6 @@
 #include "pages/counting/counter_rows.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -10,12 +9,16 @@ bool MayView(const CUserAccount* user, uint32_t cameraId) {
 }
 
 // "[%02d] %s" of a position counted from 1 and a name.
-void AddLabelled(CounterCells& cells, int64_t position, const std::string& name) {
-  cells.Add((position >= 0 && position < 10 ? "[0" : "[") + std::to_string(position) + "] " + name);
+void AddLabelled(RowCells& cells, int64_t position, const std::string& name) {
+  cells.Append(position >= 0 && position < 10 ? "[0" : "[");
+  cells.AppendDecimal(position);
+  cells.Append("] ");
+  cells.Append(name);
+  cells.EndCell();
 }
 
 // "%02d" of the camera's position in the list (from 1), or the deleted text.
-void AddCamera(CounterCells& cells, uint32_t cameraId, const CounterRowContext& context) {
+void AddCamera(RowCells& cells, uint32_t cameraId, const CounterRowContext& context) {
   const std::vector<uint32_t>& ids = *context.cameraIds;
   const auto found = std::find(ids.begin(), ids.end(), cameraId);
   if (found == ids.end())
@@ -24,56 +27,14 @@ void AddCamera(CounterCells& cells, uint32_t cameraId, const CounterRowContext& 
     cells.AddTwoDigits(found - ids.begin() + 1);
 }
 
-void AddCounts(CounterCells& cells, const CounterLog& record) {
+void AddCounts(RowCells& cells, const CounterLog& record) {
   cells.AddDecimal(record.CountIn);
   cells.AddDecimal(record.CountOut);
 }
 
 }  // namespace
 
-void CounterCells::Add(std::string_view text) {
-  m_text += text;
-  Close();
-}
-
-void CounterCells::AddDecimal(int64_t value) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  Add(std::string_view(digits, static_cast<size_t>(end - digits)));
-}
-
-void CounterCells::AddTwoDigits(int64_t number) {
-  if (number >= 0 && number < 10) m_text += '0';
-  AddDecimal(number);
-}
-
-void CounterCells::AddTime(const CDateTime& time) {
-  const CDateTime::Fields f = time.Split();
-  if (!time.IsValid() || f.year < 0 || f.year > 9999) {
-    Add(time.FormatListCell());
-    return;
-  }
-  char text[] = "0000/00/00 00:00:00";
-  const auto put = [&text](size_t at, int value, int digits) {
-    for (int i = digits - 1; i >= 0; --i, value /= 10)
-      text[at + static_cast<size_t>(i)] = static_cast<char>('0' + value % 10);
-  };
-  put(0, f.year, 4);
-  put(5, f.month, 2);
-  put(8, f.day, 2);
-  put(11, f.hour, 2);
-  put(14, f.minute, 2);
-  put(17, f.second, 2);
-  Add(std::string_view(text, sizeof text - 1));
-}
-
-std::string_view CounterCells::Cell(size_t i) const {
-  if (i >= m_count) return {};
-  const size_t start = i == 0 ? 0 : m_ends[i - 1];
-  return std::string_view(m_text).substr(start, m_ends[i] - start);
-}
-
-bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, CounterCells& cells) {
+bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, RowCells& cells) {
   if (context.genericCameraNames) {
     if (context.channelIndex && record.ChannelIndex != *context.channelIndex) return false;
   } else if (!MayView(context.user, record.CameraId)) {
@@ -87,20 +48,24 @@ bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, C
 }
 
 void RemoteBasicRow(const CounterLog& record, bool cameraIds, const CounterRowContext& context,
-                    CounterCells& cells) {
+                    RowCells& cells) {
   cells.Clear();
   cells.AddTime(record.LogTime);
   if (cameraIds)
     AddCamera(cells, record.CameraId, context);
   else if (static_cast<uint32_t>(record.ChannelIndex) == 4294967295u)  // an older server names the channel
     cells.Add(context.deletedText);
-  else
-    cells.Add(context.cameraText + " " + std::to_string(record.ChannelIndex + 1));
+  else {
+    cells.Append(context.cameraText);
+    cells.Append(" ");
+    cells.AppendDecimal(int64_t{record.ChannelIndex} + 1);
+    cells.EndCell();
+  }
   AddCounts(cells, record);
 }
 
 bool LocalIvsRow(const IVSCounterLog& record, const IVSDeviceTable& devices, const CounterRowContext& context,
-                 CounterCells& cells) {
+                 RowCells& cells) {
   const IVSDeviceInfo* device = nullptr;
   for (const auto& [server, byId] : devices) {
     const auto found = byId.find(record.IVSDeviceId);
@@ -122,7 +87,7 @@ bool LocalIvsRow(const IVSCounterLog& record, const IVSDeviceTable& devices, con
 }
 
 void RemoteIvsRow(const IVSCounterLog& record, bool labelled, const std::vector<uint32_t>& ids,
-                  const std::vector<std::string>& names, const std::string& deletedText, CounterCells& cells) {
+                  const std::vector<std::string>& names, const std::string& deletedText, RowCells& cells) {
   cells.Clear();
   cells.AddTime(record.LogTime);
   const auto found = std::find(ids.begin(), ids.end(), record.IVSDeviceId);
@@ -137,7 +102,7 @@ void RemoteIvsRow(const IVSCounterLog& record, bool labelled, const std::vector<
   cells.AddDecimal(record.CounterResult);
 }
 
-void CombinedRow(const CombinedCounterLog& record, CombinedCounterList& counters, CounterCells& cells) {
+void CombinedRow(const CombinedCounterLog& record, CombinedCounterList& counters, RowCells& cells) {
   cells.Clear();
   cells.AddTime(record.LogTime);
   cells.Add(counters.try_emplace(record.CounterID, kDeletedCounterText).first->second);

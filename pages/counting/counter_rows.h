@@ -4,52 +4,20 @@
 // so the rules are tested without a page.
 //
 // A search makes hundreds of thousands of rows: the texts of a row are
-// written one after another into one reused buffer (CounterCells), which the
-// page copies whole into its row storage.
+// written one after another into one reused buffer (RowCells), which the
+// page copies whole into its row blocks.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "pages/common/row_cells.h"
 #include "store/combined_counter_list.h"
 #include "store/ivs_device_table.h"
 #include "vocabulary/counter_log.h"
 #include "vocabulary/user_account.h"
-
-// The cells of one row, written in column order.
-class CounterCells {
- public:
-  static constexpr size_t kMaxCells = 4;
-
-  void Clear() {
-    m_text.clear();
-    m_count = 0;
-  }
-  void Add(std::string_view text);
-  void AddDecimal(int64_t value);
-  // The list form "%04d/%02d/%02d %02d:%02d:%02d" (an invalid time prints
-  // -1 in every field, a null one nothing).
-  void AddTime(const CDateTime& time);
-  // "%02d" of `number`.
-  void AddTwoDigits(int64_t number);
-
-  size_t Count() const { return m_count; }
-  // All cells, one after another.
-  std::string_view Text() const { return m_text; }
-  // Where cell `i` ends in Text().
-  size_t End(size_t i) const { return m_ends[i]; }
-  std::string_view Cell(size_t i) const;
-
- private:
-  void Close() { m_ends[m_count++] = m_text.size(); }
-
-  std::string m_text;
-  size_t m_ends[kMaxCells] = {};
-  size_t m_count = 0;
-};
 
 // The text a combined row shows for a counter missing from the list: fixed,
 // not translated, and entered into the list so that later rows find it.
@@ -70,19 +38,19 @@ struct CounterRowContext {
 // rows return false for a record that is not listed (another channel with
 // generic names, a camera or device the user may not see).
 
-bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, CounterCells& cells);
+bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, RowCells& cells);
 // `cameraIds`: the records carry camera ids (a server of version 2.0 or
 // later), else channel indexes.
 void RemoteBasicRow(const CounterLog& record, bool cameraIds, const CounterRowContext& context,
-                    CounterCells& cells);
+                    RowCells& cells);
 
 // The device is looked up server by server, the first server holding it winning.
 bool LocalIvsRow(const IVSCounterLog& record, const IVSDeviceTable& devices, const CounterRowContext& context,
-                 CounterCells& cells);
+                 RowCells& cells);
 // Labelled from the server's device list (`ids` and `names` in parallel);
 // `labelled` false leaves the device cell empty.
 void RemoteIvsRow(const IVSCounterLog& record, bool labelled, const std::vector<uint32_t>& ids,
-                  const std::vector<std::string>& names, const std::string& deletedText, CounterCells& cells);
+                  const std::vector<std::string>& names, const std::string& deletedText, RowCells& cells);
 
 // A counter missing from `counters` is entered as kDeletedCounterText.
-void CombinedRow(const CombinedCounterLog& record, CombinedCounterList& counters, CounterCells& cells);
+void CombinedRow(const CombinedCounterLog& record, CombinedCounterList& counters, RowCells& cells);
