@@ -26,27 +26,34 @@ std::optional<uint64_t> DecimalToken(std::string_view token, uint64_t max) {
 
 constexpr uint64_t kMaxIndex = 4294967295u;
 
+// Calls `take` with each camera index of a CameraId text, in order.
+template <class Take>
+void ForEachPosCamera(std::string_view cameraId, Take take) {
+  bool second = false;
+  ForEachToken(cameraId, ":, ", [&](std::string_view token) {
+    if (second) {
+      if (const auto index = DecimalToken(token, kMaxIndex)) take(static_cast<uint32_t>(*index));
+    }
+    second = !second;
+  });
+}
+
 }  // namespace
 
 std::vector<uint32_t> ParsePosCameraIds(std::string_view cameraId) {
   std::vector<uint32_t> cameras;
-  bool second = false;
-  ForEachToken(cameraId, ":, ", [&](std::string_view token) {
-    if (second) {
-      if (const auto index = DecimalToken(token, kMaxIndex)) cameras.push_back(static_cast<uint32_t>(*index));
-    }
-    second = !second;
-  });
+  ForEachPosCamera(cameraId, [&](uint32_t index) { cameras.push_back(index); });
   return cameras;
 }
 
-std::string PosCameraText(const std::vector<uint32_t>& cameras) {
-  std::string text;
-  for (const uint32_t index : cameras) {
+void PosCameraText(std::string_view cameraId, std::string& text) {
+  text.clear();
+  ForEachPosCamera(cameraId, [&](uint32_t index) {
     if (!text.empty()) text += '/';
-    text += std::to_string(uint64_t{index} + 1);
-  }
-  return text;
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, uint64_t{index} + 1).ptr;
+    text.append(digits, end);
+  });
 }
 
 std::vector<uint32_t> ReadPosCameraText(std::string_view text) {

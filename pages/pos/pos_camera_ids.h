@@ -15,8 +15,11 @@
 // of at most 4294967295.
 std::vector<uint32_t> ParsePosCameraIds(std::string_view cameraId);
 
-// "4/5": each index plus one, joined by "/"; empty for no cameras.
-std::string PosCameraText(const std::vector<uint32_t>& cameras);
+// The camera text of a CameraId text: "4/5", each index ParsePosCameraIds
+// reads plus one, joined by "/"; empty for no cameras.  Written into `text`
+// (what it held is replaced, its storage reused: a search writes one text
+// per record without allocating).
+void PosCameraText(std::string_view cameraId, std::string& text);
 
 // The indexes a camera text shows: its numbers (split at "/" and " ")
 // minus one; a token that is no number of 1 to 4294967296 is skipped.

@@ -111,12 +111,12 @@ bool CPosLogPage::ShowsAnyCamera(const std::vector<uint32_t>& cameras) const {
 int32_t CPosLogPage::LocalRowImage(const PosLogRaw& row) const {
   // The modal local viewer plays whatever the host has; every other viewer
   // plays within the host's window and cameras only.
+  const std::vector<uint32_t> cameras = ReadPosCameraText(row.cameraText);
   if (m_variant == PosPageVariant::kLocal && Owner()->Settings().modeless == 0) {
-    return !row.cameras.empty() && m_host.CanPlay(row.cameras.front(), row.time) ? PosLogRaw::kPlayable
-                                                                                 : PosLogRaw::kNotPlayable;
+    return !cameras.empty() && m_host.CanPlay(cameras.front(), row.time) ? PosLogRaw::kPlayable
+                                                                         : PosLogRaw::kNotPlayable;
   }
-  return m_host.InTimeWindow(row.time) && ShowsAnyCamera(row.cameras) ? PosLogRaw::kPlayable
-                                                                      : PosLogRaw::kNotPlayable;
+  return m_host.InTimeWindow(row.time) && ShowsAnyCamera(cameras) ? PosLogRaw::kPlayable : PosLogRaw::kNotPlayable;
 }
 
 int CPosLogPage::GetItemImage(int row) {
@@ -149,8 +149,8 @@ void CPosLogPage::ListRecord(const PosEventLogBasket& record, int32_t image) {
   row.image = image;
   row.eventRuleId = record.EventRuleId;
   row.posId = record.PosId;
-  row.cameras = ParsePosCameraIds(record.CameraId);
-  row.cameraText = m_blocks.KeepText(PosCameraText(row.cameras));
+  PosCameraText(record.CameraId, m_cameraText);
+  row.cameraText = m_blocks.KeepText(m_cameraText);
   row.description = m_blocks.KeepText(record.Description);
   m_blocks.Keep(m_rows);
 }
@@ -159,7 +159,7 @@ void CPosLogPage::ListLocalRecord(const PosEventLogBasket& record, void* search)
   auto& page = *static_cast<CPosLogPage*>(search);
   if (!UserMaySeeSource(page.Owner()->Settings().userAccount, record.PosId)) return;
   page.ListRecord(record, PosLogRaw::kPlayUnknown);
-  page.ReportProgress(page.m_rows.size());
+  page.ReportRecordRead(page.m_rows.size());
 }
 
 void CPosLogPage::AbortSearch() {

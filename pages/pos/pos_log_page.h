@@ -94,6 +94,7 @@ class CPosLogPage : public CSearchLogPage, public IHostLinkedPage {
   std::span<const PosColumn> PosColumns() const;
   // Whether any of `cameras` is in the host's camera set.
   bool ShowsAnyCamera(const std::vector<uint32_t>& cameras) const;
+  // The image of a local row, from the cameras its camera text shows.
   int32_t LocalRowImage(const PosLogRaw& row) const;
   void SearchLocal(const CDateRange& range);
   void SearchRemote(const CDateRange& range);
@@ -110,6 +111,7 @@ class CPosLogPage : public CSearchLogPage, public IHostLinkedPage {
   PosSourceNames m_sourceNames;
   PageRows<PosLogRaw> m_rows;  // in list order
   PageRowBlocks<PosLogRaw> m_blocks;
+  std::string m_cameraText;  // the camera text of the record being listed
   // The times of the first and the last row of the last search.
   CDateTime m_firstTime, m_lastTime;
   // What the last open action handed the host; posted messages point here.

@@ -2,12 +2,12 @@
 // listed.  The time texts are those of ListMoment (the local page shows the
 // moment, the remote page its date and clock); the camera text and the
 // description are views of texts kept in the row's block (PageRowBlocks).
-// No thread affinity.
+// The row keeps no list of its cameras: the few rows that are drawn or
+// opened read them back from the camera text.  No thread affinity.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "pages/common/list_moment.h"
 
@@ -22,5 +22,4 @@ struct PosLogRaw : ListMoment {
   uint32_t posId = 0;
   std::string_view cameraText;  // "4/5": the cameras one-based
   std::string_view description;
-  std::vector<uint32_t> cameras;  // zero-based camera indexes
 };

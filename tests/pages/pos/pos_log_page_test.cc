@@ -33,8 +33,13 @@ TEST(PosCameraIdsTest, PairsTextsAndReadBack) {
   EXPECT_EQ(ParsePosCameraIds(":::, ,"), Indexes{});
   EXPECT_EQ(ParsePosCameraIds("1:x 1:-2 1:4294967296 1:4294967295 1:7"), (Indexes{4294967295u, 7}));
   EXPECT_EQ(ParsePosCameraIds("1:99999999999999999999999 2:5"), (Indexes{5}));
-  EXPECT_EQ(PosCameraText({3, 4}), "4/5");
-  EXPECT_EQ(PosCameraText({4294967295u}), "4294967296");
+  std::string text = "left over";
+  PosCameraText("1:3, 1:4", text);
+  EXPECT_EQ(text, "4/5");
+  PosCameraText("1:x 1:4294967295", text);
+  EXPECT_EQ(text, "4294967296");
+  PosCameraText("", text);
+  EXPECT_EQ(text, "");
   EXPECT_EQ(ReadPosCameraText("4/5 x/0/4294967296"), (Indexes{3, 4, 4294967295u}));
 }
 
