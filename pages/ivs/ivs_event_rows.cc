@@ -16,7 +16,7 @@ bool HostCanPlay(const IVSListRow& row, const CHostLink& host) {
 
 SplitDescription SplitAssociatedCamera(std::string_view description, const std::vector<uint32_t>& cameraIds) {
   const size_t mark = description.rfind(kCameraMark);
-  if (mark == std::string_view::npos) return {std::string(description), IVSListRow::kNoCamera};
+  if (mark == std::string_view::npos) return {description, IVSListRow::kNoCamera};
   const std::string_view number = description.substr(mark + kCameraMark.size());
   uint32_t id = 0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), id);
@@ -25,7 +25,7 @@ SplitDescription SplitAssociatedCamera(std::string_view description, const std::
     const auto found = std::find(cameraIds.begin(), cameraIds.end(), id);
     if (found != cameraIds.end()) position = static_cast<int32_t>(found - cameraIds.begin());
   }
-  return {std::string(description.substr(0, mark)), position};
+  return {description.substr(0, mark), position};
 }
 
 int32_t RemoteIVSPlayState(const IVSListRow& row, const CHostLink& host) {

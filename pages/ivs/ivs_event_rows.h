@@ -1,38 +1,41 @@
 // The rows of the IVS event list and the rules that make them: how an
 // analytics event's description names the camera its device watches, and
 // whether a row can be played.  Pure functions over the host link.
+//
+// A row is made once when its record is listed: the time texts are those of
+// ListMoment, the device name and the description views of texts kept in
+// the row's block (PageRowBlocks); the rule type's text is looked up when a
+// cell is asked for.  No thread affinity.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "pages/common/host_link.h"
-#include "vocabulary/date_time.h"
+#include "pages/common/list_moment.h"
 
-struct IVSListRow {
+struct IVSListRow : ListMoment {
   static constexpr int32_t kPlayUnknown = -1;
   static constexpr int32_t kPlayable = 0;
   static constexpr int32_t kNotPlayable = 2;
   static constexpr int32_t kNoCamera = -1;
 
   int32_t playState = kPlayUnknown;
-  CDateTime time;
-  std::string timeText;  // the list form
   int32_t eventNumber = 0;
-  std::string deviceName;
-  std::string description;  // without the camera part
+  std::string_view deviceName;
+  std::string_view description;  // without the camera part
   int32_t ruleType = 0;
   int32_t cameraPosition = kNoCamera;  // in the viewer's camera list
 };
 
 // A description that ends in "Associated Camera ID: <decimal id>" (the last
-// such mark counts): the text before the mark, blanks kept, and the
-// position of that id in `cameraIds` (kNoCamera when it is not there or
-// not a number).  Without the mark: the whole text and kNoCamera.
+// such mark counts): the text before the mark, blanks kept (a view of
+// `description`), and the position of that id in `cameraIds` (kNoCamera
+// when it is not there or not a number).  Without the mark: the whole text
+// and kNoCamera.
 struct SplitDescription {
-  std::string text;
+  std::string_view text;
   int32_t cameraPosition;
 };
 SplitDescription SplitAssociatedCamera(std::string_view description, const std::vector<uint32_t>& cameraIds);

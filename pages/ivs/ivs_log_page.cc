@@ -122,7 +122,12 @@ void CIVSLogPage::SetLogDateTimeAndSearch(const CDateTime& start, const CDateTim
 
 void CIVSLogPage::RunSearch(const CDateRange& range) {
   ClearList();
+  m_blocks = {};
   m_deletedText = LoadTranslatedString(kDeletedText);
+  m_deviceNames.clear();
+  const CComboBoxModel& devices = SecondSelector();
+  for (int i = 1; i < devices.GetCount(); ++i)  // past "All"
+    m_deviceNames.try_emplace(devices.GetItemData(i), devices.GetLBText(i));
   const std::optional<int32_t> ruleType = FilterValue(TypeSelector());
   const std::optional<int32_t> device = FilterValue(SecondSelector());
   if (Owner()->Settings().nvrMode != 0)
@@ -134,7 +139,7 @@ void CIVSLogPage::RunSearch(const CDateRange& range) {
 
 void CIVSLogPage::ListLocalRecord(const EventLogBasket& record, void* page) {
   auto& self = *static_cast<CIVSLogPage*>(page);
-  if (self.AddRow(record)) self.ReportProgress(self.m_rows.size());
+  if (self.AddRow(record)) self.ReportRecordRead(self.m_rows.size());
 }
 
 void CIVSLogPage::AbortSearch() {
@@ -181,28 +186,24 @@ void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int3
     TellSearchFailed();
 }
 
+const std::string& CIVSLogPage::DeviceName(const EventLogBasket& record) const {
+  if (record.EventNumber < kFirstIVSEvent || record.EventNumber > kLastIVSEvent) return m_deletedText;
+  const auto found = m_deviceNames.find(static_cast<int64_t>(static_cast<uint32_t>(record.ChannelIndex)));
+  return found != m_deviceNames.end() ? found->second : m_deletedText;
+}
+
 bool CIVSLogPage::AddRow(const EventLogBasket& record) {
-  const auto device = static_cast<uint32_t>(record.ChannelIndex);
-  if (!MayView(device)) return false;
-  auto row = std::make_shared<IVSListRow>();
-  row->time = record.LogTime;
-  row->timeText = record.LogTime.FormatListCell();
-  row->eventNumber = record.EventNumber;
-  row->deviceName = m_deletedText;
-  const CComboBoxModel& devices = SecondSelector();
-  if (record.EventNumber >= kFirstIVSEvent && record.EventNumber <= kLastIVSEvent) {
-    for (int i = 1; i < devices.GetCount(); ++i) {  // past "All"
-      if (devices.GetItemData(i) == static_cast<int64_t>(device)) {
-        row->deviceName = devices.GetLBText(i);
-        break;
-      }
-    }
-  }
-  SplitDescription description = SplitAssociatedCamera(record.Description, Owner()->CameraIds());
-  row->description = std::move(description.text);
-  row->cameraPosition = description.cameraPosition;
-  row->ruleType = static_cast<int32_t>(record.CameraId);
-  m_rows.push_back(std::move(row));
+  if (!MayView(static_cast<uint32_t>(record.ChannelIndex))) return false;
+  IVSListRow& row = m_blocks.Next();
+  row.SetTime(record.LogTime);
+  row.playState = IVSListRow::kPlayUnknown;
+  row.eventNumber = record.EventNumber;
+  row.deviceName = m_blocks.KeepText(DeviceName(record));
+  const SplitDescription description = SplitAssociatedCamera(record.Description, Owner()->CameraIds());
+  row.description = m_blocks.KeepText(description.text);
+  row.cameraPosition = description.cameraPosition;
+  row.ruleType = static_cast<int32_t>(record.CameraId);
+  m_blocks.Keep(m_rows);
   return true;
 }
 
@@ -211,15 +212,15 @@ std::string CIVSLogPage::GetItemText(int row, int column) {
   const IVSListRow& item = RowAt(static_cast<size_t>(row));
   switch (column) {
     case 0:
-      return item.timeText;
+      return std::string(item.MomentText());
     case 1:
       return item.ruleType >= 0 && static_cast<size_t>(item.ruleType) < m_ruleTexts.size()
                  ? m_ruleTexts[static_cast<size_t>(item.ruleType)]
                  : std::string();
     case 2:
-      return item.deviceName;
+      return std::string(item.deviceName);
     case 3:
-      return item.description;
+      return std::string(item.description);
     default:
       return {};
   }
@@ -236,14 +237,13 @@ int CIVSLogPage::GetItemImage(int row) {
 void CIVSLogPage::SortRows(int column, int direction) {
   switch (column) {
     case 0:
-      return StableSortRows(m_rows, [](const IVSListRow& r) -> const std::string& { return r.timeText; }, direction);
+      return StableSortRows(m_rows, [](const IVSListRow& r) { return r.MomentText(); }, direction);
     case 1:
       return StableSortRows(m_rows, [](const IVSListRow& r) { return r.ruleType; }, direction);
     case 2:
-      return StableSortRows(m_rows, [](const IVSListRow& r) -> const std::string& { return r.deviceName; }, direction);
+      return StableSortRows(m_rows, [](const IVSListRow& r) { return r.deviceName; }, direction);
     default:
-      return StableSortRows(m_rows, [](const IVSListRow& r) -> const std::string& { return r.description; },
-                            direction);
+      return StableSortRows(m_rows, [](const IVSListRow& r) { return r.description; }, direction);
   }
 }
 
@@ -251,7 +251,7 @@ void CIVSLogPage::OpenRow(int row) {
   if (m_host.window == nullptr || row < 0 || static_cast<size_t>(row) >= RowCount()) return;
   const IVSListRow& item = RowAt(static_cast<size_t>(row));
   CDateTime selected;
-  if (!CDateTime::ParseListCell(item.timeText.c_str(), selected) || item.playState != IVSListRow::kPlayable) return;
+  if (!CDateTime::ParseListCell(std::string(item.MomentText()).c_str(), selected) || item.playState != IVSListRow::kPlayable) return;
   m_selectedTime = selected;
   if (Owner()->Settings().modeless == 0) {
     m_host.window->SendMessage(platform::kMsgPlayModal, static_cast<platform::WPARAM>(item.cameraPosition),

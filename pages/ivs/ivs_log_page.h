@@ -19,9 +19,11 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "pages/common/host_link.h"
+#include "pages/common/page_row_blocks.h"
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/ivs/ivs_event_rows.h"
@@ -77,10 +79,15 @@ class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
   static void ListLocalRecord(const EventLogBasket& record, void* page);
   // Adds the row of an event, unless the user may not see its device.
   bool AddRow(const EventLogBasket& record);
+  // The name a row shows for a device: its entry in the device selector as
+  // the search began, or the deleted text.
+  const std::string& DeviceName(const EventLogBasket& record) const;
   bool MayView(uint32_t id) const;
 
   CHostLink m_host;
   PageRows<IVSListRow> m_rows;
+  PageRowBlocks<IVSListRow> m_blocks;
+  std::unordered_map<int64_t, std::string> m_deviceNames;  // by item value, for the search under way
   std::vector<std::string> m_ruleTexts;  // translated, by rule type
   std::string m_deletedText;
   // What the last open action handed the host; posted messages point here.
