@@ -62,6 +62,17 @@ TEST(DateTimeTest, TextFormsAndReaders) {
   EXPECT_TRUE(CDateTime::ParseListCell("2024/01/31 08:00:05", cell));
   EXPECT_EQ(cell, At(2024, 1, 31, 8, 0, 5));
   EXPECT_FALSE(CDateTime::ParseListCell("2024/01/31", cell));
+  // A list text reads as "%04d/%02d/%02d %02d:%02d:%02d" reads it, also where it is odd.
+  for (const char* text : {"2024/01/31 08:00:05 tail", " 2024/1/31 8:0:5", "2024/01/31 08:00:0x", "-001/01/31 08:00:05",
+                           "2024/01/31 08:00:"}) {
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
+    const bool scanned = std::sscanf(text, "%04d/%02d/%02d %02d:%02d:%02d", &y, &mo, &d, &h, &mi, &sec) == 6;
+    CDateTime read;
+    EXPECT_EQ(CDateTime::ParseListCell(text, read), scanned) << text;
+    if (scanned) {
+      EXPECT_EQ(read, CDateTime::FromFields(y, mo, d, h, mi, sec)) << text;
+    }
+  }
 
   EXPECT_EQ(CDateTime::ParseWire("2024/1/31;8:0:5"), At(2024, 1, 31, 8, 0, 5));
   EXPECT_EQ(CDateTime::ParseWire("null").GetStatus(), CDateTime::kNull);
