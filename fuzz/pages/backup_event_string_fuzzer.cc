@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "pages/video/backup_event_string.h"
@@ -15,10 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
   const auto fields = ParseBackupEventString(kLayouts[data[0] % 4], text);
   if (fields) {
-    for (const std::string* field : {&fields->user, &fields->camera, &fields->tool, &fields->recordIndex})
+    for (const std::string_view* field : {&fields->user, &fields->camera, &fields->tool, &fields->recordIndex})
       if (field->size() > text.size()) std::abort();
     if (fields->path && text.find(*fields->path) == std::string_view::npos) std::abort();
   }
-  FormatTimeSpan(static_cast<int64_t>(size) * 7919 - 50000, text);
+  std::string scratch;
+  FormatTimeSpan(static_cast<int64_t>(size) * 7919 - 50000, text, scratch);
   return 0;
 }

@@ -12,25 +12,24 @@
 //   35 backup:        success, user, start, end, [cameras], n[path], DB[, record index]
 //   38 delete record: success, user, start, end, [cameras], record index
 //   41 auto backup:   success, start, end, [cameras], n[path], failure reason, DB[, record index]
-// Pure functions.
+// The fields are views of the text they were read from.  Pure functions.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 struct BackupEventFields {
   int successCode = 0;  // atoi of the first field; non-zero: it worked
-  std::string user;
-  std::string start, end;  // as written ("%04d/%02d/%02d %02d:%02d:%02d" normally)
-  std::string camera;      // the camera list without its brackets
-  std::optional<std::string> path;  // types 34, 35, 41
-  std::optional<int> audio;         // type 34: atoi of the audio flag
-  std::optional<std::string> db;    // types 35, 41
-  std::string failureReason;        // type 41
-  std::string tool;                 // type 34: the post-processing tool
-  std::string recordIndex;
+  std::string_view user;
+  std::string_view start, end;  // as written ("%04d/%02d/%02d %02d:%02d:%02d" normally)
+  std::string_view camera;      // the camera list without its brackets
+  std::optional<std::string_view> path;  // types 34, 35, 41
+  std::optional<int> audio;              // type 34: atoi of the audio flag
+  std::optional<std::string_view> db;    // types 35, 41
+  std::string_view failureReason;        // type 41
+  std::string_view tool;                 // type 34: the post-processing tool
+  std::string_view recordIndex;
 };
 
 // The fields of `text` under the layout of `eventNumber` (34, 35, 38 or 41);

@@ -10,7 +10,7 @@ class CNVRVideoLogPage : public CVideoLogPage {
   CNVRVideoLogPage();
 
  protected:
-  std::optional<VideoLogCells> RowOf(const SystemLogRecord& record, const CVideoLogRowTexts& texts) const override {
-    return texts.RemoteRow(record);
+  bool RowOf(const SystemLogRecord& record, CVideoLogRowTexts& texts, RowCells& cells) const override {
+    return texts.RemoteRow(record, cells);
   }
 };

@@ -17,4 +17,7 @@
 // as a moment counted from 1601-01-01 (its time of day; date markers read
 // that first day), at most 128 characters.  A negative
 // span is the text of its size after "-".  No span gives "".
-std::string FormatTimeSpan(std::optional<int64_t> span, std::string_view format);
+//
+// The text is made in `scratch` and returned as a view of it: a list that
+// formats a length per row reuses one buffer.
+std::string_view FormatTimeSpan(std::optional<int64_t> span, std::string_view format, std::string& scratch);

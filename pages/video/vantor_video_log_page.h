@@ -10,7 +10,7 @@ class CVantorVideoLogPage : public CVideoLogPage {
   CVantorVideoLogPage();
 
  protected:
-  std::optional<VideoLogCells> RowOf(const SystemLogRecord& record, const CVideoLogRowTexts& texts) const override {
-    return texts.LocalRow(record);
+  bool RowOf(const SystemLogRecord& record, CVideoLogRowTexts& texts, RowCells& cells) const override {
+    return texts.LocalRow(record, cells);
   }
 };

@@ -44,25 +44,29 @@ void CVideoLogPage::RunSearch(const CDateRange& range) {
 }
 
 void CVideoLogPage::ShowRecords(const std::vector<SystemLogRecord>& records) {
-  const CVideoLogRowTexts texts;
-  m_rows.clear();
+  CVideoLogRowTexts texts;
+  RowCells cells;
+  ClearRows();
   for (const SystemLogRecord& record : records) {
-    if (std::optional<VideoLogCells> cells = RowOf(record, texts))
-      m_rows.push_back(std::make_shared<VideoLogCells>(std::move(*cells)));
+    if (RowOf(record, texts, cells)) KeepCellRow(cells, m_blocks, m_rows);
   }
   ShowRows();
 }
 
 std::string CVideoLogPage::GetItemText(int row, int column) {
-  if (row < 0 || static_cast<size_t>(row) >= m_rows.size()) return {};
-  const VideoLogCells& cells = *m_rows[static_cast<size_t>(row)];
-  return column >= 0 && static_cast<size_t>(column) < cells.size() ? cells[static_cast<size_t>(column)]
-                                                                    : std::string();
+  std::string scratch;
+  return std::string(GetItemTextView(row, column, scratch));
+}
+
+std::string_view CVideoLogPage::GetItemTextView(int row, int column, std::string&) {
+  if (row < 0 || static_cast<size_t>(row) >= m_rows.size() || column < 0 ||
+      static_cast<size_t>(column) >= m_columns.size())
+    return {};
+  return m_rows[static_cast<size_t>(row)]->Cell(static_cast<size_t>(column));
 }
 
 // Every column sorts by the text it shows, byte by byte.
 void CVideoLogPage::SortRows(int column, int direction) {
   const size_t index = static_cast<size_t>(column);
-  StableSortRows(m_rows, [index](const VideoLogCells& cells) -> const std::string& { return cells[index]; },
-                 direction);
+  StableSortRows(m_rows, [index](const VideoLogRow& row) { return row.Cell(index); }, direction);
 }

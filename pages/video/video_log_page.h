@@ -16,12 +16,15 @@
 // Ownership and threads: as CSearchLogPage.
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "pages/common/page_row_blocks.h"
 #include "pages/common/page_rows.h"
+#include "pages/common/row_cells.h"
 #include "pages/system/system_log_search_page.h"
 #include "pages/video/video_log_rows.h"
 #include "pages/video/video_log_types.h"
@@ -33,13 +36,19 @@ class CVideoLogPage : public CSystemLogSearchPage {
 
   // IListItemProvider: cells are served from the rows; rows have no image.
   std::string GetItemText(int row, int column) override;
+  std::string_view GetItemTextView(int row, int column, std::string& scratch) override;
   int GetItemImage(int) override { return -1; }
+
+  // A listed row: its cells (the local page's thirteen, the remote page's
+  // five) one after another in its block; an event string may be long.
+  using VideoLogRow = CellRow<13, uint32_t>;
 
  protected:
   CVideoLogPage(std::span<const VideoLogType> types, std::span<const PageColumn> columns);
 
-  // The variant's row of a record, or nothing when the list does not take it.
-  virtual std::optional<VideoLogCells> RowOf(const SystemLogRecord& record, const CVideoLogRowTexts& texts) const = 0;
+  // Writes the variant's row of a record into `cells`; false when the list
+  // does not take the record.
+  virtual bool RowOf(const SystemLogRecord& record, CVideoLogRowTexts& texts, RowCells& cells) const = 0;
 
  private:
   // CSearchLogPage
@@ -47,12 +56,16 @@ class CVideoLogPage : public CSystemLogSearchPage {
   std::vector<PageColumn> Columns() const override { return {m_columns.begin(), m_columns.end()}; }
   void RunSearch(const CDateRange& range) override;
   size_t RowCount() const override { return m_rows.size(); }
-  void ClearRows() override { m_rows.clear(); }
+  void ClearRows() override {
+    m_rows.clear();
+    m_blocks = {};
+  }
   void SortRows(int column, int direction) override;
   // CSystemLogSearchPage
   void ShowRecords(const std::vector<SystemLogRecord>& records) override;
 
   const std::span<const VideoLogType> m_types;
   const std::span<const PageColumn> m_columns;
-  PageRows<VideoLogCells> m_rows;
+  PageRows<VideoLogRow> m_rows;
+  PageRowBlocks<VideoLogRow> m_blocks;
 };

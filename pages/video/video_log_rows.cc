@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "pages/common/list_moment.h"
 #include "pages/video/backup_event_string.h"
 #include "pages/video/time_span_format.h"
 #include "pages/video/video_log_types.h"
@@ -25,9 +26,11 @@ std::vector<std::string> TypeTexts(const CVxTrans& trans, std::span<const VideoL
   return texts;
 }
 
-std::optional<int64_t> Span(const std::string& start, const std::string& end) {
+std::optional<int64_t> Span(std::string_view start, std::string_view end) {
   CDateTime from, to;
-  if (!CDateTime::ParseListCell(start.c_str(), from) || !CDateTime::ParseListCell(end.c_str(), to)) return {};
+  if (!CDateTime::ParseListCell(std::string(start).c_str(), from) ||
+      !CDateTime::ParseListCell(std::string(end).c_str(), to))
+    return {};
   return to - from;
 }
 
@@ -42,43 +45,52 @@ CVideoLogRowTexts::CVideoLogRowTexts(const CVxTrans& trans)
       m_notApplicable(trans.Translated(LoadStringText(kNotApplicable))),
       m_all(trans.Translated(LoadStringText(kAll))) {}
 
-std::string CVideoLogRowTexts::TypeText(bool remote, int32_t eventNumber) const {
+const std::string& CVideoLogRowTexts::TypeText(bool remote, int32_t eventNumber) const {
   const std::span<const VideoLogType> types = remote ? RemoteVideoLogTypes() : LocalVideoLogTypes();
   const VideoLogType* type = FindVideoLogType(types, eventNumber);
-  if (type == nullptr) return {};
+  if (type == nullptr) return m_none;
   return (remote ? m_remoteTypes : m_localTypes)[static_cast<size_t>(type - types.data())];
 }
 
-std::optional<VideoLogCells> CVideoLogRowTexts::LocalRow(const SystemLogRecord& record) const {
-  if (FindVideoLogType(LocalVideoLogTypes(), record.EventNumber) == nullptr) return std::nullopt;
-  std::optional<BackupEventFields> f = ParseBackupEventString(record.EventNumber, record.EventString);
-  if (!f) return std::nullopt;
-  std::string success = f->successCode != 0 ? m_yes : m_no;
-  if (f->successCode == 0 && record.EventNumber == kAutoBackup) success += " (" + f->failureReason + ")";
-  std::string audio = !f->audio ? m_notApplicable : *f->audio != 0 ? m_yes : m_no;
-  std::string length = FormatTimeSpan(Span(f->start, f->end), kVideoLengthFormat);
-  if (length.empty()) length = m_notApplicable;
-  return VideoLogCells{record.LogTime.FormatListCell(),
-                       TypeText(false, record.EventNumber),
-                       std::move(success),
-                       std::move(f->user),
-                       std::move(f->start),
-                       std::move(f->end),
-                       std::move(length),
-                       std::move(f->camera),
-                       f->recordIndex == kAllRecords ? m_all : std::move(f->recordIndex),
-                       f->path.value_or(m_notApplicable),
-                       f->db.value_or(m_notApplicable),
-                       std::move(audio),
-                       f->tool.empty() ? std::string() : m_trans.Translated(f->tool)};
+bool CVideoLogRowTexts::LocalRow(const SystemLogRecord& record, RowCells& cells) {
+  if (FindVideoLogType(LocalVideoLogTypes(), record.EventNumber) == nullptr) return false;
+  const std::optional<BackupEventFields> f = ParseBackupEventString(record.EventNumber, record.EventString);
+  if (!f) return false;
+  cells.Clear();
+  cells.AddTime(record.LogTime);
+  cells.Add(TypeText(false, record.EventNumber));
+  cells.Append(f->successCode != 0 ? m_yes : m_no);
+  if (f->successCode == 0 && record.EventNumber == kAutoBackup) {
+    cells.Append(" (");
+    cells.Append(f->failureReason);
+    cells.Append(")");
+  }
+  cells.EndCell();
+  cells.Add(f->user);
+  cells.Add(f->start);
+  cells.Add(f->end);
+  const std::string_view length = FormatTimeSpan(Span(f->start, f->end), kVideoLengthFormat, m_length);
+  cells.Add(length.empty() ? m_notApplicable : length);
+  cells.Add(f->camera);
+  cells.Add(f->recordIndex == kAllRecords ? m_all : f->recordIndex);
+  cells.Add(f->path.value_or(m_notApplicable));
+  cells.Add(f->db.value_or(m_notApplicable));
+  cells.Add(!f->audio ? m_notApplicable : *f->audio != 0 ? m_yes : m_no);
+  cells.Add(f->tool.empty() ? std::string() : m_trans.Translated(std::string(f->tool)));
+  return true;
 }
 
-std::optional<VideoLogCells> CVideoLogRowTexts::RemoteRow(const SystemLogRecord& record) const {
-  if (record.EventNumber < kFirstRemoteType) return std::nullopt;
-  const std::string& text = record.EventString;
+bool CVideoLogRowTexts::RemoteRow(const SystemLogRecord& record, RowCells& cells) const {
+  if (record.EventNumber < kFirstRemoteType) return false;
+  const std::string_view text = record.EventString;
   const size_t bar = text.find('|');
-  std::string user = bar == std::string::npos ? std::string() : text.substr(0, bar);
-  std::string log = bar == std::string::npos ? text : text.substr(bar + 1);
-  return VideoLogCells{record.LogTime.FormatDate(), record.LogTime.FormatTime(),
-                       TypeText(true, record.EventNumber), std::move(user), std::move(log)};
+  ListMoment moment;
+  moment.SetTime(record.LogTime);
+  cells.Clear();
+  cells.Add(moment.DateText());
+  cells.Add(moment.ClockText());
+  cells.Add(TypeText(true, record.EventNumber));
+  cells.Add(bar == std::string_view::npos ? std::string_view() : text.substr(0, bar));
+  cells.Add(bar == std::string_view::npos ? text : text.substr(bar + 1));
+  return true;
 }

@@ -8,15 +8,12 @@
 // Threads: the user-interface thread only.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "lang/vx_trans.h"
+#include "pages/common/row_cells.h"
 #include "vocabulary/system_log_record.h"
-
-// The texts of one row in column order.
-using VideoLogCells = std::vector<std::string>;
 
 // The Length cell's form.
 constexpr const char* kVideoLengthFormat = "%#Ddays %H:%M:%S.%u";
@@ -25,6 +22,10 @@ class CVideoLogRowTexts {
  public:
   explicit CVideoLogRowTexts(const CVxTrans& trans = CVxTrans());
 
+  // Each writes the row of `record` into `cells` (emptied first), in column
+  // order, and returns true; or returns false, leaving `cells` as they
+  // were, for a record the list does not take.
+  //
   // Local rules: nothing unless the type is 34, 35, 38 or 41 and the event
   // string fits its layout; otherwise Event Time, Event Type, Success,
   // Username, Start Time, End Time, Length, Camera, Record Index, File
@@ -33,16 +34,17 @@ class CVideoLogRowTexts {
   // automatic backup shows "No (reason)"; the record index of the single
   // character 4 shows "All"; a start or end not in the list form gives the
   // Length "N/A".
-  std::optional<VideoLogCells> LocalRow(const SystemLogRecord& record) const;
+  bool LocalRow(const SystemLogRecord& record, RowCells& cells);
   // Remote rules: nothing below event number 100; otherwise the date, the
   // time, the type text (empty past 104), and the event string split at its
   // first "|" into user and log (no "|": no user, the whole text is the log).
-  std::optional<VideoLogCells> RemoteRow(const SystemLogRecord& record) const;
+  bool RemoteRow(const SystemLogRecord& record, RowCells& cells) const;
 
  private:
-  std::string TypeText(bool remote, int32_t eventNumber) const;
+  const std::string& TypeText(bool remote, int32_t eventNumber) const;
 
   CVxTrans m_trans;
   std::vector<std::string> m_localTypes, m_remoteTypes;  // by table position
-  std::string m_yes, m_no, m_notApplicable, m_all;
+  std::string m_yes, m_no, m_notApplicable, m_all, m_none;
+  std::string m_length;  // the Length of the row being made
 };

@@ -34,11 +34,18 @@ TEST(BackupEventStringTest, MalformedStringsGiveNothing) {
 
 TEST(TimeSpanFormatTest, Markers) {
   const int64_t second = 10000000;
+  std::string scratch;
+  const auto FormatTimeSpan = [&](std::optional<int64_t> span, std::string_view format) {
+    return std::string(::FormatTimeSpan(span, format, scratch));
+  };
   const int64_t span = (2 * 86400 + 3661) * second + 1234567;  // 2 days 01:01:01, 123 ms 456 us 7 ticks
   EXPECT_EQ(FormatTimeSpan(span, "%D|%#D|%s|%#s|%u|%#u|%n|%#n|%H:%M:%S|%%"), "2|2|123|123|456|456|700|700|01:01:01|%");
   EXPECT_EQ(FormatTimeSpan(-605 * second, "%#Ddays %H:%M:%S"), "-0days 00:10:05");
   EXPECT_EQ(FormatTimeSpan(INT64_MIN, "%#D"), "-10675199");
   EXPECT_EQ(FormatTimeSpan(std::nullopt, "%H"), "");
+  EXPECT_EQ(FormatTimeSpan(61 * second, "%Y %S"), "1601 01");  // any other marker: calendar formatting
+  EXPECT_EQ(FormatTimeSpan(second, std::string(127, 'x') + "%S"), "");  // longer than 128 characters
+  EXPECT_EQ(FormatTimeSpan(second, std::string(126, 'x') + "%S"), std::string(126, 'x') + "01");
 }
 
 }  // namespace
