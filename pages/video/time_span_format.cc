@@ -85,7 +85,8 @@ std::string_view FormatTimeSpan(std::optional<int64_t> span, std::string_view fo
     length = std::strftime(out, sizeof out, text.c_str(), &moment);
     if (*length == 0 && !text.empty()) return {};
   }
-  text.assign(*span < 0 ? "-" : "");
+  text.clear();
+  if (*span < 0) text += '-';
   text.append(out, *length);
   return text;
 }
