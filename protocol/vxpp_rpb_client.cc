@@ -190,12 +190,8 @@ int CVXPPRPBClient::NextGop(const std::string& url, uint32_t session, bool singl
 int CVXPPRPBClient::Seek(const std::string& url, uint32_t session, int seekSeconds, int& reachedSeconds,
                          std::string& file) {
   std::string headers;
-  const bool ok = Exchange(
-      [&](int cseq) {
-        return vxpp::SessionRequest("SEEK", url, kVersion, cseq, session,
-                                    FormatText("Get-Seek-To-File: 1\r\nSeek-Time: %d\r\n", seekSeconds));
-      },
-      kHeaderTimeoutMs, 0, {}, &headers);
+  const bool ok = StatusCommand("SEEK", url, session,
+                                FormatText("Get-Seek-To-File: 1\r\nSeek-Time: %d\r\n", seekSeconds), &headers);
   int32_t reached = -1;
   if (!ok || !vxpp::HeaderInt(headers, "Seek-Time:", &reached)) return -1;
   reachedSeconds = reached;
@@ -205,32 +201,26 @@ int CVXPPRPBClient::Seek(const std::string& url, uint32_t session, int seekSecon
   return 1;
 }
 
+bool CVXPPRPBClient::StatusCommand(const char* word, const std::string& url, uint32_t session,
+                                   const std::string& lines, std::string* headers) {
+  return Exchange([&](int cseq) { return vxpp::SessionRequest(word, url, kVersion, cseq, session, lines); },
+                  kHeaderTimeoutMs, 0, {}, headers);
+}
+
 bool CVXPPRPBClient::DropFrame(const std::string& url, uint32_t session, int dropMode) {
   std::string headers;
-  return Exchange(
-      [&](int cseq) {
-        return vxpp::SessionRequest("DROPFRAME", url, kVersion, cseq, session,
-                                    FormatText("Drop-Mode: %d\r\n", dropMode));
-      },
-      kHeaderTimeoutMs, 0, {}, &headers);
+  return StatusCommand("DROPFRAME", url, session, FormatText("Drop-Mode: %d\r\n", dropMode), &headers);
 }
 
 bool CVXPPRPBClient::DropAudio(const std::string& url, uint32_t session, int dropAudio) {
   std::string headers;
-  return Exchange(
-      [&](int cseq) {
-        return vxpp::SessionRequest("DROPAUDIO", url, kVersion, cseq, session,
-                                    FormatText("Drop-Audio: %d\r\n", dropAudio));
-      },
-      kHeaderTimeoutMs, 0, {}, &headers);
+  return StatusCommand("DROPAUDIO", url, session, FormatText("Drop-Audio: %d\r\n", dropAudio), &headers);
 }
 
 bool CVXPPRPBClient::EndData(const std::string& url, uint32_t session, bool& ended) {
   std::string headers;
   int32_t value = 0;
-  if (!Exchange([&](int cseq) { return vxpp::SessionRequest("ENDDATA", url, kVersion, cseq, session, ""); },
-                kHeaderTimeoutMs, 0, {}, &headers) ||
-      !vxpp::HeaderInt(headers, "End-Data:", &value))
+  if (!StatusCommand("ENDDATA", url, session, "", &headers) || !vxpp::HeaderInt(headers, "End-Data:", &value))
     return false;
   ended = value != 0;
   return true;
@@ -238,9 +228,7 @@ bool CVXPPRPBClient::EndData(const std::string& url, uint32_t session, bool& end
 
 int CVXPPRPBClient::PrepareCommand(const char* word, const std::string& url, uint32_t session,
                                    const std::string& lines, std::string* headers) {
-  if (!Exchange([&](int cseq) { return vxpp::SessionRequest(word, url, kVersion, cseq, session, lines); },
-                kHeaderTimeoutMs, 0, {}, headers))
-    return -1;
+  if (!StatusCommand(word, url, session, lines, headers)) return -1;
   return vxpp::HasServerError(*headers) ? -2 : 1;
 }
 
@@ -310,12 +298,8 @@ bool CVXPPRPBClient::IvsConfigVec(const std::string& url, uint32_t session, int 
 
 bool CVXPPRPBClient::MdxPrepare(const std::string& url, uint32_t session, int deviceId, const CDateTime& start) {
   std::string headers;
-  return Exchange(
-      [&](int cseq) {
-        return vxpp::SessionRequest("MDXPREPARE", url, kVersion, cseq, session,
-                                    DeviceLine(deviceId) + "Start-Date-Time: " + MetadataTime(start) + "\r\n");
-      },
-      kHeaderTimeoutMs, 0, {}, &headers);
+  return StatusCommand("MDXPREPARE", url, session,
+                       DeviceLine(deviceId) + "Start-Date-Time: " + MetadataTime(start) + "\r\n", &headers);
 }
 
 bool CVXPPRPBClient::MdxVec(const std::string& url, uint32_t session, int deviceId, int posId,

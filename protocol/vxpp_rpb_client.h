@@ -95,6 +95,10 @@ class CVXPPRPBClient : public IRPBClient {
   // failure; a transport failure also drops the connection.
   bool Exchange(const std::function<std::string(int cseq)>& build, uint32_t headerTimeoutMs,
                 uint32_t answerWaitMs, const BodyReader& body, std::string* headers);
+  // A command whose request is the session lines and `lines`, and whose
+  // answer is a header block.
+  bool StatusCommand(const char* word, const std::string& url, uint32_t session, const std::string& lines,
+                     std::string* headers);
   // The metadata commands that answer "Content-Length:" bytes.
   bool ContentCommand(const char* word, const std::string& url, uint32_t session, const std::string& lines,
                       std::string* body);

@@ -18,8 +18,9 @@ namespace vxpp_server {
 
 class PlaybackSession : public ConnectionState {
  public:
-  // A recording file larger than this is passed over.
-  static constexpr uint64_t kMaxFileBytes = 256u << 20;
+  // A recording file larger than this is passed over: the loaded file is
+  // held per playback connection.
+  static constexpr uint64_t kMaxFileBytes = 16u << 20;
   // The most frames (and bytes) one step sends: a file without key frames
   // would otherwise make one GOP of the whole file.
   static constexpr size_t kMaxStepFrames = 1024;
