@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 bool ReadServerAddress(const std::string& text, LogviewServer* server) {
@@ -27,7 +28,9 @@ constexpr size_t kMaxServers = 4096;
 }  // namespace
 
 bool ReadSitesFile(const std::string& path, std::vector<LogviewServer>* servers, std::string* error) {
-  std::ifstream file(path);
+  std::ifstream named;
+  if (path != "-") named.open(path);
+  std::istream& file = path == "-" ? std::cin : named;
   if (!file) {
     *error = "cannot read " + path + ": " + std::strerror(errno);
     return false;
