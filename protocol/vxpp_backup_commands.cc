@@ -13,5 +13,3 @@ bool CVXPPClient::QueryRecSizeSeparate(const std::string&, uint32_t, const Backu
 }
 bool CVXPPClient::QueryRecSize(const std::string&, uint32_t, const BackupSelection&, uint64_t&) { return false; }
 bool CVXPPClient::DeleteFileRecord(const std::string&, uint32_t, const BackupSelection&) { return false; }
-
-std::unique_ptr<IRPBClient> CVXPPClient::CreatePlaybackClient() { return nullptr; }

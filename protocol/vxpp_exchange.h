@@ -107,6 +107,7 @@ class CExchanger {
   void SetWaitTick(std::function<void()> tick) { m_abort.SetTick(std::move(tick)); }
   bool AbortSignalled() const { return m_abort.Raised(); }
 
+  SocketApi* Api() const { return m_api; }
   uint32_t NextCSeq() const { return m_sequence; }
   const std::string& Host() const { return m_host; }
   const std::string& Url() const { return m_url; }
