@@ -52,7 +52,10 @@ std::string CameraIndexesText(const VxBitset<128>& cameras) {
     while (last + 1 < kCameras && cameras.test(last + 1)) ++last;
     if (!text.empty()) text += ", ";
     text += std::to_string(i);
-    if (last > i) text += "-" + std::to_string(last);
+    if (last > i) {
+      text += '-';
+      text += std::to_string(last);
+    }
     i = last;
   }
   return text.empty() ? "none" : text;

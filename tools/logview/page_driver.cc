@@ -15,6 +15,14 @@
 
 namespace {
 
+// A selector entry chosen by its position ("#N"), as Select takes it.  Built by
+// appending: g++ 12's release build warns (-Wrestrict) on "#" + text.
+std::string ByNumber(const std::string& number) {
+  std::string entry = "#";
+  entry += number;
+  return entry;
+}
+
 CDateTime ToDateTime(const LogviewDateTime& t) {
   return CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
@@ -137,12 +145,12 @@ int PageDriver::RunDiagram(CCounterDiagramPage& page) {
   if (m_options.mode) {
     const char* const modes[] = {"basic", "ivs", "combined"};
     const int64_t value = std::find(std::begin(modes), std::end(modes), *m_options.mode) - std::begin(modes);
-    if (const int status = Select(*c.modeSelector, "#" + std::to_string(value), "--mode")) return status;
+    if (const int status = Select(*c.modeSelector, ByNumber(std::to_string(value)), "--mode")) return status;
   }
   if (m_options.period) {
     const char* const periods[] = {"day", "month", "year"};
     const int64_t value = std::find(std::begin(periods), std::end(periods), *m_options.period) - std::begin(periods);
-    if (const int status = Select(page.PeriodSelector(), "#" + std::to_string(value), "--period")) return status;
+    if (const int status = Select(page.PeriodSelector(), ByNumber(std::to_string(value)), "--period")) return status;
   }
   if (m_options.date) c.dayPicker->UserSetTime(ToDateTime(*m_options.date));
   if (m_options.camera) {
@@ -151,8 +159,8 @@ int PageDriver::RunDiagram(CCounterDiagramPage& page) {
   if (m_options.listCameras) return PrintEntries(*c.secondSelector);
   if (m_options.hours) {
     const size_t dash = m_options.hours->find('-');
-    if (const int status = Select(page.FromHour(), "#" + m_options.hours->substr(0, dash), "--hours")) return status;
-    if (const int status = Select(page.ToHour(), "#" + m_options.hours->substr(dash + 1), "--hours")) return status;
+    if (const int status = Select(page.FromHour(), ByNumber(m_options.hours->substr(0, dash)), "--hours")) return status;
+    if (const int status = Select(page.ToHour(), ByNumber(m_options.hours->substr(dash + 1)), "--hours")) return status;
   }
   if (m_options.counters) {
     size_t i = 0, start = 0;
@@ -176,8 +184,10 @@ void PageDriver::PrintBins(CCounterWnd& window) {
   std::string out = "axis " + std::to_string(window.Axis().start) + " " + std::to_string(window.Axis().step) + "\n";
   for (const CounterSeries& s : series) {
     out += s.name + "\t";
-    for (int bin = 0; bin < BinCount(window.period); ++bin)
-      out += (bin ? " " : "") + std::to_string(s.bins[static_cast<size_t>(bin)]);
+    for (int bin = 0; bin < BinCount(window.period); ++bin) {
+      if (bin) out += ' ';
+      out += std::to_string(s.bins[static_cast<size_t>(bin)]);
+    }
     out += "\n";
   }
   std::fwrite(out.data(), 1, out.size(), m_out);
@@ -191,7 +201,7 @@ int PageDriver::Run(CTabPageEx& page) {
   if (m_options.mode) {
     const char* const modes[] = {"basic", "ivs", "combined"};
     const int64_t value = std::find(std::begin(modes), std::end(modes), *m_options.mode) - std::begin(modes);
-    if (const int status = Select(*c.modeSelector, "#" + std::to_string(value), "--mode")) return status;
+    if (const int status = Select(*c.modeSelector, ByNumber(std::to_string(value)), "--mode")) return status;
   }
 
   if (m_options.type) {
@@ -208,7 +218,7 @@ int PageDriver::Run(CTabPageEx& page) {
   m_host.DeliverPosted();
   if (m_options.grep) {
     if (m_options.grepColumn) {
-      if (const int status = Select(*c.findColumn, "#" + std::to_string(*m_options.grepColumn), "--grep-column"))
+      if (const int status = Select(*c.findColumn, ByNumber(std::to_string(*m_options.grepColumn)), "--grep-column"))
         return status;
     }
     c.findBox->UserSetText(*m_options.grep);
