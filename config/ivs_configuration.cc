@@ -82,6 +82,18 @@ IVSConfiguration ReadIVSConfigForBackup(const std::string& path) {
   return servers;
 }
 
+std::string IVSConfigForBackupText(const IVSConfiguration& servers) {
+  std::string text = "[IVSConfigForBackup]\r\nIVSCount=" + std::to_string(servers.size()) + "\r\n";
+  for (size_t s = 0; s < servers.size(); ++s) {
+    text += "[" + Numbered("IVS%04zu", s) + "]\r\nDeviceCount=" + std::to_string(servers[s].size()) + "\r\n";
+    for (size_t d = 0; d < servers[s].size(); ++d) {
+      text += "[" + Numbered("IVS%04zuDevice%04zu", s, d) + "]\r\nIVSDeviceID=" +
+              std::to_string(servers[s][d].ivsDeviceId) + "\r\nName=" + servers[s][d].name + "\r\n";
+    }
+  }
+  return text;
+}
+
 IVSConfiguration SharedIVSConfiguration() {
   static std::mutex lock;
   static IVSConfiguration shared;

@@ -38,6 +38,12 @@ constexpr size_t kMaxBodyBytes = 16 << 20;
 // are held to the channels the client asks for (CVXPPClient::kSupportChannelCount).
 constexpr size_t kMaxDeviceEntries = 1024;
 
+// Files one backup's list may name ("video" files are one per camera and
+// hour: a year of 64 cameras is some 560000), and the bytes one file of a
+// backup may announce (an hour of video at a high bit rate is a few GiB).
+constexpr size_t kMaxBackupFiles = 1 << 20;
+constexpr uint64_t kMaxBackupFileBytes = uint64_t{64} << 30;
+
 // The pace a server must keep once a request has gone, and how long one
 // command may take in all.  Injectable so that tests can use short values;
 // the defaults are the client's.

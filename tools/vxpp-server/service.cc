@@ -1,6 +1,7 @@
 #include "tools/vxpp-server/service.h"
 
 #include "platform/paths.h"
+#include "tools/vxpp-server/backup_commands.h"
 #include "tools/vxpp-server/device_commands.h"
 #include "tools/vxpp-server/log_commands.h"
 #include "tools/vxpp-server/record_commands.h"
@@ -27,6 +28,7 @@ Service::Service(const std::string& installFolder, ServerSettings settings, User
   AddDeviceCommands(m_table, m_context);
   AddLogCommands(m_table, m_context);
   AddRecordCommands(m_table, m_context);
+  AddBackupCommands(m_table, m_context);
 }
 
 bool Service::ReloadUsers(std::string* report) {
