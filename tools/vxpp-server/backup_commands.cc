@@ -57,7 +57,8 @@ void AnswerFile(VxppResponse& response, const std::string& path, std::shared_ptr
                                   file.get());
       // A file that shrank while it was sent cannot keep the length
       // announced: the connection ends, and the client sees a short file.
-      if (n == 0 || !connection.WriteAll(chunk.substr(0, n))) return false;
+      if (n < chunk.size()) chunk.resize(n);
+      if (n == 0 || !connection.WriteAll(chunk)) return false;
       left -= n;
     }
     return true;
