@@ -53,6 +53,8 @@ if(TARGET logview_qt)
   list(APPEND CPACK_COMPONENTS_ALL logview-qt)
   set(CPACK_DEBIAN_LOGVIEW-QT_PACKAGE_NAME logview-qt)
   set(CPACK_COMPONENT_LOGVIEW-QT_DEPENDS liblogview)
+  # The host's sites panel runs logview for its many-server search.
+  set(CPACK_DEBIAN_LOGVIEW-QT_PACKAGE_RECOMMENDS logview)
   set(CPACK_COMPONENT_LOGVIEW-QT_DESCRIPTION
       "log viewer window and host application\n The Qt front end of the log viewer and logview-host, an application that\n embeds it.")
 endif()

@@ -135,8 +135,20 @@ std::string CEventLogPage::GetItemText(int row, int column) {
 std::string_view CEventLogPage::GetItemTextView(int row, int column, std::string&) {
   const auto columns = EventColumns();
   if (column < 0 || static_cast<size_t>(column) >= columns.size()) return {};
+  // A reader of many cells (the find box, an export) goes down the list: the
+  // rows ahead are fetched while this one is read, as they lie scattered
+  // once the list is sorted.
+  if (column == 0) {
+    const size_t ahead = static_cast<size_t>(row) + kRowsFetchedAhead;
+    if (ahead < m_rows.size()) __builtin_prefetch(m_rows[ahead].get());
+    if (ahead - kRowsFetchedAhead / 2 < m_rows.size())
+      __builtin_prefetch(m_rows[ahead - kRowsFetchedAhead / 2]->description.data());
+  }
   const EventListItem& item = RowAt(static_cast<size_t>(row));
-  return EventFieldText(item, columns[column].field, TypeText(item.eventNumber));
+  const EventField field = columns[column].field;
+  static const std::string kNoType;
+  const bool showsType = field == EventField::kType || field == EventField::kDescriptionOrType;
+  return EventFieldText(item, field, showsType ? TypeText(item.eventNumber) : kNoType);
 }
 
 int CEventLogPage::GetItemImage(int row) {

@@ -106,6 +106,8 @@ class CEventLogPage : public CSearchLogPage, public IHostLinkedPage {
   const EventPageVariant m_variant;
 
   CHostLink m_host;
+  // How far ahead of a reader going down the list its rows are fetched.
+  static constexpr size_t kRowsFetchedAhead = 16;
   PageRows<EventListItem> m_rows;  // in list order
   std::unordered_map<int, std::string> m_typeTexts;
   // What the last open action handed the host; posted messages point here.

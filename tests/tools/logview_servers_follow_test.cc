@@ -239,6 +239,9 @@ TEST_F(LogviewServersFollowTest, SearchesManyServersAtOnce) {
   EXPECT_EQ(noData.out, "Server, Event Time, Event Type, Camera, Description\r\n");
   const Outcome noEvents = Run(answering, {"events", "--from", "2024-03-05 23:59:58", "--to", "2024-03-05 23:59:59"});
   EXPECT_EQ(Count(noEvents.err, " ok 0\n"), 2u) << noEvents.err;
+  const Outcome json = Run(answering, {"events", "--day", "2024-03-05", "--json"});
+  EXPECT_EQ(Count(json.out, "{\"Server\": \"127.0.0.1:"), 2 * (Count(alone.out, "\r\n") - 1)) << json.err;
+  EXPECT_EQ(Count(json.out, "\"state\": 0}") + Count(json.out, "\"state\": 2}"), Count(json.out, "{\"Server\""));
 
   const Outcome badSites = Run({"--sites", m_folder.Write("bad", "host:port\n")}, {"events"});
   EXPECT_EQ(badSites.status, 64);

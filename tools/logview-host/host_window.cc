@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -20,6 +21,7 @@
 #include "tools/logview-host/log_kinds_box.h"
 #include "tools/logview-host/pages_box.h"
 #include "tools/logview-host/player_panel.h"
+#include "tools/logview-host/sites_panel.h"
 #include "tools/logview-host/timeline_panel.h"
 
 namespace {
@@ -53,7 +55,9 @@ HostWindow::HostWindow(const std::string& installFolder)
       m_channelsBusy(new QCheckBox("All playback channels are busy (answer to 32791)")),
       m_messages(new QPlainTextEdit),
       m_player(new PlayerPanel(nullptr)),
-      m_timeline(new TimelinePanel(nullptr)) {
+      m_timeline(new TimelinePanel(nullptr)),
+      m_sites(new SitesPanel(installFolder, FindLogviewBeside(QCoreApplication::applicationDirPath()),
+                             [this] { return m_day->date().toString("yyyy-MM-dd"); }, nullptr)) {
   setWindowTitle("logview-host");
   m_messages->setReadOnly(true);
   m_messages->setMinimumWidth(460);
@@ -70,6 +74,7 @@ HostWindow::HostWindow(const std::string& installFolder)
   right->addWidget(m_messages, 1);
   right->addWidget(m_player);
   right->addWidget(m_timeline, 2);
+  right->addWidget(m_sites, 1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right, 1);

@@ -18,6 +18,7 @@ class ConnectionBox;
 class LogKindsBox;
 class PagesBox;
 class PlayerPanel;
+class SitesPanel;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -42,6 +43,7 @@ class HostWindow : public QMainWindow {
   // panel, when it could not be listed.
   bool ShowTimeline();
   TimelinePanel* Timeline() const { return m_timeline; }
+  SitesPanel* Sites() const { return m_sites; }
 
  private:
   // The window the viewer posts and sends its messages to.
@@ -82,6 +84,7 @@ class HostWindow : public QMainWindow {
   QPlainTextEdit* m_messages;
   PlayerPanel* m_player;
   TimelinePanel* m_timeline;
+  SitesPanel* m_sites;
   platform::UINT m_lastQuestion = 0;
   int m_questionRepeats = 0;
 };

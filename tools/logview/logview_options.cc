@@ -85,8 +85,8 @@ class Parser {
   std::string CheckManyServers() const {
     if (!m_o.SearchesManyServers()) return {};
     if (m_o.servers.empty()) return "--sites: " + *m_o.sites + " names no server";
-    if (!m_o.sort.empty() || m_o.json || m_o.follow)
-      return "--sort, --json and --follow take one server; the rows of several are merged in time order";
+    if (!m_o.sort.empty() || m_o.follow)
+      return "--sort and --follow take one server; the rows of several are merged in time order";
     if (m_o.listTypes || m_o.listCameras) return "--list-types and --list-cameras take one server";
     if (m_o.page == "diagram") return "the diagram page takes one server";
     return {};
@@ -413,8 +413,8 @@ Viewer options:
   --cameras I,J,...         SetCameras with these camera indexes
   --window 'FROM' 'TO'      SetLogDateTime with this time window ('YYYY-MM-DD HH:MM:SS')
   --playable all|none       the host's answer to "can you play this" (default none)
-  --sites FILE              servers to search at once, one 'HOST[:PORT] [USER[:PASSWORD]]' a line;
-                            --server given more than once does the same
+  --sites FILE              servers to search at once, one 'HOST[:PORT] [USER[:PASSWORD]]' a line
+                            ('-': standard input); --server given more than once does the same
   --parallel N              at most N servers searched at a time (default 8)
   --help, --version         this text; the version
 

@@ -160,7 +160,7 @@ class MergedList : public IListItemProvider {
     return cell < merged.row->texts.size() ? merged.row->texts[cell] : std::string();
   }
   int GetItemImage(int row) override { return m_rows[static_cast<size_t>(row)].row->image; }
-  const CLogListCtrl& List() const { return m_list; }
+  CLogListCtrl& List() { return m_list; }
 
  private:
   const LogviewOptions& m_options;
@@ -231,10 +231,12 @@ class ManyServerSearch {
 
   bool PrintMerged() {
     const std::vector<std::string>* titles = nullptr;
+    bool imagesArePlayStates = false;
     std::vector<std::pair<std::string, MergedRow>> keyed;
     for (size_t server = 0; server < m_answers.size(); ++server) {
       if (!m_answers[server]) continue;
       if (titles == nullptr) titles = &m_answers[server]->titles;
+      imagesArePlayStates = imagesArePlayStates || m_answers[server]->imagesArePlayStates;
       for (const CListRowView& row : m_answers[server]->rows) keyed.push_back({RowTimeKey(row), {server, &row}});
     }
     if (titles == nullptr) return false;
@@ -242,13 +244,17 @@ class ManyServerSearch {
     std::vector<MergedRow> rows;
     rows.reserve(keyed.size());
     for (const auto& [key, row] : keyed) rows.push_back(row);
-    const MergedList merged(m_options, *titles, std::move(rows));
+    MergedList merged(m_options, *titles, std::move(rows));
 
     if (m_options.exportPath) {
       std::string error;
       if (ExportList(merged.List(), *m_options.exportPath, &error)) return true;
       std::fprintf(stderr, "logview: --export: %s\n", error.c_str());
       return false;
+    }
+    if (m_options.json) {
+      WriteListJson(merged.List(), imagesArePlayStates, stdout);
+      return true;
     }
     if (WriteListText(merged.List(), stdout)) return true;
     std::fprintf(stderr, "logview: standard output: %s\n", std::strerror(errno));

@@ -72,6 +72,7 @@ bool ServerHasDayIn(IViewerContext& owner, const CPageControls& c) {
 std::string EncodeServerAnswer(const ServerAnswer& answer) {
   std::string out;
   PutField(out, answer.noData ? "nodata" : "rows");
+  PutField(out, answer.imagesArePlayStates ? "states" : "images");
   PutField(out, std::to_string(answer.titles.size()));
   for (const std::string& title : answer.titles) PutField(out, title);
   PutField(out, std::to_string(answer.rows.size()));
@@ -86,12 +87,13 @@ std::string EncodeServerAnswer(const ServerAnswer& answer) {
 std::optional<ServerAnswer> DecodeServerAnswer(const std::string& bytes) {
   FieldReader reader(bytes);
   ServerAnswer answer;
-  std::string kind;
+  std::string kind, images;
   long long titles = 0, rows = 0;
-  if (!reader.Field(&kind) || (kind != "rows" && kind != "nodata") || !reader.Number(&titles) || titles < 0 ||
-      titles > kMaxColumns)
+  if (!reader.Field(&kind) || (kind != "rows" && kind != "nodata") || !reader.Field(&images) ||
+      (images != "states" && images != "images") || !reader.Number(&titles) || titles < 0 || titles > kMaxColumns)
     return std::nullopt;
   answer.noData = kind == "nodata";
+  answer.imagesArePlayStates = images == "states";
   answer.titles.resize(static_cast<size_t>(titles));
   for (std::string& title : answer.titles) {
     if (!reader.Field(&title)) return std::nullopt;
@@ -119,6 +121,7 @@ ListTaker AnswerToMerger(FILE* out) {
     ServerAnswer answer;
     answer.titles = ColumnTitles(list);
     answer.rows = list.DrawRows(0, list.GetItemCount());
+    answer.imagesArePlayStates = searched.controls.imagesArePlayStates;
     if (answer.rows.empty()) answer.noData = !ServerHasDayIn(*searched.page.Owner(), searched.controls);
     const std::string bytes = EncodeServerAnswer(answer);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fflush(out) == 0;

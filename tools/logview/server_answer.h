@@ -18,6 +18,9 @@
 
 struct ServerAnswer {
   bool noData = false;
+  // Whether the rows' images are play states (0 playable, 2 not), as the
+  // page's --json prints them.
+  bool imagesArePlayStates = false;
   std::vector<std::string> titles;
   std::vector<CListRowView> rows;
 };

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "tools/common/command_line_values.h"
@@ -17,7 +18,9 @@ constexpr size_t kMaxServers = 4096;
 }  // namespace
 
 bool ReadSitesFile(const std::string& path, std::vector<LogviewServer>* servers, std::string* error) {
-  std::ifstream file(path);
+  std::ifstream named;
+  if (path != "-") named.open(path);
+  std::istream& file = path == "-" ? std::cin : named;
   if (!file) {
     *error = "cannot read " + path + ": " + std::strerror(errno);
     return false;
