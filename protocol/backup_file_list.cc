@@ -1,5 +1,6 @@
 #include "protocol/backup_file_list.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "protocol/client_limits.h"

@@ -1,6 +1,8 @@
 #include "tools/vxpp-server/backup_files.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "config/ivs_configuration.h"
