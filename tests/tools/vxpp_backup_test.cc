@@ -2,8 +2,10 @@
 // a vxpp-server: the copy holds the range's files as the installation has
 // them and opens in logview as the server's own search, the server serves
 // nothing it did not list nor anything outside the installation, and only
-// a user with the right deletes recordings.
+// a user with the right deletes recordings.  The server's copy of a log
+// database holds what was committed while a writer is under way.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,7 @@
 #include "server_process.h"
 #include "temp_folder.h"
 #include "tools/logview-demo/demo_installation.h"
+#include "tools/vxpp-server/database_snapshot.h"
 
 namespace {
 
@@ -144,6 +147,39 @@ TEST_F(VxppBackupTest, ServerServesOnlyListedFilesInsideTheInstallation) {
     EXPECT_EQ(fs::exists(fs::path(Site()) / kRecordings[i]), i == 3) << kRecordings[i];
   EXPECT_TRUE(fs::exists(fs::path(Site()) / "db/EventLog/EventLog_20240305.db"));
   fs::remove_all(fs::path(Site()) / "20240304");
+}
+
+}  // namespace
+
+namespace {
+
+int64_t RowCount(const std::string& path) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* count = nullptr;
+  sqlite3_prepare_v2(db, "SELECT count(*) FROM t", -1, &count, nullptr);
+  const int64_t rows = sqlite3_step(count) == SQLITE_ROW ? sqlite3_column_int64(count, 0) : -1;
+  sqlite3_finalize(count);
+  sqlite3_close(db);
+  return rows;
+}
+
+TEST(DatabaseSnapshotTest, CopiesWhatIsCommittedWhileAWriterIsUnderWay) {
+  TempFolder folder;
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open(folder.File("log.db").c_str(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(writer, "CREATE TABLE t(x); INSERT INTO t VALUES(1); BEGIN; INSERT INTO t VALUES(2);",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  std::string error;
+  ASSERT_TRUE(vxpp_server::SnapshotDatabase(folder.File("log.db"), folder.File("copy.db"), &error)) << error;
+  EXPECT_EQ(RowCount(folder.File("copy.db")), 1);
+  sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(writer);
+
+  EXPECT_FALSE(vxpp_server::SnapshotDatabase(folder.File("missing.db"), folder.File("none.db"), &error));
+  EXPECT_NE(error.find("missing.db"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(folder.File("none.db")));
 }
 
 }  // namespace
