@@ -14,8 +14,11 @@ BackupSelection SelectionOf(const BackupOptions& options) {
   if (options.cameras.empty()) selection.cameras.set();
   for (int number : options.cameras) selection.cameras.set(static_cast<size_t>(number - 1));
   // Cameras past the first 64 travel only in the list.
-  for (size_t i = 64; i < selection.cameras.size(); ++i)
-    if (selection.cameras.test(i)) selection.camerasList += (selection.camerasList.empty() ? "" : ",") + std::to_string(i);
+  for (size_t i = 64; i < selection.cameras.size(); ++i) {
+    if (!selection.cameras.test(i)) continue;
+    if (!selection.camerasList.empty()) selection.camerasList += ',';
+    selection.camerasList += std::to_string(i);
+  }
   selection.start = ToDateTime(options.from);
   selection.end = ToDateTime(options.to);
   return selection;
