@@ -6,6 +6,7 @@
 #include <array>
 
 #include "pages/common/fake_viewer_context.h"
+#include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "platform/fault_injection_env.h"
 #include "platform/mem_env.h"
@@ -153,6 +154,33 @@ TEST_F(ListNarrowingTest, WorkbookGoesThroughTheEnvAndSaysWhereItCameFrom) {
   full.SetSpaceLeft(100);
   EXPECT_FALSE(ExportWorkbook(*page.Controls().list, source, "/out/full.xlsx", &error, &full));
   EXPECT_NE(error.find("/out/full.xlsx"), std::string::npos) << error;
+}
+
+// Sorting compares gathered key prefixes: the order must still be the
+// texts' own, for long texts equal in their first bytes, NUL and high
+// bytes, and rows of equal keys keep their order either way.
+TEST(StableSortRowsTest, OrdersAsTheTextsDoAndKeepsEqualRowsInOrder) {
+  struct Text {
+    std::string text;
+    int arrival;
+  };
+  const std::string shared(30, 'x');
+  const std::vector<std::string> texts = {shared + "b", shared + "a", shared, "ab", std::string("ab\0", 3), "ab\x01",
+                                          "\xe4", "a", "", "ab", shared + "a"};
+  PageRows<Text> rows;
+  for (size_t i = 0; i < texts.size(); ++i) rows.push_back(std::make_shared<Text>(Text{texts[i], static_cast<int>(i)}));
+  for (int direction : {0, 1}) {
+    StableSortRows(rows, [](const Text& row) -> const std::string& { return row.text; }, direction);
+    for (size_t i = 1; i < rows.size(); ++i) {
+      const Text& a = *rows[i - 1];
+      const Text& b = *rows[i];
+      if (a.text == b.text) {
+        EXPECT_LT(a.arrival, b.arrival);
+      } else {
+        EXPECT_EQ(a.text < b.text, direction == 0) << i;
+      }
+    }
+  }
 }
 
 }  // namespace
