@@ -34,7 +34,11 @@ CBackupCopy::~CBackupCopy() {
   if (!m_kept) Discard();
 }
 
-bool CBackupCopy::Start(std::string* error) { return m_env->MakeFolders(m_temp, error); }
+bool CBackupCopy::Start(std::string* error) {
+  std::vector<platform::FolderEntry> entries;
+  m_madeDestination = !m_env->ListFolder(m_destination, &entries);
+  return m_env->MakeFolders(m_temp, error);
+}
 
 bool CBackupCopy::Open(size_t index, const std::string& path, std::string* error) {
   RemoveOpenFile();
@@ -75,6 +79,7 @@ void CBackupCopy::Discard() {
     m_env->DeleteFile(*placed);
     RemoveEmptyFoldersUpTo(ParentOf(*placed));
   }
+  if (m_madeDestination) m_env->DeleteFolder(m_destination);
 }
 
 void CBackupCopy::RemoveOpenFile() {

@@ -2,8 +2,8 @@
 // into "<destination>/tempDirectory" and given its final name (its relative
 // path below the destination) only once it is complete, so a file under a
 // final name is always whole.  A copy that is not Kept when it ends is
-// rolled back: the files it put in place, its temporary folder and the
-// folders it left empty are removed, so a failed or aborted backup leaves
+// rolled back: the files it put in place, its temporary folder, the
+// folders it left empty and the destination when it made it are removed, so a failed or aborted backup leaves
 // no copy that looks complete.  A file of the same name that was there
 // before is replaced when the new one is put in place.
 //
@@ -55,6 +55,7 @@ class CBackupCopy {
   std::string m_finalPath;  // where it goes
   std::vector<std::string> m_placed;
   bool m_kept = false;
+  bool m_madeDestination = false;
 };
 
 }  // namespace vxpp
