@@ -44,6 +44,22 @@ constexpr size_t kMaxDeviceEntries = 1024;
 constexpr size_t kMaxBackupFiles = 1 << 20;
 constexpr uint64_t kMaxBackupFileBytes = uint64_t{64} << 30;
 
+// A playback (CVXPPRPBClient).  The recording files one SETUPFILEINFO may
+// announce ("File-Count:"): an hour file per camera, so a year is under
+// 10,000; each file's entry is a path and a few numbers.
+constexpr uint32_t kMaxPlaybackFiles = 1 << 16;
+constexpr size_t kMaxPlaybackFileEntryBytes = 4 << 10;
+// Frames of one NEXTGOP answer ("Frame-Count:"): a GOP of a few seconds
+// holds some hundred.
+constexpr uint32_t kMaxGopFrames = 4096;
+// One frame's bytes (a frame head's length): a key frame of a 4K stream is
+// a few MiB.
+constexpr size_t kMaxFrameBytes = 16 << 20;
+// All frame data of one answer ("Frame-Length:"), heads included.
+constexpr size_t kMaxGopBytes = 64 << 20;
+// The stream header before the frames of a new file ("Header-Length:").
+constexpr size_t kMaxStreamHeaderBytes = 64 << 10;
+
 // The pace a server must keep once a request has gone, and how long one
 // command may take in all.  Injectable so that tests can use short values;
 // the defaults are the client's.

@@ -71,6 +71,10 @@ class CSocketHelper {
 
   void Close();
 
+  // Watches the helper with `guard` from now on (null: none); for a socket
+  // that outlives one command and takes each command's guard in turn.
+  void SetGuard(vxpp::CTransferGuard* guard) { m_guard = guard; }
+
   bool IsValid() const { return m_socket != vxpp::kInvalidSocket; }
   uint32_t LastError() const { return m_lastError; }
 

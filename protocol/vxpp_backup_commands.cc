@@ -235,5 +235,3 @@ bool CVXPPClient::DeleteFileRecord(const std::string& url, uint32_t session, con
                 })
       .Ok();
 }
-
-std::unique_ptr<IRPBClient> CVXPPClient::CreatePlaybackClient() { return nullptr; }

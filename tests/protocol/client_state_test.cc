@@ -10,16 +10,14 @@
 #include "protocol/logger_mgr.h"
 #include "protocol/scripted_socket_api.h"
 #include "protocol/vxpp_client.h"
+#include "protocol/vxpp_rpb_client.h"
 
 namespace {
 
-class FakePlayback : public IRPBClient {
+class FakePlayback : public CVXPPRPBClient {
  public:
   explicit FakePlayback(int* alive) : m_alive(alive) { ++*m_alive; }
   ~FakePlayback() override { --*m_alive; }
-  void SetPort(uint32_t) override {}
-  void SetStreamOption(uint32_t) override {}
-  void SetSelectTimeSeq(int, int, int, int) override {}
   int SetupFileInfo(const std::string&, uint32_t session, const CDateTime&, const CDateTime&, uint32_t,
                     uint32_t) override {
     return static_cast<int>(session);
@@ -67,10 +65,36 @@ TEST(ClientStateTest, PlaybackRegistryKeepsSavesAndDestroysClients) {
   client.DestroyPlaybackClients();
   EXPECT_EQ(client.alive, 0);
 
-  // Without playback clients, a call fails and nothing stays locked.
+  // A plain client makes real playback clients; one whose server is not
+  // there fails its set-up, and nothing stays locked.
   CVXPPClient plain(&api);
-  EXPECT_FALSE(plain.AcquirePlaybackClient(one));
+  EXPECT_NE(dynamic_cast<CVXPPRPBClient*>(plain.AcquirePlaybackClient(one).get()), nullptr);
   EXPECT_EQ(plain.PlaybackCall(one, "vxpp://s/", 1, CDateTime(), CDateTime(), 0, 0), -1);
+  std::thread([&] { EXPECT_TRUE(plain.AcquirePlaybackClient(two)); }).join();
+}
+
+TEST(ClientStateTest, PlaybackRegistryFromSeveralThreads) {
+  ScriptedSocketApi api;
+  RegistryClient client(&api);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&client, t] {
+      for (int i = 0; i < 300; ++i) {
+        const PlaybackClientKey key{t, 1, static_cast<uint64_t>(i % 5), 0};
+        if (PlaybackClientLease lease = client.AcquirePlaybackClient(key)) lease->SetupFileInfo("", 1, {}, {}, 0, 0);
+        switch ((i + t) % 50) {
+          case 0: client.SavePlaybackClients(); break;
+          case 17: client.RestorePlaybackClients(); break;
+          case 33: client.DestroyPlaybackClients(); break;
+          default: EXPECT_EQ(client.PlaybackCall(key, "", 9, {}, {}, 0, 0), 9);
+        }
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  client.RestorePlaybackClients();
+  client.DestroyPlaybackClients();
+  EXPECT_EQ(client.alive, 0);
 }
 
 TEST(ClientStateTest, HostsTimeSequencesAndLoggers) {

@@ -15,6 +15,7 @@
 #include "platform/code_page.h"
 #include "temp_folder.h"
 #include "tools/logview-demo/demo_installation.h"
+#include "vocabulary/sample_recording.h"
 
 namespace fs = std::filesystem;
 
@@ -197,6 +198,38 @@ TEST_F(DemoTest, DailyFilesArchivesAndEveryKindOfRecord) {
   for (int type = 1; type <= 54; ++type) EXPECT_TRUE(types.count(type)) << "type " << type;
   EXPECT_EQ(backupKinds.size(), 4u);
   EXPECT_TRUE(allIndex);
+}
+
+TEST_F(DemoTest, SampleRecordingsOfTheLastTwoDaysInTheRecordingLayout) {
+  ASSERT_TRUE(Write(Small(m_root)));
+  size_t files = 0, bytes = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(m_root)) {
+    recording::RecordingFile file;
+    if (!recording::ParseRelativePath(fs::relative(entry.path(), m_root).string(), &file)) continue;
+    ++files;
+    bytes += entry.file_size();
+    EXPECT_LT(file.cameraIndex, 4u);
+    EXPECT_GE(file.start, CDateTime::FromFields(2024, 1, 31));
+  }
+  EXPECT_EQ(files, 2u * 4 * 24);
+  EXPECT_LT(bytes, 20u << 20);
+
+  const std::string bytesOfFile = ReadWholeFile(m_root / "20240201/Cam03/Video/130000.264");
+  recording::SampleRecording sample;
+  std::string error;
+  ASSERT_TRUE(recording::ReadSampleRecording(bytesOfFile, &sample, &error)) << error;
+  ASSERT_EQ(sample.frames.size(), 120u);
+  for (size_t i : {0u, 1u, 19u, 20u}) {
+    const auto& frame = sample.frames[i];
+    recording::SampleFrame decoded;
+    ASSERT_TRUE(recording::ParseSampleFrame(
+        std::string_view(bytesOfFile).substr(frame.offset + recording::kFrameHeadBytes, frame.head.length), &decoded));
+    EXPECT_EQ(decoded.cameraIndex, 2u);
+    EXPECT_EQ(decoded.number, i);
+    EXPECT_EQ(decoded.key, i % 10 == 0);
+    EXPECT_EQ(frame.head.IsKey(), decoded.key);
+    EXPECT_EQ(decoded.time, CDateTime::FromFields(2024, 2, 1, 13, 0, 0, static_cast<int>(i) * 500));
+  }
 }
 
 TEST_F(DemoTest, SameSeedGivesSameFilesAndADayDoesNotDependOnTheRange) {

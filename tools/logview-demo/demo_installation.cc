@@ -10,6 +10,7 @@
 #include "tools/logview-demo/language_files.h"
 #include "tools/logview-demo/log_file_writer.h"
 #include "tools/logview-demo/registry_writer.h"
+#include "tools/logview-demo/sample_recordings.h"
 #include "tools/logview-demo/vxpp_service_files.h"
 
 namespace fs = std::filesystem;
@@ -53,7 +54,7 @@ bool PrepareFolder(const std::string& folder, std::string* error) {
       return false;
     }
   }
-  return true;
+  return RemoveSampleRecordings(folder, error);
 }
 
 bool WriteFile(const std::string& folder, const char* name, const std::string& contents, std::string* error) {
@@ -150,6 +151,7 @@ bool WriteDemoInstallation(const DemoOptions& options, const DemoProgress& progr
   LogWriter logs(options, lastDay, progress);
   if (!logs.Write("EventLog", LogFileWriter::ForEventLog(), error)) return false;
   if (!logs.Write("SystemLog", LogFileWriter::ForSystemLog(), error)) return false;
+  if (!WriteSampleRecordings(root, lastDay, options.days, error)) return false;
 
   const DemoWorld& world = TheDemoWorld();
   return WriteFile(root, "registry.reg", RegistryFileContents(world, options.registryEncoding), error) &&

@@ -1,13 +1,14 @@
 // WriteDemoInstallation: writes a whole demo installation into a folder —
 // the event and system log databases (daily files and archives, or the
 // legacy single files), the registry file, the ini and filter files, the
-// language packs and the manual, and the marker that makes the folder an
+// language packs and the manual, the sample recordings
+// (sample_recordings.h), and the marker that makes the folder an
 // installation root.
 //
 // It never touches a folder that holds anything but an earlier demo
 // installation: a non-empty folder must carry the root marker with the demo
 // text below.  An earlier demo installation is replaced: its log databases
-// are removed before the new ones are written, so no day of the old range
+// and recordings are removed before the new ones are written, so no day of the old range
 // is left behind.
 #pragma once
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/code_page.h"
 #include "platform/paths.h"
 #include "tools/vxpp-server/session_commands.h"
 
@@ -48,6 +49,10 @@ std::optional<std::string> SafePath(const std::string& folder, const std::string
   const auto [rootEnd, targetAt] = std::mismatch(root.begin(), root.end(), target.begin(), target.end());
   if (rootEnd != root.end() || targetAt == target.end()) return std::nullopt;
   return target.string();
+}
+
+std::string CameraNameForClient(const ServerContext& context, const std::string& name) {
+  return context.settings.codePageCap == platform::kCodePageUtf8 ? platform::SystemToUtf8(name) : name;
 }
 
 void AnswerContent(VxppResponse& response, std::string bytes) {

@@ -29,6 +29,10 @@ std::optional<CDateTime> RequestTime(const VxppRequest& request, const std::stri
 // followed.  The file's resolved path, or nothing (also for a missing file).
 std::optional<std::string> SafePath(const std::string& folder, const std::string& name);
 
+// A camera name of the registry as the server sends it: in UTF-8 when it
+// announced UTF-8 at login, else as the registry holds it.
+std::string CameraNameForClient(const ServerContext& context, const std::string& name);
+
 // Answers `bytes` as "Content-Length:" bytes.
 void AnswerContent(VxppResponse& response, std::string bytes);
 

@@ -42,9 +42,7 @@ bool CamInfo(ServerContext& context, const VxppRequest&, ServerConnection&, Vxpp
   std::vector<std::string> names;
   std::vector<uint32_t> ids;
   for (RegistryCamera& camera : ReadRegistryCameras(context.installFolder)) {
-    // A server that announced UTF-8 at login sends its names in UTF-8.
-    names.push_back(context.settings.codePageCap == platform::kCodePageUtf8 ? platform::SystemToUtf8(camera.name)
-                                                                            : camera.name);
+    names.push_back(CameraNameForClient(context, camera.name));
     ids.push_back(camera.id);
   }
   AddBlock(response, "Content-Length", vxpp::WriteStringList(names));

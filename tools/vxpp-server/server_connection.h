@@ -8,9 +8,17 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vxpp_server {
+
+// What the commands of one connection keep between its requests (a
+// playback's position); destroyed with the connection.
+class ConnectionState {
+ public:
+  virtual ~ConnectionState() = default;
+};
 
 class ServerConnection {
  public:
@@ -39,6 +47,8 @@ class ServerConnection {
   bool WriteAll(const std::string& bytes);
   // Ends every blocked read or write on the connection.
   void Shutdown();
+  // The connection's state; null until a command sets it.
+  std::unique_ptr<ConnectionState>& State() { return m_state; }
   // Whether the client has closed its side (or the connection broke): the
   // worker will end as soon as it notices.
   bool PeerHungUp() const;
@@ -51,6 +61,7 @@ class ServerConnection {
   std::string m_address;
   std::string m_peer;
   std::string m_buffer;
+  std::unique_ptr<ConnectionState> m_state;
 };
 
 }  // namespace vxpp_server

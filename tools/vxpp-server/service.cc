@@ -4,6 +4,8 @@
 #include "tools/vxpp-server/backup_commands.h"
 #include "tools/vxpp-server/device_commands.h"
 #include "tools/vxpp-server/log_commands.h"
+#include "tools/vxpp-server/playback_commands.h"
+#include "tools/vxpp-server/playback_metadata_commands.h"
 #include "tools/vxpp-server/record_commands.h"
 #include "tools/vxpp-server/session_commands.h"
 
@@ -29,6 +31,8 @@ Service::Service(const std::string& installFolder, ServerSettings settings, User
   AddLogCommands(m_table, m_context);
   AddRecordCommands(m_table, m_context);
   AddBackupCommands(m_table, m_context);
+  AddPlaybackCommands(m_table, m_context);
+  AddPlaybackMetadataCommands(m_table, m_context);
 }
 
 bool Service::ReloadUsers(std::string* report) {
