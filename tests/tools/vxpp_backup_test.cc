@@ -42,6 +42,8 @@ class VxppBackupTest : public ::testing::Test {
   static void TearDownTestSuite() { delete s_folder; }
 
   VxppBackupTest() {
+    // The recordings are the test's own, not the demo's samples.
+    for (const char* day : {"20240304", "20240305"}) fs::remove_all(fs::path(Site()) / day);
     for (size_t i = 0; i < std::size(kRecordings); ++i) {
       const fs::path path = fs::path(Site()) / kRecordings[i];
       fs::create_directories(path.parent_path());
