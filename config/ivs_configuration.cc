@@ -13,7 +13,7 @@
 namespace {
 
 std::string Numbered(const char* format, size_t first, size_t second = 0) {
-  char name[48];
+  char name[64];  // two numbers of up to 20 digits and the words
   std::snprintf(name, sizeof name, format, first, second);
   return name;
 }
@@ -80,6 +80,23 @@ IVSConfiguration ReadIVSConfigForBackup(const std::string& path) {
     }
   }
   return servers;
+}
+
+std::string IVSConfigForBackupText(const IVSConfiguration& servers) {
+  // Appended piece by piece: g++ 12 warns (-Wrestrict) about "[" + a temporary.
+  std::string text = "[IVSConfigForBackup]\r\nIVSCount=" + std::to_string(servers.size()) + "\r\n";
+  for (size_t s = 0; s < servers.size(); ++s) {
+    text += '[';
+    text += Numbered("IVS%04zu", s);
+    text += "]\r\nDeviceCount=" + std::to_string(servers[s].size()) + "\r\n";
+    for (size_t d = 0; d < servers[s].size(); ++d) {
+      text += '[';
+      text += Numbered("IVS%04zuDevice%04zu", s, d);
+      text += "]\r\nIVSDeviceID=" + std::to_string(servers[s][d].ivsDeviceId) + "\r\nName=" + servers[s][d].name +
+              "\r\n";
+    }
+  }
+  return text;
 }
 
 IVSConfiguration SharedIVSConfiguration() {

@@ -35,6 +35,9 @@ constexpr const char* kIVSConfigForBackupFile = "IVSConfigForBackup.ini";
 
 IVSConfiguration ReadIVSConfiguration(platform::Registry& registry, const std::string& vendorKey);
 IVSConfiguration ReadIVSConfigForBackup(const std::string& path);
+// The "IVSConfigForBackup.ini" text that ReadIVSConfigForBackup reads back
+// as `servers` (CR LF line ends).
+std::string IVSConfigForBackupText(const IVSConfiguration& servers);
 
 // The machine registry's configuration, read once per process under a lock
 // on first use; every caller gets its own copy, made under the same lock.

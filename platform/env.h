@@ -81,6 +81,14 @@ class Env {
   // `error` then says why (FileError).
   virtual bool NewWritableFile(const std::string& path, WriteMode mode, std::unique_ptr<WritableFile>* file,
                                std::string* error) = 0;
+  // Makes `folder` and every missing folder above it.  False when one cannot
+  // be made; `error` then says why.
+  virtual bool MakeFolders(const std::string& folder, std::string* error) = 0;
+  // Removes an empty folder; false when it is missing or not empty.
+  virtual bool DeleteFolder(const std::string& folder) = 0;
+  // Gives the file `from` the name `to` in one step, replacing a file of that
+  // name, so that `to` is never seen half-written.  Both on one file system.
+  virtual bool RenameFile(const std::string& from, const std::string& to, std::string* error) = 0;
 };
 
 // Writes `data` as the whole new contents of `path` and closes it.  False

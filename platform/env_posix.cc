@@ -139,6 +139,25 @@ class PosixEnv final : public Env {
     *file = std::make_unique<PosixWritableFile>(path, fd);
     return true;
   }
+
+  bool MakeFolders(const std::string& folder, std::string* error) override {
+    for (size_t at = folder.find('/', 1);; at = folder.find('/', at + 1)) {
+      const std::string part = folder.substr(0, at);
+      if (!part.empty() && mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+        *error = FileError(part, errno);
+        return false;
+      }
+      if (at == std::string::npos) return true;
+    }
+  }
+
+  bool DeleteFolder(const std::string& folder) override { return rmdir(folder.c_str()) == 0; }
+
+  bool RenameFile(const std::string& from, const std::string& to, std::string* error) override {
+    if (rename(from.c_str(), to.c_str()) == 0) return true;
+    *error = FileError(to, errno);
+    return false;
+  }
 };
 
 }  // namespace

@@ -46,6 +46,14 @@ class FaultInjectionEnv final : public Env {
   bool GetFileStamp(const std::string& path, FileStamp* stamp) override { return m_target->GetFileStamp(path, stamp); }
   bool NewWritableFile(const std::string& path, WriteMode mode, std::unique_ptr<WritableFile>* file,
                        std::string* error) override;
+  // Passed on: they take no room on the disk.
+  bool MakeFolders(const std::string& folder, std::string* error) override {
+    return m_target->MakeFolders(folder, error);
+  }
+  bool DeleteFolder(const std::string& folder) override { return m_target->DeleteFolder(folder); }
+  bool RenameFile(const std::string& from, const std::string& to, std::string* error) override {
+    return m_target->RenameFile(from, to, error);
+  }
 
  private:
   friend class FaultWritableFile;

@@ -142,6 +142,39 @@ bool MemEnv::NewWritableFile(const std::string& path, WriteMode mode, std::uniqu
   return true;
 }
 
+bool MemEnv::MakeFolders(const std::string& folder, std::string* error) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const std::string canonical = Canonical(folder);
+  if (m_files.count(canonical) != 0) {
+    *error = FileError(folder, EEXIST);
+    return false;
+  }
+  m_folders.insert(canonical);
+  return true;
+}
+
+bool MemEnv::DeleteFolder(const std::string& folder) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const std::string prefix = Inside(Canonical(folder));
+  if (HoldsPrefix(m_folders, prefix) || HoldsPrefix(m_files, prefix)) return false;
+  return m_folders.erase(Canonical(folder)) != 0;
+}
+
+bool MemEnv::RenameFile(const std::string& from, const std::string& to, std::string* error) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  const auto file = m_files.find(Canonical(from));
+  const std::string target = Canonical(to);
+  if (file == m_files.end() || IsFolderLocked(target)) {
+    *error = FileError(file == m_files.end() ? from : to, file == m_files.end() ? ENOENT : EISDIR);
+    return false;
+  }
+  std::string contents = std::move(file->second);
+  m_files.erase(file);
+  m_files[target] = std::move(contents);
+  m_writtenAt[target] = ++m_writes;
+  return true;
+}
+
 void MemEnv::AppendTo(const std::string& path, std::string_view data) {
   std::lock_guard<std::mutex> lock(m_mutex);
   m_files[path].append(data);

@@ -32,6 +32,9 @@ class MemEnv final : public Env {
   // fails with "Is a directory".
   bool NewWritableFile(const std::string& path, WriteMode mode, std::unique_ptr<WritableFile>* file,
                        std::string* error) override;
+  bool MakeFolders(const std::string& folder, std::string* error) override;
+  bool DeleteFolder(const std::string& folder) override;
+  bool RenameFile(const std::string& from, const std::string& to, std::string* error) override;
 
  private:
   friend class MemWritableFile;

@@ -38,6 +38,12 @@ constexpr size_t kMaxBodyBytes = 16 << 20;
 // are held to the channels the client asks for (CVXPPClient::kSupportChannelCount).
 constexpr size_t kMaxDeviceEntries = 1024;
 
+// Files one backup's list may name ("video" files are one per camera and
+// hour: a year of 64 cameras is some 560000), and the bytes one file of a
+// backup may announce (an hour of video at a high bit rate is a few GiB).
+constexpr size_t kMaxBackupFiles = 1 << 20;
+constexpr uint64_t kMaxBackupFileBytes = uint64_t{64} << 30;
+
 // A playback (CVXPPRPBClient).  The recording files one SETUPFILEINFO may
 // announce ("File-Count:"): an hour file per camera, so a year is under
 // 10,000; each file's entry is a path and a few numbers.

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/backup_selection.h"
 #include "protocol/login_info.h"
 #include "protocol/playback_client_lease.h"
 #include "protocol/vxpp_bodies.h"
@@ -25,9 +26,6 @@
 #include "vocabulary/event_log_basket.h"
 #include "vocabulary/pos_event_log_basket.h"
 #include "vocabulary/system_log_record.h"
-
-// The selection of the backup commands.
-struct BackupSelection;
 
 // Key of a registered playback client; compared field by field in this order.
 struct PlaybackClientKey {

@@ -50,6 +50,8 @@ class SocketApi {
   virtual void Close(SocketHandle socket) = 0;
   // Milliseconds of a steady clock, the one the client's deadlines run on.
   virtual uint64_t NowMs();
+  // This machine's host name (gethostname into a 256-byte buffer).  0 or an error.
+  virtual int LocalHostName(std::string* name);
 };
 
 }  // namespace vxpp

@@ -181,4 +181,11 @@ uint64_t SocketApi::NowMs() {
   return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
+int SocketApi::LocalHostName(std::string* name) {
+  char buffer[256] = {};
+  if (::gethostname(buffer, sizeof buffer - 1) != 0) return WsaErrorFromErrno(errno);
+  *name = buffer;
+  return 0;
+}
+
 }  // namespace vxpp

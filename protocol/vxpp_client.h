@@ -17,6 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/env.h"
+#include "protocol/backup_copy.h"
+#include "protocol/backup_file_list.h"
 #include "protocol/result_codes.h"
 #include "protocol/vxpp_client_comm.h"
 #include "protocol/vxpp_exchange.h"
@@ -31,6 +34,18 @@ class CVXPPClient : public VXPPClientComm {
   static constexpr int kSupportChannelCount = 128;
   // Longest password text (with handshake digits) that can be enciphered.
   static constexpr size_t kMaxPasswordBytes = 255;
+  // The body buffer of a backup: a file is received this many bytes at a time.
+  static constexpr size_t kScratchBytes = 500000;
+  static constexpr uint32_t kBackupAnswerWaitMs = 60000;
+
+  // How far BackupBegin has come, told after every piece it stores.
+  struct BackupProgress {
+    size_t filesDone = 0;
+    size_t files = 0;
+    uint64_t bytesDone = 0;
+    uint64_t bytes = 0;  // the sizes the list gave
+  };
+  using BackupProgressHandler = std::function<void(const BackupProgress&)>;
 
   // Optional time sequences of the backup, record-size and delete commands;
   // the client's owner fills them directly.
@@ -163,6 +178,17 @@ class CVXPPClient : public VXPPClientComm {
   uint32_t ServerCodePageCap() const { return m_serverCodePageCap; }
   bool AbortSignalled() const { return m_exchange.AbortSignalled(); }
   TimeSequences& SelectedTimeSequences() { return m_timeSequences; }
+  // The start of the last backup range asked for; the construction time before.
+  const CDateTime& ReferenceTime() const { return m_referenceTime; }
+
+  // The files the last BackupInit(2) listed; BackupBegin copies them.
+  const std::vector<vxpp::BackupFile>& BackupFiles() const { return m_backupFiles; }
+  // Where BackupBegin writes (Env::Default() unless set; must outlive the client).
+  void SetBackupEnv(platform::Env* env) { m_backupEnv = env; }
+  void SetBackupProgress(BackupProgressHandler handler) { m_backupProgress = std::move(handler); }
+  // Why the last backup command failed, in words ("db/EventLog/EventLog_20240130.db:
+  // server answered 404"); empty after a success.
+  const std::string& BackupError() const { return m_backupError; }
   // The "Select-Time-Seq_%d: %d-%d\r\n" lines of the sequences in use.
   std::string TimeSequenceLines() const;
 
@@ -197,6 +223,14 @@ class CVXPPClient : public VXPPClientComm {
   // One record block of a POSEVENTLOG2 answer.
   static std::string ReceivePosBlock(CNetHelper& net);
 
+  // The two backup openings; `more` the request lines after "SupportMetadata: 1".
+  bool BackupInitExchange(const char* word, const std::string& url, uint32_t session,
+                          const BackupSelection& selection, const std::string& more);
+  // Copies file `index` of the list into `copy`.
+  bool BackupFileExchange(const std::string& url, uint32_t session, size_t index, vxpp::CBackupCopy& copy,
+                          BackupProgress& progress);
+  bool FailBackup(const std::string& why);
+
   vxpp::CExchanger m_exchange;
   std::string m_serverDescription;
   int m_serverKind = vxpp::kServerKindUnknown;
@@ -205,4 +239,10 @@ class CVXPPClient : public VXPPClientComm {
   // What the server said at login about its texts: 0 when they come in
   // the client's own (local) code page.
   uint32_t m_serverCodePageCap = 0;
+  CDateTime m_referenceTime = CDateTime::Now();
+  std::vector<char> m_scratch = std::vector<char>(kScratchBytes);
+  std::vector<vxpp::BackupFile> m_backupFiles;
+  platform::Env* m_backupEnv = platform::Env::Default();
+  BackupProgressHandler m_backupProgress;
+  std::string m_backupError;
 };

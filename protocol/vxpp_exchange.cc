@@ -53,7 +53,7 @@ Answer CExchanger::Exchange(const std::string& url, const AnswerShape& shape, co
                             const SocketStep& payload, const BodyReader& body) {
   Answer answer;
   // A command's own wait for a byte is never cut short by the pace window.
-  CTransferGuard guard(m_api, m_limits, std::max(m_limits.stallWindowMs, shape.headerTimeoutMs));
+  CTransferGuard guard(m_api, m_limits, std::max({m_limits.stallWindowMs, shape.headerTimeoutMs, shape.singleWaitMs}));
   CNetHelper net(m_api, &m_abort, &guard);
   if (!ConnectTo(url, net)) return answer;
   std::string request = build(static_cast<int>(m_sequence++));
@@ -61,7 +61,9 @@ Answer CExchanger::Exchange(const std::string& url, const AnswerShape& shape, co
   try {
     net.SendText(request);
     if (payload) payload(net);
-    if (shape.waitsForAnswer) AwaitAnswer(net);
+    if (shape.waitsForAnswer && shape.singleWaitMs != 0 && !net.WaitReadable(shape.singleWaitMs))
+      throw VxppError{VxppError::kTimeout};
+    if (shape.waitsForAnswer && shape.singleWaitMs == 0) AwaitAnswer(net);
     answer.headers = net.RecvHeaders(shape.headerTimeoutMs);
     answer.status = ResponseStatus(answer.headers, shape.version);
     if (answer.status < 0 && shape.otherVersion != nullptr)
@@ -72,7 +74,8 @@ Answer CExchanger::Exchange(const std::string& url, const AnswerShape& shape, co
     // Timed out, reset, aborted, unreadable or beyond a limit: all the same
     // failure to the caller; the debug output tells them apart.
     answer.outcome = Outcome::kTransportFailure;
-    LoggerMgr::Instance().GetLogger("VXPP").Write(word + ": " + DescribeError(error));
+    answer.failure = DescribeError(error);
+    LoggerMgr::Instance().GetLogger("VXPP").Write(word + ": " + answer.failure);
   }
   return answer;
 }

@@ -34,6 +34,9 @@ struct AnswerShape {
   const char* otherVersion;  // tried when `version` is absent, or null
   uint32_t headerTimeoutMs;  // per byte of the header block
   bool waitsForAnswer;       // first byte awaited in CExchanger::kAnswerWaitMs waits
+  // Not 0: the first byte is awaited in one wait of this long instead, and
+  // the command fails when none came (the backup commands' 60 s).
+  uint32_t singleWaitMs = 0;
 };
 
 // How far an exchange got.
@@ -43,6 +46,8 @@ struct Answer {
   Outcome outcome = Outcome::kNoConnection;
   int status = -1;
   std::string headers;
+  // kTransportFailure: why, as the debug output says it ("socket error 10054").
+  std::string failure;
   bool Ok() const { return outcome == Outcome::kStatus && status == 200; }
 };
 

@@ -25,6 +25,7 @@ for deb in "${debs[@]}"; do
     liblogview-dev) expect "/usr/include/logview/logview.h"; expect "cmake/logview/logviewConfig.cmake"
                     expect "pkgconfig/logview.pc"; grep -q "liblogview (= $version)" <<<"$depends" || fail "$name: $depends" ;;
     logview) expect "/usr/bin/logview$"; expect "/usr/bin/logview-demo"; expect "man1/logview.1"
+             expect "/usr/bin/vxpp-backup"; expect "man1/vxpp-backup.1"
              expect "completions/logview"; grep -q "liblogview (= $version)" <<<"$depends" || fail "$name: $depends" ;;
     vxpp-server) expect "/usr/bin/vxpp-server"; expect "vxpp-server.service"; expect "/etc/vxpp-server/vxpp-users.ini"
                  expect "man1/vxpp-server.1"; grep -q adduser <<<"$depends" || fail "$name: $depends" ;;
@@ -38,7 +39,7 @@ echo "package-test: ${names[*]}: contents and dependencies as expected" >&2
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get install -y "${debs[@]}" >/dev/null
 trap '"${sudo_cmd[@]}" apt-get purge -y "${names[@]}" >/dev/null 2>&1 || true' EXIT
-programs=(logview logview-demo vxpp-server)
+programs=(logview logview-demo vxpp-backup vxpp-server)
 [[ " ${names[*]} " == *" logview-qt "* ]] && programs+=(logview-host)
 for program in "${programs[@]}"; do
   [ "$("$program" --version)" = "$program $version" ] || fail "$program --version"
@@ -64,7 +65,7 @@ echo "package-test: installed; logview listed $((rows - 1)) events of a demo wri
 
 "${sudo_cmd[@]}" apt-get purge -y "${names[@]}" >/dev/null
 trap - EXIT
-for path in /usr/bin/logview /usr/bin/vxpp-server /usr/share/logview /etc/vxpp-server; do
+for path in /usr/bin/logview /usr/bin/vxpp-backup /usr/bin/vxpp-server /usr/share/logview /etc/vxpp-server; do
   [ ! -e "$path" ] || fail "$path is left after removal"
 done
 ! getent passwd vxpp-server >/dev/null || fail "the vxpp-server user is left after purging"

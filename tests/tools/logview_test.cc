@@ -13,17 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "program_run.h"
 #include "server_process.h"
 #include "temp_folder.h"
 #include "tools/logview-demo/demo_installation.h"
 
 namespace {
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
 
 const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
 
@@ -46,27 +41,7 @@ class LogviewTest : public ::testing::Test {
   // `install` is set); a run that hangs is ended after a minute.
   Outcome Run(std::vector<std::string> args, bool install = true) {
     if (install) args.insert(args.begin(), {"--install", Install()});
-    const std::string outPath = m_scratch.File("out"), errPath = m_scratch.File("err");
-    const pid_t pid = fork();
-    if (pid == 0) {
-      dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-      dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-      unsetenv("LOGVIEW_INSTALL");
-      unsetenv("LOGVIEW_REGISTRY");
-      std::vector<char*> argv{const_cast<char*>("logview")};
-      for (std::string& arg : args) argv.push_back(arg.data());
-      argv.push_back(nullptr);
-      alarm(60);
-      execv(LOGVIEW_PATH, argv.data());
-      _exit(127);
-    }
-    Outcome outcome;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    outcome.out = ReadWholeFile(outPath);
-    outcome.err = ReadWholeFile(errPath);
-    return outcome;
+    return RunProgram(LOGVIEW_PATH, std::move(args), m_scratch);
   }
 
   static TempFolder* s_folder;

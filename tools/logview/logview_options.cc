@@ -5,8 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "tools/common/command_line_values.h"
 #include "tools/logview/sites_file.h"
-#include "vocabulary/date_time.h"
 
 namespace {
 
@@ -34,31 +34,6 @@ bool ReadNumber(const std::string& text, long long low, long long high, long lon
   const long long value = std::strtoll(text.c_str(), &end, isHex ? 16 : 10);
   if (errno != 0 || *end != '\0' || value < low || value > high) return false;
   *out = value;
-  return true;
-}
-
-// A moment of the calendar: CDateTime carries fields that overflow into the
-// next unit, so the fields must come back as they went in.
-bool IsCalendarMoment(const LogviewDateTime& t) {
-  const CDateTime::Fields f = CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second).Split();
-  return f.year == t.year && f.month == t.month && f.day == t.day && f.hour == t.hour && f.minute == t.minute &&
-         f.second == t.second;
-}
-
-// "YYYY-MM-DD HH:MM:SS", or with `dateAlone` also "YYYY-MM-DD" (00:00:00).
-bool ReadDateTime(const std::string& text, bool dateAlone, LogviewDateTime* out) {
-  static constexpr char kForm[] = "dddd-dd-dd dd:dd:dd";
-  if (text.size() != sizeof kForm - 1 && !(dateAlone && text.size() == 10)) return false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool digit = text[i] >= '0' && text[i] <= '9';
-    if (kForm[i] == 'd' ? !digit : text[i] != kForm[i]) return false;
-  }
-  const auto field = [&](size_t at, size_t length) {
-    return at < text.size() ? std::stoi(text.substr(at, length)) : 0;
-  };
-  const LogviewDateTime t{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2)};
-  if (!IsCalendarMoment(t)) return false;
-  *out = t;
   return true;
 }
 
@@ -152,7 +127,7 @@ class Parser {
     std::string text;
     if (!Value(option, &text)) return false;
     LogviewDateTime t;
-    if (!ReadDateTime(text, dateAlone, &t))
+    if (!ReadCalendarTime(text, dateAlone, &t))
       return Fail(option + " takes 'YYYY-MM-DD" + (dateAlone ? "[ HH:MM:SS]'" : " HH:MM:SS'") +
                   ", not '" + text + "'");
     *out = t;
@@ -356,9 +331,9 @@ class Parser {
   bool Login(const std::string& option) {
     std::string text;
     if (!Value(option, &text)) return false;
-    const size_t colon = text.find(':');
-    if (text.substr(0, colon).empty()) return Fail(option + " takes USER[:PASSWORD]");
-    m_o.login = {text.substr(0, colon), colon == std::string::npos ? "" : text.substr(colon + 1)};
+    std::pair<std::string, std::string> account;
+    if (!ReadAccount(text, &account)) return Fail(option + " takes USER[:PASSWORD]");
+    m_o.login = account;
     return true;
   }
 

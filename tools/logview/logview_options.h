@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-struct LogviewDateTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
+#include "tools/common/command_line_values.h"
+
+using LogviewDateTime = CalendarTime;
 
 // A recording server to search: from --server or a line of --sites.
 struct LogviewServer {

@@ -1,25 +1,15 @@
 #include "tools/logview/sites_file.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "tools/common/command_line_values.h"
+
 bool ReadServerAddress(const std::string& text, LogviewServer* server) {
-  const size_t colon = text.rfind(':');
-  server->host = text.substr(0, colon);
-  server->port = 5160;
-  if (colon != std::string::npos) {
-    const std::string port = text.substr(colon + 1);
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(port.c_str(), &end, 10);
-    if (port.empty() || *end != '\0' || errno != 0 || value < 1 || value > 65535) return false;
-    server->port = static_cast<int>(value);
-  }
-  return !server->host.empty();
+  return ReadHostPort(text, &server->host, &server->port);
 }
 
 namespace {
@@ -47,10 +37,8 @@ bool ReadSitesFile(const std::string& path, std::vector<LogviewServer>* servers,
       *error = path + " line " + std::to_string(number) + ": not 'HOST[:PORT] [USER[:PASSWORD]]': " + line;
       return false;
     }
-    if (!account.empty()) {
-      const size_t colon = account.find(':');
-      server.login.emplace(account.substr(0, colon), colon == std::string::npos ? "" : account.substr(colon + 1));
-    }
+    std::pair<std::string, std::string> login;
+    if (!account.empty() && ReadAccount(account, &login)) server.login = login;
     if (servers->size() >= kMaxServers) {
       *error = path + " names more than " + std::to_string(kMaxServers) + " servers";
       return false;

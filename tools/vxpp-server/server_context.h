@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 
+#include "tools/vxpp-server/backup_lists.h"
 #include "tools/vxpp-server/bookmark_store.h"
 #include "tools/vxpp-server/handshake_keys.h"
 #include "tools/vxpp-server/login_throttle.h"
@@ -33,6 +34,7 @@ struct ServerContext {
   HandshakeKeys handshakeKeys;
   LoginThrottle loginThrottle;
   BookmarkStore bookmarks;
+  BackupLists backups;
 
   std::shared_ptr<const UserStore> Users() const {
     std::lock_guard<std::mutex> lock(m_usersMutex);

@@ -1,6 +1,7 @@
 #include "tools/vxpp-server/service.h"
 
 #include "platform/paths.h"
+#include "tools/vxpp-server/backup_commands.h"
 #include "tools/vxpp-server/device_commands.h"
 #include "tools/vxpp-server/log_commands.h"
 #include "tools/vxpp-server/playback_commands.h"
@@ -29,6 +30,7 @@ Service::Service(const std::string& installFolder, ServerSettings settings, User
   AddDeviceCommands(m_table, m_context);
   AddLogCommands(m_table, m_context);
   AddRecordCommands(m_table, m_context);
+  AddBackupCommands(m_table, m_context);
   AddPlaybackCommands(m_table, m_context);
   AddPlaybackMetadataCommands(m_table, m_context);
 }

@@ -21,10 +21,10 @@ namespace vxpp_server {
 
 // The bits of a user's privilege mask that the server itself checks: every
 // command that changes the installation needs its own bit, reading needs
-// none.  Bit 0 (1) is the right to watch, which the client checks; bit 3 (8)
-// is kept for deleting recordings.
+// none.  Bit 0 (1) is the right to watch, which the client checks.
 constexpr uint64_t kMayWriteSystemLog = 1u << 1;  // ADDSYSTEMLOG
 constexpr uint64_t kMayChangeBookmarks = 1u << 2;  // ADDBOOKMARK, MODIFYBOOKMARK, DELETEBOOKMARK
+constexpr uint64_t kMayDeleteRecordings = 1u << 3;  // DELETEFILERECORD
 
 struct UserAccount {
   std::string password;
