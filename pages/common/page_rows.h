@@ -30,7 +30,7 @@ struct TextKey {
 
   explicit TextKey(std::string_view whole) : text(whole) {
     const size_t kept = std::min(whole.size(), kPrefix);
-    std::memcpy(prefix, whole.data(), kept);
+    if (kept > 0) std::memcpy(prefix, whole.data(), kept);  // an empty view may have no data
     std::memset(prefix + kept, 0, kPrefix - kept);
   }
   friend bool operator<(const TextKey& a, const TextKey& b) {
