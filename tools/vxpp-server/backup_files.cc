@@ -9,6 +9,7 @@
 #include "config/vx_config.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
+#include "tools/vxpp-server/recording_files.h"
 
 namespace vxpp_server {
 namespace {
@@ -106,20 +107,13 @@ std::string IvsConfigText(const std::string& installFolder) {
 std::vector<ServedFile> ListRecordings(const std::string& installFolder, const BackupScope& scope) {
   std::vector<ServedFile> files;
   if (scope.cameras.empty()) return files;
-  for (const fs::directory_entry& dayEntry : Entries(installFolder, fs::file_type::directory)) {
-    const CDateTime day = DayOfName(dayEntry.path().filename().string());
-    if (!day.IsValid() || !scope.CoversDay(day)) continue;
-    for (const fs::directory_entry& camera : Entries(dayEntry.path(), fs::file_type::directory)) {
-      const fs::path video = camera.path() / "Video";
-      for (const fs::directory_entry& entry : Entries(video, fs::file_type::regular)) {
-        const std::string path = dayEntry.path().filename().string() + "/" + camera.path().filename().string() +
-                                 "/Video/" + entry.path().filename().string();
-        recording::RecordingFile file;
-        if (recording::ParseRelativePath(path, &file) && scope.CoversRecording(file))
-          files.push_back(Listed(vxpp::BackupFileKind::kVideo, SizeOf(entry), path));
-      }
-    }
-  }
+  std::vector<RecordingEntry> recordings =
+      ListRecordingFiles(installFolder, [&](const CDateTime& day) { return scope.CoversDay(day); });
+  std::sort(recordings.begin(), recordings.end(),
+            [](const RecordingEntry& a, const RecordingEntry& b) { return a.path < b.path; });
+  for (RecordingEntry& recording : recordings)
+    if (scope.CoversRecording(recording.file))
+      files.push_back(Listed(vxpp::BackupFileKind::kVideo, recording.size, std::move(recording.path)));
   return files;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/env.h"
 #include "platform/paths.h"
+#include "tools/vxpp-server/recording_files.h"
 #include "tools/vxpp-server/registry_cameras.h"
 
 namespace vxpp_server {
@@ -37,30 +38,6 @@ std::vector<CDateTime> DatabaseDays(const std::string& installFolder) {
   return days;
 }
 
-// The files of the recording layout: day folders, camera folders, video files.
-std::vector<recording::RecordingFile> RecordingFiles(const std::string& installFolder) {
-  platform::Env* env = platform::Env::Default();
-  std::vector<recording::RecordingFile> files;
-  std::vector<platform::FolderEntry> days, cameras, videos;
-  env->ListFolder(installFolder, &days);
-  for (const auto& day : days) {
-    if (!day.isDirectory || day.name.size() != 8) continue;
-    cameras.clear();
-    env->ListFolder(platform::JoinPath(installFolder, day.name), &cameras);
-    for (const auto& camera : cameras) {
-      const std::string video = day.name + "/" + camera.name + "/Video";
-      videos.clear();
-      if (!camera.isDirectory || !env->ListFolder(platform::JoinPath(installFolder, video), &videos)) continue;
-      for (const auto& file : videos) {
-        recording::RecordingFile parsed;
-        if (!file.isDirectory && recording::ParseRelativePath(video + "/" + file.name, &parsed))
-          files.push_back(parsed);
-      }
-    }
-  }
-  return files;
-}
-
 bool ByCameraAndStart(const recording::RecordingFile& a, const recording::RecordingFile& b) {
   return a.cameraIndex != b.cameraIndex ? a.cameraIndex < b.cameraIndex : a.start < b.start;
 }
@@ -77,7 +54,8 @@ RecordedVideo::RecordedVideo(std::vector<recording::RecordingFile> files, size_t
 
 RecordedVideo RecordedVideo::Read(const std::string& installFolder) {
   const size_t cameras = ReadRegistryCameras(installFolder).size();
-  std::vector<recording::RecordingFile> files = RecordingFiles(installFolder);
+  std::vector<recording::RecordingFile> files;
+  for (const RecordingEntry& entry : ListRecordingFiles(installFolder)) files.push_back(entry.file);
   if (!files.empty()) return RecordedVideo(std::move(files), cameras);
   return RecordedVideo(DatabaseDays(installFolder), cameras);
 }
