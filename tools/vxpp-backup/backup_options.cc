@@ -76,7 +76,6 @@ BackupParse ParseBackupOptions(int argc, char** argv, BackupOptions* o, std::str
                                                                                                           : nullptr;
   if (missing != nullptr) *error = std::string(missing) + " is needed";
   else if (o->folder.empty() && !o->sizeOnly) *error = "no folder named to copy into";
-  else if (!o->folder.empty() && o->sizeOnly) *error = "--size-only copies nothing: name no folder";
   return error->empty() ? BackupParse::kRun : BackupParse::kUsageError;
 }
 
@@ -92,7 +91,7 @@ opens (logview --root DIR).
   --login USER[:PASSWORD]  the account to log in with
   --from, --to TIME     the range, local time of the server
   --cameras N,M,...     the cameras by number (Cam01 is 1); all when left out
-  --size-only           print the bytes the copy would take, copy nothing
+  --size-only           print the bytes the copy would take, copy nothing (DIR may be left out)
   --help                this text
   --version             the program's version
 
