@@ -87,6 +87,7 @@ class RegFile {
 
   std::string Encode(std::string_view utf8) const;
   std::string LineEnding() const;
+  std::string MissingTerminator(const Line& line) const;
 
   std::string m_bytes;
   bool m_utf16 = false;

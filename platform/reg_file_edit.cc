@@ -45,6 +45,17 @@ std::string RegFile::LineEnding() const {
   return first.next - first.end == (m_utf16 ? 2u : 1u) ? "\n" : "\r\n";
 }
 
+// What has to follow `line` before another line can start after it.  The
+// last line of a file may end in a carriage return alone: only its line
+// feed is missing then, as a second carriage return would become part of
+// the line's text.
+std::string RegFile::MissingTerminator(const Line& line) const {
+  if (line.next == line.end) return LineEnding();
+  const size_t unit = m_utf16 ? 2 : 1;
+  const bool endsInLineFeed = m_bytes[line.next - unit] == '\n' && (unit == 1 || m_bytes[line.next - 1] == '\0');
+  return endsInLineFeed ? "" : "\n";
+}
+
 bool RegFile::WithDword(std::string_view keyPath, std::string_view name, uint32_t value,
                         std::string* bytes) const {
   if (BuildTree()->Find(keyPath) == nullptr) return false;
@@ -88,16 +99,13 @@ bool RegFile::WithDword(std::string_view keyPath, std::string_view name, uint32_
     bytes->replace(begin, m_lines[last->lastLine].end - begin, Encode(text));
   } else if (sectionEnd != kNoSection) {
     const Line& after = m_lines[sectionEnd];
-    if (after.next > after.end)
-      bytes->insert(after.next, Encode(text + eol));
-    else
-      bytes->insert(after.end, Encode(eol + text));
+    const std::string missing = MissingTerminator(after);
+    bytes->insert(after.next, Encode(missing.empty() ? text + eol : missing + text));
   } else {
     // The key exists only as the parent of keys named below it: it gets a
     // section of its own at the end of the file.
     const Line& lastLine = m_lines.back();
-    std::string tail;
-    if (lastLine.next == lastLine.end) tail += eol;
+    std::string tail = MissingTerminator(lastLine);
     if (lastLine.end > lastLine.begin) tail += eol;
     tail.append("[").append(keyPath).append("]").append(eol).append(text).append(eol);
     *bytes += Encode(tail);

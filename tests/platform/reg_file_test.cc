@@ -154,6 +154,10 @@ TEST_F(RegFileTest, SetDwordTouchesOnlyItsLine) {
             "REGEDIT4\n[" + kKey + "]\n\"A\"=\"a\"\n\n[" + kKey + "\\Video]\n[" + kKey + "]\n\"B\"=\"\\\\\"\n" +
                 "\"LangID\"=dword:00000002\n");
   EXPECT_EQ(SetDword("REGEDIT4\n[" + kKey + "]", kKey, "", 1), "REGEDIT4\n[" + kKey + "]\n@=dword:00000001");
+  // A last line ending in a carriage return alone gets only its line feed.
+  EXPECT_EQ(SetDword("REGEDIT4\n[" + kKey + "]\r", kKey, "A", 1), "REGEDIT4\n[" + kKey + "]\r\n\"A\"=dword:00000001");
+  EXPECT_EQ(SetDword(kV5 + "[" + kKey + "\\Video]\r", kKey, "A", 1),
+            kV5 + "[" + kKey + "\\Video]\r\n\r\n[" + kKey + "]\r\n\"A\"=dword:00000001\r\n");
   // A key that exists only as a parent gets a section at the end.
   EXPECT_EQ(SetDword(kV5 + "[" + kKey + "\\Video]\r\n", kKey, "LangID", 3),
             kV5 + "[" + kKey + "\\Video]\r\n\r\n[" + kKey + "]\r\n\"LangID\"=dword:00000003\r\n");
