@@ -46,9 +46,8 @@ size_t FormatListMoment(const CDateTime& value, char* out) {
   return kept;
 }
 
-void ListMoment::SetTime(const CDateTime& value) {
-  time = value;
-  m_momentLength = static_cast<uint8_t>(FormatListMoment(value, m_moment));
+void ListMoment::Format() const {
+  m_momentLength = static_cast<uint8_t>(FormatListMoment(m_time, m_moment));
   if (m_momentLength == 19) {
     m_dateLength = 10;
     return;

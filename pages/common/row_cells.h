@@ -1,5 +1,7 @@
 // Rows kept as their cell texts, for a page whose cells are fixed once the
-// record is read (the counting page, the export and backup page).  A search
+// record is read (the counting page, the export and backup page); a row
+// whose first column is its log time keeps the time itself (TimedCellRow),
+// formatted only when shown.  A search
 // writes each row's cells one after another into one reused buffer
 // (RowCells), and KeepCellRow copies them whole into the page's row blocks
 // (PageRowBlocks): a row is then a pointer and the cells' ends, whatever
@@ -16,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "pages/common/list_moment.h"
 #include "pages/common/page_row_blocks.h"
 #include "pages/common/page_rows.h"
 #include "vocabulary/date_time.h"
@@ -29,6 +32,10 @@ class RowCells {
     m_text.clear();
     m_count = 0;
   }
+  // The log time of a row that shows it in its first column (TimedCellRow):
+  // not one of the cells, which follow it.
+  void SetTime(const CDateTime& time) { m_time = time; }
+  const CDateTime& Time() const { return m_time; }
   // Add `part`, or the decimal digits of `value`, to the cell being
   // written; EndCell ends it.
   void Append(std::string_view part) { m_text += part; }
@@ -57,6 +64,7 @@ class RowCells {
   std::string_view Cell(size_t i) const;
 
  private:
+  CDateTime m_time;
   std::string m_text;
   std::array<size_t, kMaxCells> m_ends = {};
   size_t m_count = 0;
@@ -77,15 +85,44 @@ struct CellRow {
   }
 };
 
-// Lists the row `cells` holds: its texts are copied into `blocks`, the row
-// appended to `rows`.  Texts longer than an End can say are cut.
-template <size_t kCells, class End>
-void KeepCellRow(const RowCells& cells, PageRowBlocks<CellRow<kCells, End>>& blocks,
-                 PageRows<CellRow<kCells, End>>& rows) {
+// A listed row of `kCells` columns, the first showing its log time (a
+// ListMoment) and the others the texts of a CellRow.
+template <size_t kCells, class End = uint16_t>
+struct TimedCellRow : ListMoment {
+  CellRow<kCells - 1, End> texts;
+
+  std::string_view Cell(size_t i) const { return i == 0 ? MomentText() : texts.Cell(i - 1); }
+};
+
+namespace row_cells_internal {
+
+// Copies the texts of `cells` into the block of `row`.  Texts longer than
+// an End can say are cut.
+template <size_t kCells, class End, class Blocks>
+void CopyCells(const RowCells& cells, Blocks& blocks, CellRow<kCells, End>& row) {
   const std::string_view text = cells.Text().substr(0, std::numeric_limits<End>::max());
-  CellRow<kCells, End>& row = blocks.Next();
   row.text = blocks.KeepText(text).data();
   for (size_t i = 0; i < kCells; ++i)
     row.ends[i] = static_cast<End>(i < cells.Count() ? std::min(cells.End(i), text.size()) : text.size());
+}
+
+}  // namespace row_cells_internal
+
+// Lists the row `cells` holds: its texts are copied into `blocks`, the row
+// appended to `rows`.
+template <size_t kCells, class End>
+void KeepCellRow(const RowCells& cells, PageRowBlocks<CellRow<kCells, End>>& blocks,
+                 PageRows<CellRow<kCells, End>>& rows) {
+  row_cells_internal::CopyCells(cells, blocks, blocks.Next());
+  blocks.Keep(rows);
+}
+
+// The same for a row that shows the log time of `cells` first.
+template <size_t kCells, class End>
+void KeepCellRow(const RowCells& cells, PageRowBlocks<TimedCellRow<kCells, End>>& blocks,
+                 PageRows<TimedCellRow<kCells, End>>& rows) {
+  TimedCellRow<kCells, End>& row = blocks.Next();
+  row.SetTime(cells.Time());
+  row_cells_internal::CopyCells(cells, blocks, row.texts);
   blocks.Keep(rows);
 }

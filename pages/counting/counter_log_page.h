@@ -66,8 +66,8 @@ class CCounterLogPage : public CSearchLogPage {
   ExportForm ExportFormFor(const std::string& path) const override;
 
   // A listed row: time, camera or device, then the counts or the counter
-  // and its result.  16 bytes a row.
-  using CounterRow = CellRow<4>;
+  // and its result.
+  using CounterRow = TimedCellRow<4>;
 
   PageRows<CounterRow>& Rows() { return m_rows[static_cast<size_t>(Mode())]; }
   const PageRows<CounterRow>& Rows() const { return m_rows[static_cast<size_t>(Mode())]; }

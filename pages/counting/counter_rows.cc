@@ -41,7 +41,7 @@ bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, R
     return false;
   }
   cells.Clear();
-  cells.AddTime(record.LogTime);
+  cells.SetTime(record.LogTime);
   AddCamera(cells, record.CameraId, context);
   AddCounts(cells, record);
   return true;
@@ -50,7 +50,7 @@ bool LocalBasicRow(const CounterLog& record, const CounterRowContext& context, R
 void RemoteBasicRow(const CounterLog& record, bool cameraIds, const CounterRowContext& context,
                     RowCells& cells) {
   cells.Clear();
-  cells.AddTime(record.LogTime);
+  cells.SetTime(record.LogTime);
   if (cameraIds)
     AddCamera(cells, record.CameraId, context);
   else if (static_cast<uint32_t>(record.ChannelIndex) == 4294967295u)  // an older server names the channel
@@ -76,7 +76,7 @@ bool LocalIvsRow(const IVSCounterLog& record, const IVSDeviceTable& devices, con
   if (device != nullptr && (!MayView(context.user, device->CameraID) || !MayView(context.user, device->DeviceID)))
     return false;
   cells.Clear();
-  cells.AddTime(record.LogTime);
+  cells.SetTime(record.LogTime);
   if (device != nullptr)
     AddLabelled(cells, int64_t{device->Index} + 1, device->DeviceName);
   else
@@ -89,7 +89,7 @@ bool LocalIvsRow(const IVSCounterLog& record, const IVSDeviceTable& devices, con
 void RemoteIvsRow(const IVSCounterLog& record, bool labelled, const std::vector<uint32_t>& ids,
                   const std::vector<std::string>& names, const std::string& deletedText, RowCells& cells) {
   cells.Clear();
-  cells.AddTime(record.LogTime);
+  cells.SetTime(record.LogTime);
   const auto found = std::find(ids.begin(), ids.end(), record.IVSDeviceId);
   const size_t position = static_cast<size_t>(found - ids.begin());
   if (!labelled)
@@ -104,7 +104,7 @@ void RemoteIvsRow(const IVSCounterLog& record, bool labelled, const std::vector<
 
 void CombinedRow(const CombinedCounterLog& record, CombinedCounterList& counters, RowCells& cells) {
   cells.Clear();
-  cells.AddTime(record.LogTime);
+  cells.SetTime(record.LogTime);
   cells.Add(counters.try_emplace(record.CounterID, kDeletedCounterText).first->second);
   cells.AddDecimal(record.CounterResult);
 }

@@ -1,11 +1,12 @@
-// How a counting record becomes a row of the counting page: four cell texts
-// for a basic or analytics row (time, camera or device, then the counts or
-// the counter and its result), three for a combined row.  Plain functions,
+// How a counting record becomes a row of the counting page: its log time,
+// then three cell texts for a basic or analytics row (camera or device,
+// then the counts or the counter and its result), two for a combined row.  Plain functions,
 // so the rules are tested without a page.
 //
 // A search makes hundreds of thousands of rows: the texts of a row are
 // written one after another into one reused buffer (RowCells), which the
-// page copies whole into its row blocks.
+// page copies whole into its row blocks; the time is formatted only when
+// the row is shown.
 #pragma once
 
 #include <cstdint>

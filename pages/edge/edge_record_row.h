@@ -1,7 +1,7 @@
-// EdgeRecordLogRaw: one row of the edge storage list, formatted once when
-// the record is listed.  The time text is ListMoment's moment; the camera
-// text and the description are views of texts kept in the row's block
-// (PageRowBlocks).  No thread affinity.
+// EdgeRecordLogRaw: one row of the edge storage list, made when the record
+// is listed.  The time text is ListMoment's moment; the camera text and the
+// description are views of texts kept in the row's block (PageRowBlocks).
+// One thread.
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,10 @@
-// EventListItem: one row of the event list, formatted once when the record
-// is listed.  The list asks for cells on demand and they are served from
+// EventListItem: one row of the event list, made when the record is
+// listed.  The list asks for cells on demand and they are served from
 // these texts; sorting moves row indexes, never the rows.
 //
 // The time texts are those of ListMoment.  The camera text and the
 // description are views of texts kept with the row (PageRowBlocks keeps
-// them in the row's block); copying a row copies the views.  No thread
-// affinity.
+// them in the row's block); copying a row copies the views.  One thread.
 #pragma once
 
 #include <cstdint>

@@ -5,16 +5,16 @@
 
 int32_t RemoteSearchPlayState(const EventListItem& row, const CHostLink& host) {
   if (row.cameraIndex == EventListItem::kNoCamera) return EventListItem::kNotPlayable;
-  if (!host.noTimeWindow && !host.InTimeWindow(row.time)) return EventListItem::kNotPlayable;
-  return host.CanPlay(row.cameraIndex, row.time) && host.Holds(row.cameraIndex)
+  if (!host.noTimeWindow && !host.InTimeWindow(row.Time())) return EventListItem::kNotPlayable;
+  return host.CanPlay(row.cameraIndex, row.Time()) && host.Holds(row.cameraIndex)
              ? EventListItem::kPlayable
              : EventListItem::kNotPlayable;
 }
 
 int32_t LocalSearchPlayState(const EventListItem& row, const CHostLink& host, bool modeless, bool remotePage) {
-  const bool inWindow = host.InTimeWindow(row.time);
+  const bool inWindow = host.InTimeWindow(row.Time());
   if (remotePage && !inWindow) return EventListItem::kNotPlayable;
-  const bool hostCanPlay = host.CanPlay(row.cameraIndex, row.time);
+  const bool hostCanPlay = host.CanPlay(row.cameraIndex, row.Time());
   const bool known = row.cameraIndex != EventListItem::kNoCamera;
   const bool playable = modeless ? inWindow && hostCanPlay && known && host.Holds(row.cameraIndex)
                                  : hostCanPlay && known;

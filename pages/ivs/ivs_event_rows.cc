@@ -9,7 +9,7 @@ constexpr std::string_view kCameraMark = "Associated Camera ID: ";
 
 bool HostCanPlay(const IVSListRow& row, const CHostLink& host) {
   return row.cameraPosition != IVSListRow::kNoCamera &&
-         host.CanPlay(static_cast<uint32_t>(row.cameraPosition), row.time);
+         host.CanPlay(static_cast<uint32_t>(row.cameraPosition), row.Time());
 }
 
 }  // namespace
@@ -30,14 +30,14 @@ SplitDescription SplitAssociatedCamera(std::string_view description, const std::
 
 int32_t RemoteIVSPlayState(const IVSListRow& row, const CHostLink& host) {
   if (row.cameraPosition == IVSListRow::kNoCamera) return IVSListRow::kNotPlayable;
-  if (!host.noTimeWindow && !host.InTimeWindow(row.time)) return IVSListRow::kNotPlayable;
+  if (!host.noTimeWindow && !host.InTimeWindow(row.Time())) return IVSListRow::kNotPlayable;
   return HostCanPlay(row, host) && host.Holds(static_cast<uint32_t>(row.cameraPosition)) ? IVSListRow::kPlayable
                                                                                         : IVSListRow::kNotPlayable;
 }
 
 int32_t LocalIVSPlayState(const IVSListRow& row, const CHostLink& host, bool modeless) {
   const bool canPlay = HostCanPlay(row, host);
-  const bool playable = modeless ? canPlay && host.InTimeWindow(row.time) &&
+  const bool playable = modeless ? canPlay && host.InTimeWindow(row.Time()) &&
                                        host.Holds(static_cast<uint32_t>(row.cameraPosition))
                                  : canPlay;
   return playable ? IVSListRow::kPlayable : IVSListRow::kNotPlayable;

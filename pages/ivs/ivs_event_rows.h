@@ -5,7 +5,7 @@
 // A row is made once when its record is listed: the time texts are those of
 // ListMoment, the device name and the description views of texts kept in
 // the row's block (PageRowBlocks); the rule type's text is looked up when a
-// cell is asked for.  No thread affinity.
+// cell is asked for.  One thread.
 #pragma once
 
 #include <cstdint>

@@ -113,10 +113,10 @@ int32_t CPosLogPage::LocalRowImage(const PosLogRaw& row) const {
   // plays within the host's window and cameras only.
   const std::vector<uint32_t> cameras = ReadPosCameraText(row.cameraText);
   if (m_variant == PosPageVariant::kLocal && Owner()->Settings().modeless == 0) {
-    return !cameras.empty() && m_host.CanPlay(cameras.front(), row.time) ? PosLogRaw::kPlayable
+    return !cameras.empty() && m_host.CanPlay(cameras.front(), row.Time()) ? PosLogRaw::kPlayable
                                                                          : PosLogRaw::kNotPlayable;
   }
-  return m_host.InTimeWindow(row.time) && ShowsAnyCamera(cameras) ? PosLogRaw::kPlayable : PosLogRaw::kNotPlayable;
+  return m_host.InTimeWindow(row.Time()) && ShowsAnyCamera(cameras) ? PosLogRaw::kPlayable : PosLogRaw::kNotPlayable;
 }
 
 int CPosLogPage::GetItemImage(int row) {
@@ -139,8 +139,8 @@ void CPosLogPage::RunSearch(const CDateRange& range) {
   else
     SearchLocal(range);
   ShowRows();
-  m_firstTime = m_rows.empty() ? CDateTime::Null() : m_rows.front()->time;
-  m_lastTime = m_rows.empty() ? CDateTime::Null() : m_rows.back()->time;
+  m_firstTime = m_rows.empty() ? CDateTime::Null() : m_rows.front()->Time();
+  m_lastTime = m_rows.empty() ? CDateTime::Null() : m_rows.back()->Time();
 }
 
 void CPosLogPage::ListRecord(const PosEventLogBasket& record, int32_t image) {

@@ -1,9 +1,8 @@
-// PosLogRaw: one row of the metadata list, formatted once when the record is
-// listed.  The time texts are those of ListMoment (the local page shows the
+// PosLogRaw: one row of the metadata list, made when the record is listed.  The time texts are those of ListMoment (the local page shows the
 // moment, the remote page its date and clock); the camera text and the
 // description are views of texts kept in the row's block (PageRowBlocks).
 // The row keeps no list of its cameras: the few rows that are drawn or
-// opened read them back from the camera text.  No thread affinity.
+// opened read them back from the camera text.  One thread.
 #pragma once
 
 #include <cstdint>
