@@ -1,26 +1,25 @@
 // Event records collected in bulk, as a remote search brings a million of
 // them: the records lie in one array and their descriptions one after
-// another in large text blocks, so collecting a record allocates nothing of
-// its own and costs its fields and its description's bytes.  Both grow
-// through large memory (platform/large_memory.h).
+// another in text blocks (platform::LargeText), so collecting a record
+// allocates nothing of its own and costs its fields and its description's
+// bytes.  Both grow in large memory (platform/large_memory.h).
 //
 // EventLogView is an event record whose description lives elsewhere: in
 // the collection holding it, or in the basket or the bytes it was read
 // from.  The row builders of the pages read records through it, whichever
 // way the records came.
 //
-// Plain values; one thread.  A collection can be moved, not copied: its
-// records view its own blocks.
+// Plain values; one thread.  A collection can be moved (leaving it empty),
+// not copied: its records view its own blocks.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "platform/large_memory.h"
+#include "platform/large_text.h"
 #include "vocabulary/date_time.h"
 #include "vocabulary/event_log_basket.h"
 
@@ -41,15 +40,13 @@ inline EventLogView ViewOf(const EventLogBasket& record) {
 
 class EventLogRecords {
  public:
-  EventLogRecords() = default;
-  EventLogRecords(EventLogRecords&& other) noexcept { *this = std::move(other); }
-  // The collection moved from is left empty.
-  EventLogRecords& operator=(EventLogRecords&& other) noexcept;
-
   // Makes room for `count` records (their descriptions grow as they come).
   void Reserve(size_t count) { m_records.reserve(count); }
   // Appends `record`; its description is copied into the collection.
-  void Add(const EventLogView& record);
+  void Add(const EventLogView& record) {
+    m_records.push_back(record);
+    m_records.back().Description = m_descriptions.Append(record.Description);
+  }
   void Add(const EventLogBasket& record) { Add(ViewOf(record)); }
 
   size_t size() const { return m_records.size(); }
@@ -60,15 +57,6 @@ class EventLogRecords {
   auto end() const { return m_records.end(); }
 
  private:
-  struct BlockFree {
-    size_t size = 0;
-    void operator()(char* block) const noexcept { platform::FreeLarge(block, size); }
-  };
-
-  std::string_view KeepText(std::string_view text);
-
   std::vector<EventLogView, platform::LargeAllocator<EventLogView>> m_records;
-  std::vector<std::unique_ptr<char[], BlockFree>> m_blocks;
-  char* m_next = nullptr;  // the free bytes of the last block
-  size_t m_free = 0;
+  platform::LargeText m_descriptions;
 };

@@ -31,18 +31,22 @@ using RecordWriter = std::function<void(std::string*, const Record&)>;
 template <typename Record>
 using RecordTest = std::function<bool(const Record&)>;
 
-// The records of one answer, encoded as they come out of the store.
+// The records of one answer, encoded as they come out of the store, each
+// into a reused buffer and from there into the answer's large text.
 template <typename Record>
 struct Encoder {
   RecordTest<Record> keep;  // all records when empty
   RecordWriter<Record> put;
-  std::string body;
+  std::string record;
+  platform::LargeText body;
   int64_t count = 0;
 
   static void Take(const Record& record, void* self) {
     auto& encoder = *static_cast<Encoder*>(self);
     if (encoder.keep && !encoder.keep(record)) return;
-    encoder.put(&encoder.body, record);
+    encoder.record.clear();
+    encoder.put(&encoder.record, record);
+    encoder.body.Append(encoder.record);
     ++encoder.count;
   }
 };
@@ -55,7 +59,7 @@ template <typename Record>
 bool AnswerSearch(ServerContext& context, const VxppRequest& request, VxppResponse& response,
                   const typename LogTable<Record>::Filter& filter, RecordWriter<Record> put, bool contentLength,
                   RecordTest<Record> keep = {}) {
-  Encoder<Record> encoder{std::move(keep), std::move(put), {}, 0};
+  Encoder<Record> encoder{std::move(keep), std::move(put), {}, {}, 0};
   CVxEventLogQueryCtrl<Record> query;
   query.Initialise(context.installFolder);
   query.SetRowCallback(&Encoder<Record>::Take, &encoder);
@@ -67,7 +71,7 @@ bool AnswerSearch(ServerContext& context, const VxppRequest& request, VxppRespon
   }
   response.Add("Log-Count", encoder.count);
   if (contentLength) response.Add("Content-Length", static_cast<int64_t>(encoder.body.size()));
-  response.body = std::move(encoder.body);
+  response.records = std::move(encoder.body);
   return true;
 }
 

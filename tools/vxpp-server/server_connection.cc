@@ -71,7 +71,7 @@ bool ServerConnection::ReadExact(size_t length, std::string* bytes) {
   return true;
 }
 
-bool ServerConnection::WriteAll(const std::string& bytes) {
+bool ServerConnection::WriteAll(std::string_view bytes) {
   size_t sent = 0;
   while (sent < bytes.size()) {
     const ssize_t n = ::send(m_fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);

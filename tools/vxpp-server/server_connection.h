@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace vxpp_server {
 
@@ -44,7 +45,7 @@ class ServerConnection {
                        std::chrono::milliseconds within = kHeaderDeadline);
   // Exactly `length` bytes (after what the header block left in the buffer).
   bool ReadExact(size_t length, std::string* bytes);
-  bool WriteAll(const std::string& bytes);
+  bool WriteAll(std::string_view bytes);
   // Ends every blocked read or write on the connection.
   void Shutdown();
   // The connection's state; null until a command sets it.

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/large_text.h"
+
 namespace vxpp_server {
 
 class ServerConnection;
@@ -33,6 +35,9 @@ struct VxppResponse {
   std::string reason = "OK";
   std::vector<std::pair<std::string, std::string>> headers;
   std::string body;  // bytes written after the header block
+  // Bytes written after the body: the records of a large answer, built in
+  // large memory as the search runs.
+  platform::LargeText records;
   // Run after the answer is written, when it has status 200, for an
   // exchange that goes on (the client acknowledges, the server sends
   // more).  Returns whether the connection can carry another request.

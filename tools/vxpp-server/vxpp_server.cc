@@ -177,6 +177,7 @@ bool VxppServer::Answer(const std::string& block, ServerConnection& connection) 
       std::to_string(response.status) + " " + std::to_string(ms.count()) + "ms");
   bool written =
       connection.WriteAll(response.Head(version, request.Text("CSeq"))) && connection.WriteAll(response.body);
+  for (const std::string_view part : response.records.Blocks()) written = written && connection.WriteAll(part);
   if (written && response.status == 200 && response.followUp) written = response.followUp(connection);
   return keep && written;
 }
