@@ -23,13 +23,20 @@ bool EndsValue(char c, bool token) {
 }
 
 // The value that starts right after a name's colon at `at`.
-bool ReadValueAt(std::string_view headers, size_t at, size_t* position, bool token, std::string* value) {
+bool ReadValueAt(std::string_view headers, size_t at, size_t* position, bool token, std::string_view* value) {
   if (at == std::string_view::npos) return false;
   while (at < headers.size() && IsBlank(headers[at])) ++at;
   size_t end = at;
   while (end < headers.size() && !EndsValue(headers[end], token)) ++end;
-  value->assign(headers, at, end - at);
+  *value = headers.substr(at, end - at);
   *position = end;
+  return true;
+}
+
+bool ReadValueAt(std::string_view headers, size_t at, size_t* position, bool token, std::string* value) {
+  std::string_view view;
+  if (!ReadValueAt(headers, at, position, token, &view)) return false;
+  value->assign(view);
   return true;
 }
 
@@ -167,6 +174,11 @@ HeaderIndex::HeaderIndex(std::string_view headers, std::initializer_list<const c
 }
 
 bool HeaderIndex::Text(size_t index, std::string* value) const {
+  size_t position = 0;
+  return index < kMaxNames && ReadValueAt(m_headers, m_valueStart[index], &position, false, value);
+}
+
+bool HeaderIndex::Text(size_t index, std::string_view* value) const {
   size_t position = 0;
   return index < kMaxNames && ReadValueAt(m_headers, m_valueStart[index], &position, false, value);
 }

@@ -49,6 +49,8 @@ class HeaderIndex {
 
   // As HeaderText, HeaderU32 and HeaderInt of the name at `index`.
   bool Text(size_t index, std::string* value) const;
+  // The same as a view into the headers.
+  bool Text(size_t index, std::string_view* value) const;
   bool U32(size_t index, uint32_t* value) const;
   bool Int(size_t index, int32_t* value) const;
 

@@ -24,6 +24,7 @@
 #include "vocabulary/counter_log.h"
 #include "vocabulary/edge_record_log_basket.h"
 #include "vocabulary/event_log_basket.h"
+#include "vocabulary/event_log_records.h"
 #include "vocabulary/pos_event_log_basket.h"
 #include "vocabulary/system_log_record.h"
 
@@ -98,7 +99,7 @@ class IVXPPClient {
   // transport failure, -2 the server's "Error:".  `textFormat` (may be
   // null) tells, after the call, whether the records came as text blocks.
   virtual int EventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
-                       const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
+                       const CDateTime& start, const CDateTime& end, EventLogRecords& records,
                        const uint32_t* channelIndex, int* textFormat) = 0;
   virtual int SystemLog(const std::string& url, uint32_t session, const int* systemLogNumber,
                         const CDateTime& start, const CDateTime& end, std::vector<SystemLogRecord>& records) = 0;
@@ -119,7 +120,7 @@ class IVXPPClient {
                            std::vector<PosEventLogBasket>& records) = 0;
   virtual int IVSEventLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId,
                           const int* ruleType, const CDateTime& start, const CDateTime& end,
-                          std::vector<EventLogBasket>& records, int* textFormat) = 0;
+                          EventLogRecords& records, int* textFormat) = 0;
   virtual int EdgeRecordLog(const std::string& url, uint32_t session, const int* eventNumber,
                             const uint32_t* cameraId, const CDateTime& start, const CDateTime& end,
                             std::vector<EdgeRecordLogBasket>& records, int* textFormat) = 0;

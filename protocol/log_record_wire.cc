@@ -79,9 +79,9 @@ void PutDescription(std::string* out, const std::string& text) {
 
 // A description as the client reads it: into a terminated buffer, so it
 // ends at its first NUL.
-std::string DescriptionAt(const char* bytes) {
+std::string_view DescriptionAt(const char* bytes) {
   const auto length = static_cast<size_t>(GetI32(bytes));
-  return std::string(bytes + 4, ::strnlen(bytes + 4, length));
+  return std::string_view(bytes + 4, ::strnlen(bytes + 4, length));
 }
 
 // How the readers take a signed field: as "%u" reads it (most blocks), or
@@ -108,8 +108,21 @@ constexpr BlockField<Record, Value> Field(const char* name, Value Record::*membe
 // The value of the name at `index`, read into *value.  A time the block does
 // not have is null; a number it does not have keeps *value.
 void ReadValue(const HeaderIndex& block, size_t index, SignedText, CDateTime* value) {
-  std::string text;
-  *value = block.Text(index, &text) ? CDateTime::ParseWire(text.c_str()) : CDateTime::Null();
+  std::string_view text;
+  if (!block.Text(index, &text)) {
+    *value = CDateTime::Null();
+    return;
+  }
+  // Every record of a text answer has its time: a wire time fits the
+  // buffer, anything longer is read as it is.
+  char terminated[32];
+  if (text.size() < sizeof terminated) {
+    text.copy(terminated, text.size());
+    terminated[text.size()] = '\0';
+    *value = CDateTime::ParseWire(terminated);
+  } else {
+    *value = CDateTime::ParseWire(std::string(text).c_str());
+  }
 }
 void ReadValue(const HeaderIndex& block, size_t index, SignedText, uint32_t* value) {
   uint32_t read = 0;
@@ -125,6 +138,9 @@ void ReadValue(const HeaderIndex& block, size_t index, SignedText how, int32_t* 
   }
 }
 void ReadValue(const HeaderIndex& block, size_t index, SignedText, std::string* value) { block.Text(index, value); }
+void ReadValue(const HeaderIndex& block, size_t index, SignedText, std::string_view* value) {
+  block.Text(index, value);
+}
 
 // The lines of `fields`, in their order, without the empty line.
 template <typename Record, typename... Values>
@@ -157,11 +173,11 @@ Record ReadBlock(std::string_view block, const std::tuple<BlockField<Record, Val
 // The description comes last in every block: a text that happens to hold a
 // header name then cannot hide the real header, which the readers find first.
 constexpr auto kEventFields = std::make_tuple(
-    Field(kEventTime, &EventLogBasket::LogTime),
-    Field(kEventNumber, &EventLogBasket::EventNumber),
-    Field(kEventChannel, &EventLogBasket::ChannelIndex),
-    Field(kEventCamera, &EventLogBasket::CameraId),
-    Field(kEventDescription, &EventLogBasket::Description));
+    Field(kEventTime, &EventLogView::LogTime),
+    Field(kEventNumber, &EventLogView::EventNumber),
+    Field(kEventChannel, &EventLogView::ChannelIndex),
+    Field(kEventCamera, &EventLogView::CameraId),
+    Field(kEventDescription, &EventLogView::Description));
 constexpr auto kCountingFields = std::make_tuple(
     Field(kCountingTime, &CounterLog::LogTime),
     Field(kCountingChannel, &CounterLog::ChannelIndex),
@@ -230,8 +246,8 @@ void PutCountingRecord(std::string* out, const CounterLog& record) {
   PutU32(out, 0);
 }
 
-EventLogBasket GetEventRecord(const char* bytes, bool withCamera) {
-  EventLogBasket record;
+EventLogView GetEventRecord(const char* bytes, bool withCamera) {
+  EventLogView record;
   record.LogTime = GetDateTime(bytes);
   record.EventNumber = GetI32(bytes + 16);
   record.ChannelIndex = GetI32(bytes + 20);
@@ -272,7 +288,7 @@ CounterLog GetCountingRecord(const char* bytes) {
   return record;
 }
 
-void PutEventBlock(std::string* out, const EventLogBasket& record) { PutBlock(out, record, kEventFields); }
+void PutEventBlock(std::string* out, const EventLogBasket& record) { PutBlock(out, ViewOf(record), kEventFields); }
 
 void PutCountingBlock(std::string* out, const CounterLog& record) { PutBlock(out, record, kCountingFields); }
 
@@ -299,7 +315,7 @@ void PutPosEventBlock(std::string* out, const PosEventLogBasket& record) {
   out->append(block);
 }
 
-EventLogBasket ReadEventBlock(std::string_view block) { return ReadBlock(block, kEventFields); }
+EventLogView ReadEventBlock(std::string_view block) { return ReadBlock(block, kEventFields); }
 
 CounterLog ReadCountingBlock(std::string_view block) { return ReadBlock(block, kCountingFields); }
 

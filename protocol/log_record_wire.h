@@ -23,6 +23,7 @@
 #include "vocabulary/counter_log.h"
 #include "vocabulary/edge_record_log_basket.h"
 #include "vocabulary/event_log_basket.h"
+#include "vocabulary/event_log_records.h"
 #include "vocabulary/pos_event_log_basket.h"
 #include "vocabulary/system_log_record.h"
 
@@ -46,8 +47,9 @@ void PutSystemRecord(std::string* out, const SystemLogRecord& record, const std:
 void PutCountingRecord(std::string* out, const CounterLog& record);
 
 // Readers of one complete record.  `bytes` holds the head, the length and
-// `length` description bytes (event records), or the fixed size.
-EventLogBasket GetEventRecord(const char* bytes, bool withCamera);
+// `length` description bytes (event records), or the fixed size.  An event
+// record's description is a view into `bytes`.
+EventLogView GetEventRecord(const char* bytes, bool withCamera);
 PosEventLogBasket GetPosEventRecord(const char* bytes);
 // The event string is left as the bytes hold it (up to the first NUL).
 SystemLogRecord GetSystemRecord(const char* bytes);
@@ -68,8 +70,8 @@ void PutPosEventBlock(std::string* out, const PosEventLogBasket& record);
 constexpr size_t kPosBlockLimit = 11264;
 
 // Fields whose header is absent keep the value of a fresh record, with the
-// time null.
-EventLogBasket ReadEventBlock(std::string_view block);
+// time null.  An event record's description is a view into `block`.
+EventLogView ReadEventBlock(std::string_view block);
 CounterLog ReadCountingBlock(std::string_view block);
 IVSCounterLog ReadIvsCountingBlock(std::string_view block);
 CombinedCounterLog ReadCombinedCountingBlock(std::string_view block);

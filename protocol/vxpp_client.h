@@ -98,7 +98,7 @@ class CVXPPClient : public VXPPClientComm {
   bool UserLogout(const std::string& url, uint32_t session) override;
 
   int EventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
-               const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
+               const CDateTime& start, const CDateTime& end, EventLogRecords& records,
                const uint32_t* channelIndex, int* textFormat) override;
   int SystemLog(const std::string& url, uint32_t session, const int* systemLogNumber, const CDateTime& start,
                 const CDateTime& end, std::vector<SystemLogRecord>& records) override;
@@ -116,7 +116,7 @@ class CVXPPClient : public VXPPClientComm {
   int PosEventLog2(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* posId,
                    const CDateTime& start, const CDateTime& end, std::vector<PosEventLogBasket>& records) override;
   int IVSEventLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId, const int* ruleType,
-                  const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
+                  const CDateTime& start, const CDateTime& end, EventLogRecords& records,
                   int* textFormat) override;
   int EdgeRecordLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
                     const CDateTime& start, const CDateTime& end, std::vector<EdgeRecordLogBasket>& records,

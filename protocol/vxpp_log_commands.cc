@@ -81,12 +81,22 @@ auto TextOnlyRecords(std::vector<Record>& records, int* textFormat, ReadBlock re
   };
 }
 
-// Event records, whose binary form carries the camera for IVSEVENTLOG only.
-auto EventRecords(std::vector<EventLogBasket>& records, int* textFormat, bool withCamera) {
-  return TextOrBinaryRecords(
-      records, textFormat, vxpp::ReadEventBlock,
-      vxpp::RecordLayout::LengthPrefixed(withCamera ? vxpp::kIvsEventHeadBytes : vxpp::kEventHeadBytes),
-      [withCamera](std::string_view bytes) { return vxpp::GetEventRecord(bytes.data(), withCamera); });
+// Event records, collected without an allocation each; their binary form
+// carries the camera for IVSEVENTLOG only.
+auto EventRecords(EventLogRecords& records, int* textFormat, bool withCamera) {
+  return [&records, textFormat, withCamera](CNetHelper& net, const std::string& headers, uint64_t count) {
+    const bool text = TextFormat(headers, textFormat);
+    const vxpp::RecordLayout layout = text ? vxpp::RecordLayout::TextBlock()
+                                           : vxpp::RecordLayout::LengthPrefixed(withCamera ? vxpp::kIvsEventHeadBytes
+                                                                                           : vxpp::kEventHeadBytes);
+    records.Reserve(records.size() + static_cast<size_t>(std::min(count, kMaxReserved)));
+    vxpp::CRecordReader(net, layout).Read(count, [&](std::string_view bytes) {
+      if (text)
+        records.Add(vxpp::ReadEventBlock(bytes));
+      else
+        records.Add(vxpp::GetEventRecord(bytes.data(), withCamera));
+    });
+  };
 }
 
 // The filter lines, the date range and the line that asks a server able to
@@ -146,7 +156,7 @@ int CVXPPClient::LogExchange(const std::string& url, uint32_t session, const Log
 }
 
 int CVXPPClient::EventLog(const std::string& url, uint32_t session, const int* eventNumber, const uint32_t* cameraId,
-                          const CDateTime& start, const CDateTime& end, std::vector<EventLogBasket>& records,
+                          const CDateTime& start, const CDateTime& end, EventLogRecords& records,
                           const uint32_t* channelIndex, int* textFormat) {
   const std::string filters =
       vxpp::FormatText("Event-Number: %d\r\nChannel-Index: %u\r\nCamera-ID: %u\r\n", SignedFilter(eventNumber),
@@ -160,7 +170,7 @@ int CVXPPClient::EventLog(const std::string& url, uint32_t session, const int* e
 
 int CVXPPClient::IVSEventLog(const std::string& url, uint32_t session, const uint32_t* ivsDeviceId,
                              const int* ruleType, const CDateTime& start, const CDateTime& end,
-                             std::vector<EventLogBasket>& records, int* textFormat) {
+                             EventLogRecords& records, int* textFormat) {
   const std::string filters = vxpp::FormatText("IVSDevice-ID: %u\r\nIVSRule-Type: %d\r\n",
                                                UnsignedFilter(ivsDeviceId), SignedFilter(ruleType));
   return LogExchange(

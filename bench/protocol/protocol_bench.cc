@@ -195,10 +195,10 @@ uint64_t BareRead(uint16_t port, const std::string& request, bool text) {
 
 // The client's records; the caller frees them after its clock has stopped,
 // so that a round times the reading and not the freeing.
-std::vector<EventLogBasket> ClientRead(uint16_t port, uint32_t session, const CDateTime& start, const CDateTime& end) {
+EventLogRecords ClientRead(uint16_t port, uint32_t session, const CDateTime& start, const CDateTime& end) {
   CVXPPClient client;
   client.SetPort(port);
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   int text = 0;
   if (client.EventLog(kUrl, session, nullptr, nullptr, start, end, records, nullptr, &text) != 1) {
     std::fprintf(stderr, "protocol_bench: EVENTLOG failed\n");

@@ -22,7 +22,7 @@ void RunCommand(CVXPPClient& client, uint8_t command) {
   const CDateTime start = CDateTime::FromFields(2024, 3, 5, 0, 0, 0);
   const CDateTime end = CDateTime::FromFields(2024, 3, 6, 0, 0, 0);
   int textFormat = 0;
-  std::vector<EventLogBasket> events;
+  EventLogRecords events;
   std::vector<std::string> texts;
   std::vector<uint32_t> numbers, more;
   std::string body;

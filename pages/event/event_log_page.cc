@@ -190,7 +190,7 @@ void CEventLogPage::RunSearch(const CDateRange& range) {
 
 void CEventLogPage::ListLocalRecord(const EventLogBasket& record, void* search) {
   auto& listing = *static_cast<LocalListing*>(search);
-  listing.rules->List(record, listing.blocks, *listing.rows);
+  listing.rules->List(ViewOf(record), listing.blocks, *listing.rows);
   listing.page->ReportRecordRead(listing.rows->size());
 }
 
@@ -226,7 +226,7 @@ void CEventLogPage::SearchRemote(const CDateRange& range) {
   std::optional<uint32_t> position;
   if (SecondSelector().GetCurSel() > 0) position = static_cast<uint32_t>(SecondSelector().GetCurSel() - 1);
 
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   int textFormat = 0;
   const int result = Client().EventLog(ServerUrl(viewer), viewer.userSessionNo,
                                      PointerTo(eventNumber), PointerTo(cameraId), range.start, range.end, records,
@@ -245,7 +245,7 @@ void CEventLogPage::SearchRemote(const CDateRange& range) {
   const EventRowRules rules(std::move(settings), Owner()->CameraIds());
   m_rows.reserve(records.size());
   PageRowBlocks<EventListItem> blocks;
-  for (const EventLogBasket& record : records) {
+  for (const EventLogView& record : records) {
     if (rules.List(record, blocks, m_rows)) m_rows.back()->playState = RemoteSearchPlayState(*m_rows.back(), m_host);
   }
 }

@@ -61,7 +61,7 @@ bool EventRowRules::UserMaySee(uint32_t cameraId) const {
          (m_settings.user->RightsOfCamera(cameraId) & CUserAccount::kMayView) != 0;
 }
 
-std::string_view EventRowRules::CameraOf(const EventLogBasket& record, uint32_t& cameraIndex) const {
+std::string_view EventRowRules::CameraOf(const EventLogView& record, uint32_t& cameraIndex) const {
   const int n = record.EventNumber;
   const std::optional<uint32_t> position = m_cameras.Find(record.CameraId);
   const bool named = n == 200 ? record.CameraId != kNoInputDevice && position.has_value()
@@ -74,7 +74,7 @@ std::string_view EventRowRules::CameraOf(const EventLogBasket& record, uint32_t&
   return {};
 }
 
-bool EventRowRules::List(const EventLogBasket& record, PageRowBlocks<EventListItem>& blocks,
+bool EventRowRules::List(const EventLogView& record, PageRowBlocks<EventListItem>& blocks,
                          PageRows<EventListItem>& rows) const {
   const int n = record.EventNumber;
   const bool remote = m_settings.source == EventSearchSource::kRemote;

@@ -21,7 +21,7 @@
 #include "pages/event/event_types.h"
 #include "vocabulary/event_catalogue.h"
 #include "vocabulary/log_status.h"
-#include "vocabulary/event_log_basket.h"
+#include "vocabulary/event_log_records.h"
 
 class CUserAccount;
 
@@ -65,7 +65,7 @@ class EventRowRules {
   // Appends the record's row to `rows` (time texts, event number, camera
   // text and index, description; play state unknown), made in `blocks`,
   // and returns true; or returns false when the record is not listed.
-  bool List(const EventLogBasket& record, PageRowBlocks<EventListItem>& blocks,
+  bool List(const EventLogView& record, PageRowBlocks<EventListItem>& blocks,
             PageRows<EventListItem>& rows) const;
 
  private:
@@ -74,7 +74,7 @@ class EventRowRules {
   bool KeepsNumber(int eventNumber) const;
   bool UserMaySee(uint32_t cameraId) const;
   // The camera column and index of a record matched to the camera list.
-  std::string_view CameraOf(const EventLogBasket& record, uint32_t& cameraIndex) const;
+  std::string_view CameraOf(const EventLogView& record, uint32_t& cameraIndex) const;
 
   EventRowSettings m_settings;
   CameraIndexLookup m_cameras;

@@ -139,7 +139,7 @@ void CIVSLogPage::RunSearch(const CDateRange& range) {
 
 void CIVSLogPage::ListLocalRecord(const EventLogBasket& record, void* page) {
   auto& self = *static_cast<CIVSLogPage*>(page);
-  if (self.AddRow(record)) self.ReportRecordRead(self.m_rows.size());
+  if (self.AddRow(ViewOf(record))) self.ReportRecordRead(self.m_rows.size());
 }
 
 void CIVSLogPage::AbortSearch() {
@@ -166,7 +166,7 @@ void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int3
   const ViewerSettings& settings = Owner()->Settings();
   std::optional<uint32_t> deviceId;
   if (device) deviceId = static_cast<uint32_t>(*device);
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   int textFormat = 0;
   const int result = Client().IVSEventLog(ServerUrl(settings), settings.userSessionNo, deviceId ? &*deviceId : nullptr,
                                         ruleType ? &*ruleType : nullptr, range.start, range.end, records, &textFormat);
@@ -175,7 +175,7 @@ void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int3
   // Only a server that sends text records (protocol 2.0 on) sends what a
   // row needs; the rows delivered before a failure or a cancel are kept.
   if (textFormat == 1) {
-    for (const EventLogBasket& record : records) {
+    for (const EventLogView& record : records) {
       if (AddRow(record)) m_rows.back()->playState = RemoteIVSPlayState(*m_rows.back(), m_host);
     }
   }
@@ -186,13 +186,13 @@ void CIVSLogPage::SearchRemote(std::optional<int32_t> device, std::optional<int3
     TellSearchFailed();
 }
 
-const std::string& CIVSLogPage::DeviceName(const EventLogBasket& record) const {
+const std::string& CIVSLogPage::DeviceName(const EventLogView& record) const {
   if (record.EventNumber < kFirstIVSEvent || record.EventNumber > kLastIVSEvent) return m_deletedText;
   const auto found = m_deviceNames.find(static_cast<int64_t>(static_cast<uint32_t>(record.ChannelIndex)));
   return found != m_deviceNames.end() ? found->second : m_deletedText;
 }
 
-bool CIVSLogPage::AddRow(const EventLogBasket& record) {
+bool CIVSLogPage::AddRow(const EventLogView& record) {
   if (!MayView(static_cast<uint32_t>(record.ChannelIndex))) return false;
   IVSListRow& row = m_blocks.Next();
   row.SetTime(record.LogTime);

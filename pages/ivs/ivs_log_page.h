@@ -27,6 +27,7 @@
 #include "pages/common/page_rows.h"
 #include "pages/common/search_log_page.h"
 #include "pages/ivs/ivs_event_rows.h"
+#include "vocabulary/event_log_records.h"
 
 class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
  public:
@@ -78,10 +79,10 @@ class CIVSLogPage : public CSearchLogPage, public IHostLinkedPage {
   void SearchRemote(std::optional<int32_t> device, std::optional<int32_t> ruleType, const CDateRange& range);
   static void ListLocalRecord(const EventLogBasket& record, void* page);
   // Adds the row of an event, unless the user may not see its device.
-  bool AddRow(const EventLogBasket& record);
+  bool AddRow(const EventLogView& record);
   // The name a row shows for a device: its entry in the device selector as
   // the search began, or the deleted text.
-  const std::string& DeviceName(const EventLogBasket& record) const;
+  const std::string& DeviceName(const EventLogView& record) const;
   bool MayView(uint32_t id) const;
 
   CHostLink m_host;

@@ -50,7 +50,7 @@ TEST(AbortTest, AbortEndsAStalledReceiveWithinTheBound) {
   });
   CVXPPClient client;
   client.SetPort(peer.Port());
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   const Clock::duration late = RunUntilAborted(client, [&] {
     return client.EventLog("vxpp://127.0.0.1/", 1, nullptr, nullptr, CDateTime::Null(), CDateTime::Null(), records,
                            nullptr, nullptr) == vxpp::kResultFailure;

@@ -26,7 +26,7 @@ const std::string kText = "VXPP/1.0 200 OK\r\nLog-Count: 1\r\nVXPP-Version: 2.0\
 const std::string kHead(24, '\0');  // an event record's head, before its length
 
 int Events(CVXPPClient& client, const char* url = "vxpp://server/") {
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   int text = 0;
   return client.EventLog(url, 1, nullptr, nullptr, CDateTime::Null(), CDateTime::Null(), records, nullptr, &text);
 }

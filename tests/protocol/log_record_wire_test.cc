@@ -66,7 +66,7 @@ TEST(LogRecordWireTest, BlocksAreWrittenLineByLineAndReadBack) {
 }
 
 TEST(LogRecordWireTest, MissingOrOddFieldsKeepAFreshRecord) {
-  const EventLogBasket event = vxpp::ReadEventBlock("Other: 1\r\nEventLog-EventNumber: x\r\n\r\n");
+  const EventLogView event = vxpp::ReadEventBlock("Other: 1\r\nEventLog-EventNumber: x\r\n\r\n");
   EXPECT_EQ(event.LogTime.GetStatus(), CDateTime::kNull);
   EXPECT_EQ(event.EventNumber, 0);
   EXPECT_EQ(event.CameraId, 0u);

@@ -37,7 +37,7 @@ class LogCommandsTest : public ::testing::Test {
     return peer;
   }
   const std::string& Sent(size_t connection) { return m_api.PeerAt(connection).received; }
-  int Events(std::vector<EventLogBasket>& records, int* text) {
+  int Events(EventLogRecords& records, int* text) {
     return m_client.EventLog(kUrl, 1, nullptr, nullptr, CDateTime::Null(), CDateTime::Null(), records, nullptr, text);
   }
 
@@ -49,7 +49,7 @@ TEST_F(LogCommandsTest, RequestsAreSentByteForByte) {
   for (int i = 0; i < 9; ++i) Answer("VXPP/1.0 200 OK\r\nLog-Count: 0\r\n");
   const int number = 2, rule = 5;
   const uint32_t camera = 7, channel = 1, device = 4, pos = 3, counter = 9;
-  std::vector<EventLogBasket> events;
+  EventLogRecords events;
   std::vector<SystemLogRecord> system;
   std::vector<CounterLog> counts;
   std::vector<IVSCounterLog> ivsCounts;
@@ -105,7 +105,7 @@ TEST_F(LogCommandsTest, RequestsAreSentByteForByte) {
 TEST_F(LogCommandsTest, CountsErrorsAndTheTextFormatFlag) {
   std::string binary;
   vxpp::PutEventRecord(&binary, Event(4, "binary"), false);
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   int text = 0;
 
   // No count reads no records; a negative count or length fails.
@@ -155,7 +155,7 @@ TEST_F(LogCommandsTest, BinaryRecordsArriveInAnyPieces) {
   }
   for (size_t piece : {1, 13, 4096, 70000}) {
     m_api.SetMaxPiece(piece);
-    std::vector<EventLogBasket> events;
+    EventLogRecords events;
     int text = 0;
     m_api.AddPeer()
         .Then("VXPP/1.0 200 OK\r\nLog-Count: 40\r\n\r\n" + binary.substr(0, 1000))
@@ -192,7 +192,7 @@ TEST_F(LogCommandsTest, ShortOrBrokenRecordsFailKeepingTheOnesBefore) {
   vxpp::PutEventRecord(&events, Event(1, "complete"), false);
   std::string partial;
   vxpp::PutEventRecord(&partial, Event(1, "never finished"), false);
-  std::vector<EventLogBasket> records;
+  EventLogRecords records;
   int text = 0;
   Answer("VXPP/1.0 200 OK\r\nLog-Count: 2\r\n", events + partial.substr(0, partial.size() - 3), End::kStall);
   before = m_api.ElapsedMs();

@@ -27,10 +27,11 @@ const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
 constexpr int64_t kDay = CDateTime::kTicksPerDay;
 
 std::string Show(const CDateTime& t) { return std::to_string(t.GetStatus()) + ":" + t.FormatListCell(); }
-std::string Show(const EventLogBasket& r) {
+std::string Show(const EventLogView& r) {
   return Show(r.LogTime) + " n" + std::to_string(r.EventNumber) + " ch" + std::to_string(r.ChannelIndex) + " cam" +
-         std::to_string(r.CameraId) + " " + r.Description;
+         std::to_string(r.CameraId) + " " + std::string(r.Description);
 }
+std::string Show(const EventLogBasket& r) { return Show(ViewOf(r)); }
 std::string Show(const SystemLogRecord& r) {
   std::ostringstream out;
   out << Show(r.LogTime) << " n" << r.EventNumber << " " << r.EventString << " " << r.Param1 << "," << r.Param2
@@ -59,10 +60,10 @@ std::string Show(const EdgeRecordLogBasket& r) {
   return Show(r.LogTime) + " cam" + std::to_string(r.CameraId) + " t" + std::to_string(r.LogType) + " " + r.Description;
 }
 
-template <typename Record>
-std::vector<std::string> Shown(const std::vector<Record>& records) {
+template <typename Records>
+std::vector<std::string> Shown(const Records& records) {
   std::vector<std::string> texts;
-  for (const Record& r : records) texts.push_back(Show(r));
+  for (const auto& r : records) texts.push_back(Show(r));
   return texts;
 }
 
@@ -133,7 +134,7 @@ TEST_F(RemoteSearchTest, EventRecordsEqualLocalInBothForms) {
         // A binary event record carries no camera id.
         if (binary)
           for (auto& r : expected) r.CameraId = 0;
-        std::vector<EventLogBasket> remote;
+        EventLogRecords remote;
         int text = 0;
         ASSERT_EQ(m_client.EventLog(kUrl, m_session, f.number ? &*f.number : nullptr, f.camera ? &*f.camera : nullptr,
                                     range.start, range.end, remote, f.channel ? &*f.channel : nullptr, &text),
@@ -151,7 +152,7 @@ TEST_F(RemoteSearchTest, EventRecordsEqualLocalInBothForms) {
         local.event = EventNumberFilter{10000, static_cast<int32_t>(device)};
         if (rule >= 0) local.cameraId = static_cast<uint32_t>(rule);
         const std::vector<EventLogBasket> expected = Local<EventLogBasket>(local, Ranges()[0]);
-        std::vector<EventLogBasket> remote;
+        EventLogRecords remote;
         int text = 0;
         ASSERT_EQ(m_client.IVSEventLog(kUrl, m_session, &device, rule >= 0 ? &rule : nullptr, CDateTime::Null(),
                                        CDateTime::Null(), remote, &text),

@@ -119,7 +119,7 @@ TEST_F(HostilePeerTest, IdleSocketsOfOneHostDoNotStarveOthers) {
   }
   // A well-behaved client logs in and searches meanwhile.
   ASSERT_EQ(Login("operator", "op"), vxpp::kLoginSuccess);
-  std::vector<EventLogBasket> events;
+  EventLogRecords events;
   int textFormat = 0;
   EXPECT_EQ(m_client.EventLog(kUrl, m_session, nullptr, nullptr, CDateTime::Null(), CDateTime::Null(), events, nullptr,
                               &textFormat),

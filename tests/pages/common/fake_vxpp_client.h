@@ -56,13 +56,13 @@ class FakeVxppClient : public IVXPPClient {
     return true;
   }
   int EventLog(const std::string& url, uint32_t, const int* eventNumber, const uint32_t* cameraId, const CDateTime&,
-               const CDateTime&, std::vector<EventLogBasket>& records, const uint32_t* channelIndex,
+               const CDateTime&, EventLogRecords& records, const uint32_t* channelIndex,
                int* textFormat) override {
     Asked(url);
     m_a.eventNumber = Value(eventNumber);
     m_a.cameraId = Value(cameraId);
     m_a.channelIndex = Value(channelIndex);
-    records = m_a.events;
+    for (const EventLogBasket& record : m_a.events) records.Add(record);
     if (textFormat != nullptr) *textFormat = m_a.textFormat;
     if (m_a.whileAnswering) m_a.whileAnswering();
     return m_a.result;
@@ -82,11 +82,11 @@ class FakeVxppClient : public IVXPPClient {
     return true;
   }
   int IVSEventLog(const std::string& url, uint32_t, const uint32_t* ivsDeviceId, const int* ruleType,
-                  const CDateTime&, const CDateTime&, std::vector<EventLogBasket>& records, int* textFormat) override {
+                  const CDateTime&, const CDateTime&, EventLogRecords& records, int* textFormat) override {
     Asked(url);
     m_a.ivsDeviceId = Value(ivsDeviceId);
     m_a.ivsRuleType = Value(ruleType);
-    records = m_a.events;
+    for (const EventLogBasket& record : m_a.events) records.Add(record);
     *textFormat = m_a.textFormat;
     return m_a.result;
   }

@@ -22,7 +22,7 @@ class EventRowRulesTest : public ::testing::Test {
   // The camera column of the record's row, "dropped" when it is not listed.
   std::string Camera(const EventLogBasket& record, const std::vector<uint32_t>& cameras = {11, 12, 13}) {
     settings.deletedCameraText = "[Deleted]";
-    if (!EventRowRules(settings, cameras).List(record, blocks, rows)) return "dropped";
+    if (!EventRowRules(settings, cameras).List(ViewOf(record), blocks, rows)) return "dropped";
     return std::string(rows.back()->cameraText);
   }
   bool Listed(int eventNumber) { return Camera(Record(eventNumber, 11)) != "dropped"; }
