@@ -7,7 +7,9 @@
 #
 # A target starts from the seeds of fuzz/<folder>/corpus/<target>/ and of
 # the test data, and from what earlier runs kept in build/fuzz/runs/<target>/
-# (the working corpus; the committed seeds are never written).  A finding
+# (the working corpus; the committed seeds are never written), with
+# <target>.dict as its dictionary and the libFuzzer flags of the line in
+# <target>.options when they are there.  A finding
 # leaves its input in build/fuzz/runs/<target>-crash-... (or -timeout-,
 # -oom-) and the log in build/fuzz/runs/<target>.log, and makes the script
 # fail after the remaining targets ran.
@@ -55,6 +57,12 @@ run_target() {  # BINARY: one target's run; its verdict goes to $runs/TARGET.ver
   local options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
                  -artifact_prefix="$runs/$target-")
   [ -f "$folder/$target.dict" ] && options+=(-dict="$folder/$target.dict")
+  # A target's own flags come last, so they override the ones above.
+  if [ -f "$folder/$target.options" ]; then
+    local own
+    read -ra own <"$folder/$target.options"
+    options+=("${own[@]}")
+  fi
   if "$binary" "${options[@]}" "$corpus" >"$runs/$target.log" 2>&1; then
     echo "fuzz: $target: $(grep -o 'stat::number_of_executed_units: [0-9]*' "$runs/$target.log" | grep -o '[0-9]*$') inputs in ${seconds} s, nothing found"
     echo ok >"$runs/$target.verdict"
