@@ -107,11 +107,12 @@ TEST_F(RpbClientTest, EveryCommandByteForByteOnOneConnection) {
     return word + " vxpp://server/ VXPP/1.0\r\nCSeq: " + std::to_string(cseq) + "\r\nUser-Session-No: 7\r\n" +
            lines + "\r\n";
   };
-  const std::string next = " vxpp://server/ VXPP/1.0\r\nCSeq: %d\r\nDetect-File-Changed: 1\r\n"
-                           "SupportStreamEncryptType: 1\r\nUser-Session-No: 7\r\n\r\n";
-  const auto nextRequest = [&](const char* word, int cseq) {
-    std::string text = word + next;
-    return text.replace(text.find("%d"), 2, std::to_string(cseq));
+  const auto nextRequest = [](const char* word, int cseq) {
+    std::string text(word);
+    text += " vxpp://server/ VXPP/1.0\r\nCSeq: ";
+    text += std::to_string(cseq);
+    text += "\r\nDetect-File-Changed: 1\r\nSupportStreamEncryptType: 1\r\nUser-Session-No: 7\r\n\r\n";
+    return text;
   };
   const std::string range = "Device-Id: 3\r\nStart-Date-Time: 2024/3/5;1:2:3:45\r\nEnd-Date-Time: ";
   const std::string current = "Device-Id: 3\r\nCurrent-Date-Time: 2024/3/5;1:2:3:45\r\n";
