@@ -21,7 +21,7 @@
 
 #include "logview/logview_qt.h"
 #include "temp_folder.h"
-#include "tools/logview-demo/demo_installation.h"
+#include "tests/tools/two_day_demo.h"
 #include "tools/logview-host/host_window.h"
 #include "tools/logview-host/screenshot_run.h"
 #include "tools/logview-host/timeline_panel.h"
@@ -68,13 +68,9 @@ std::string Output(const std::string& command) {
 
 TEST(LogviewHostOffscreen, PhotographsSearchedSortedTabsAndExportsThroughTheSaveDialog) {
   TempFolder folder;
-  DemoOptions options;
-  options.days = 2;
-  options.endDate = CDateTime::FromFields(2024, 3, 5);
-  options.folder = folder.File("demo");
-  std::string error;
-  ASSERT_TRUE(WriteDemoInstallation(options, [](const std::string&) {}, &error)) << error;
-  setenv("LOGVIEW_INSTALL", options.folder.c_str(), 1);
+  const std::string demo = folder.File("demo");
+  ASSERT_EQ(WriteTwoDayDemo(demo), "");
+  setenv("LOGVIEW_INSTALL", demo.c_str(), 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // The file dialog remembers its folders in the user's settings: not ours to change.
   setenv("XDG_CONFIG_HOME", folder.File("config").c_str(), 1);
@@ -83,11 +79,11 @@ TEST(LogviewHostOffscreen, PhotographsSearchedSortedTabsAndExportsThroughTheSave
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
   InstallLogViewerQtFrontEnd();
-  HostWindow host(options.folder);
+  HostWindow host(demo);
 
   const std::string shots = folder.File("shots");
   FILE* out = std::tmpfile();
-  ASSERT_EQ(RunScreenshots(host, options.folder, shots, out, stderr), 0);
+  ASSERT_EQ(RunScreenshots(host, demo, shots, out, stderr), 0);
   std::fclose(out);
 
   QDialog* window = ViewerDriver::FindViewerWindow(&host);

@@ -10,7 +10,7 @@
 
 #include "server_process.h"
 #include "temp_folder.h"
-#include "tools/logview-demo/demo_installation.h"
+#include "tests/tools/two_day_demo.h"
 #include "tools/logview-host/sites_panel.h"
 
 namespace {
@@ -20,13 +20,9 @@ TEST(LogviewHostSites, ListsEachServersAnswerAndTheirMergedRows) {
             (QStringList{"Server", "Desc\"ription", "state"}));
 
   TempFolder folder;
-  DemoOptions options;
-  options.days = 2;
-  options.endDate = CDateTime::FromFields(2024, 3, 5);
-  options.folder = folder.File("demo");
-  std::string error;
-  ASSERT_TRUE(WriteDemoInstallation(options, [](const std::string&) {}, &error)) << error;
-  ServerProcess first(options.folder), second(options.folder);
+  const std::string demo = folder.File("demo");
+  ASSERT_EQ(WriteTwoDayDemo(demo), "");
+  ServerProcess first(demo), second(demo);
   ASSERT_TRUE(first.Port() && second.Port());
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   int argc = 1;
@@ -34,7 +30,7 @@ TEST(LogviewHostSites, ListsEachServersAnswerAndTheirMergedRows) {
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
 
-  SitesPanel panel(options.folder, LOGVIEW_PATH, [] { return QString("2024-03-05"); }, nullptr);
+  SitesPanel panel(demo, LOGVIEW_PATH, [] { return QString("2024-03-05"); }, nullptr);
   const QString one = QString("127.0.0.1:%1").arg(first.Port()), two = QString("127.0.0.1:%1").arg(second.Port());
   panel.SetSites(one + " admin:admin\n" + two + " admin:admin\n127.0.0.1:1 admin:admin\n");
   panel.SetKind("system");

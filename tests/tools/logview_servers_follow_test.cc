@@ -17,7 +17,7 @@
 
 #include "server_process.h"
 #include "temp_folder.h"
-#include "tools/logview-demo/demo_installation.h"
+#include "tests/tools/two_day_demo.h"
 
 namespace {
 
@@ -91,14 +91,7 @@ class LogviewProcess {
 
 class LogviewServersFollowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    DemoOptions options;
-    options.days = 2;
-    options.endDate = CDateTime::FromFields(2024, 3, 5);
-    options.folder = m_folder.File("demo");
-    std::string error;
-    ASSERT_TRUE(WriteDemoInstallation(options, [](const std::string&) {}, &error)) << error;
-  }
+  void SetUp() override { ASSERT_EQ(WriteTwoDayDemo(m_folder.File("demo")), ""); }
 
   std::string Install() const { return m_folder.File("demo"); }
 

@@ -16,22 +16,15 @@
 #include "program_run.h"
 #include "server_process.h"
 #include "temp_folder.h"
-#include "tools/logview-demo/demo_installation.h"
+#include "tests/tools/two_day_demo.h"
 
 namespace {
-
-const CDateTime kLastDay = CDateTime::FromFields(2024, 3, 5);
 
 class LogviewTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_folder = new TempFolder;
-    DemoOptions options;
-    options.days = 2;
-    options.endDate = kLastDay;
-    options.folder = s_folder->File("demo");
-    std::string error;
-    ASSERT_TRUE(WriteDemoInstallation(options, [](const std::string&) {}, &error)) << error;
+    ASSERT_EQ(WriteTwoDayDemo(s_folder->File("demo")), "");
   }
   static void TearDownTestSuite() { delete s_folder; }
 
