@@ -1,7 +1,6 @@
 #include "platform/large_text.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "platform/large_memory.h"
@@ -33,20 +32,11 @@ void LargeText::Release() noexcept {
   m_size = 0;
 }
 
-std::string_view LargeText::Append(std::string_view piece) {
-  if (piece.empty()) return {};
-  if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < piece.size()) {
-    const size_t grown = m_blocks.empty() ? kFirstBlockBytes : std::min(m_blocks.back().capacity * 2, kLastBlockBytes);
-    const size_t capacity = std::max(grown, piece.size());
-    m_blocks.reserve(m_blocks.size() + 1);  // nothing leaks if the vector cannot grow
-    m_blocks.push_back({static_cast<char*>(AllocateLarge(capacity)), capacity, 0});
-  }
-  Block& block = m_blocks.back();
-  char* copy = block.bytes + block.used;
-  std::memcpy(copy, piece.data(), piece.size());
-  block.used += piece.size();
-  m_size += piece.size();
-  return {copy, piece.size()};
+void LargeText::AddBlock(size_t bytes) {
+  const size_t grown = m_blocks.empty() ? kFirstBlockBytes : std::min(m_blocks.back().capacity * 2, kLastBlockBytes);
+  const size_t capacity = std::max(grown, bytes);
+  m_blocks.reserve(m_blocks.size() + 1);  // nothing leaks if the vector cannot grow
+  m_blocks.push_back({static_cast<char*>(AllocateLarge(capacity)), capacity, 0});
 }
 
 std::vector<std::string_view> LargeText::Blocks() const {

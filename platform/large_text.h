@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -25,8 +26,18 @@ class LargeText {
   LargeText& operator=(const LargeText&) = delete;
   ~LargeText();
 
-  // The copy of `piece` (an empty view for an empty piece).
-  std::string_view Append(std::string_view piece);
+  // The copy of `piece` (an empty view for an empty piece).  Inline while
+  // the last block has room: a million records append a piece each.
+  std::string_view Append(std::string_view piece) {
+    if (piece.empty()) return {};
+    if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < piece.size()) AddBlock(piece.size());
+    Block& block = m_blocks.back();
+    char* copy = block.bytes + block.used;
+    std::memcpy(copy, piece.data(), piece.size());
+    block.used += piece.size();
+    m_size += piece.size();
+    return {copy, piece.size()};
+  }
   // All bytes appended.
   size_t size() const { return m_size; }
   // The bytes appended, in order, block by block.
@@ -38,6 +49,8 @@ class LargeText {
     size_t capacity;
     size_t used;
   };
+  // Starts a block with room for `bytes` at least.
+  void AddBlock(size_t bytes);
   void Release() noexcept;
 
   std::vector<Block> m_blocks;
