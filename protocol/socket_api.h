@@ -47,6 +47,11 @@ class SocketApi {
   // `peek` the bytes stay queued for the next receive.  Called once a wait
   // has found data, so it does not block.
   virtual long Recv(SocketHandle socket, void* buffer, size_t length, bool peek, int* error) = 0;
+  // As Recv, without a wait before it: kNothingQueued when no byte (and no
+  // close) is there yet.  Saves the wait's system call while an answer
+  // streams in; an implementation that cannot tell answers kNothingQueued.
+  static constexpr long kNothingQueued = -2;
+  virtual long RecvQueued(SocketHandle socket, void* buffer, size_t length, bool peek, int* error);
   virtual void Close(SocketHandle socket) = 0;
   // Milliseconds of a steady clock, the one the client's deadlines run on.
   virtual uint64_t NowMs();

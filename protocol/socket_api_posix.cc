@@ -166,6 +166,17 @@ class PosixSocketApi final : public SocketApi {
     }
   }
 
+  long RecvQueued(SocketHandle socket, void* buffer, size_t length, bool peek, int* error) override {
+    for (;;) {
+      const ssize_t n = ::recv(socket, buffer, length, MSG_DONTWAIT | (peek ? MSG_PEEK : 0));
+      if (n >= 0) return static_cast<long>(n);
+      if (errno == EINTR) continue;
+      if (errno == EAGAIN || errno == EWOULDBLOCK) return kNothingQueued;
+      *error = WsaErrorFromErrno(errno);
+      return -1;
+    }
+  }
+
   void Close(SocketHandle socket) override { ::close(socket); }
 };
 
@@ -175,6 +186,8 @@ SocketApi* SocketApi::Default() {
   static PosixSocketApi api;
   return &api;
 }
+
+long SocketApi::RecvQueued(SocketHandle, void*, size_t, bool, int*) { return kNothingQueued; }
 
 uint64_t SocketApi::NowMs() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();

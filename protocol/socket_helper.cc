@@ -154,8 +154,7 @@ void CSocketHelper::RecvAppend(std::string* out, size_t length, uint32_t timeout
 }
 
 size_t CSocketHelper::RecvAvailable(void* buffer, size_t capacity, uint32_t timeoutMs) {
-  AwaitData(timeoutMs);
-  return ReceiveNow(buffer, capacity, false);
+  return Receive(buffer, capacity, timeoutMs, false);
 }
 
 size_t CSocketHelper::RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs) {
@@ -165,10 +164,26 @@ size_t CSocketHelper::RecvSome(void* buffer, size_t capacity, uint32_t timeoutMs
 }
 
 size_t CSocketHelper::PeekSome(void* buffer, size_t capacity, uint32_t timeoutMs) {
-  AwaitData(timeoutMs);
-  const size_t seen = ReceiveNow(buffer, capacity, true);
+  const size_t seen = Receive(buffer, capacity, timeoutMs, true);
   if (seen == 0) throw VxppError{VxppError::kSocket, vxpp::kWsaEconnreset};
   return seen;
+}
+
+size_t CSocketHelper::Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek) {
+  // Bytes already queued are taken without a wait; the guard's time and a
+  // raised abort signal end a read as they end a wait.
+  if (m_guard != nullptr) m_guard->Allow(kDefaultWaitMs);  // throws once the time is up
+  if (m_abort == nullptr || !m_abort->Raised()) {
+    int error = 0;
+    const long got = m_api->RecvQueued(m_socket, buffer, capacity, peek, &error);
+    if (got < 0 && got != vxpp::SocketApi::kNothingQueued) ThrowSocketError(error);
+    if (got >= 0) {
+      if (!peek && m_guard != nullptr) m_guard->Received(static_cast<size_t>(got));
+      return static_cast<size_t>(got);
+    }
+  }
+  AwaitData(timeoutMs);
+  return ReceiveNow(buffer, capacity, peek);
 }
 
 size_t CSocketHelper::ReceiveNow(void* buffer, size_t capacity, bool peek) {

@@ -85,6 +85,8 @@ class CSocketHelper {
   void AwaitData(uint32_t timeoutMs);
   // One receive (or peek) of what has arrived; 0 when the peer closed.
   size_t ReceiveNow(void* buffer, size_t capacity, bool peek);
+  // The same after waiting up to `timeoutMs` when nothing has arrived.
+  size_t Receive(void* buffer, size_t capacity, uint32_t timeoutMs, bool peek);
 
   bool m_owned = false;
   uint32_t m_lastError = 0;
