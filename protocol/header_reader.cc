@@ -1,7 +1,9 @@
 #include "protocol/header_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace vxpp {
@@ -22,12 +24,28 @@ bool EndsValue(char c, bool token) {
   return c == '\r' || c == '\n' || (token && (IsBlank(c) || c == ';'));
 }
 
+// Where the value that starts at `at` ends.
+size_t ValueEnd(std::string_view headers, size_t at, bool token) {
+  // Most values are short numbers: a few bytes are looked at one by one,
+  // and memchr runs over the rest of a long text (a description).
+  const size_t near = std::min(headers.size(), at + 16);
+  size_t end = at;
+  while (end < near && !EndsValue(headers[end], token)) ++end;
+  if (end < near || token) {
+    while (end < headers.size() && !EndsValue(headers[end], token)) ++end;
+    return end;
+  }
+  // Lines end in CR LF: the first CR bounds the search for an earlier LF.
+  const std::string_view rest = headers.substr(end);
+  const size_t cr = std::min(rest.find('\r'), rest.size());
+  return end + std::min(rest.substr(0, cr).find('\n'), cr);
+}
+
 // The value that starts right after a name's colon at `at`.
 bool ReadValueAt(std::string_view headers, size_t at, size_t* position, bool token, std::string_view* value) {
   if (at == std::string_view::npos) return false;
   while (at < headers.size() && IsBlank(headers[at])) ++at;
-  size_t end = at;
-  while (end < headers.size() && !EndsValue(headers[end], token)) ++end;
+  const size_t end = ValueEnd(headers, at, token);
   *value = headers.substr(at, end - at);
   *position = end;
   return true;
@@ -147,26 +165,23 @@ int ResponseStatus(std::string_view headers, const char* version) {
   return n.read ? static_cast<int>(static_cast<uint32_t>(AsSigned(n))) : -1;
 }
 
-HeaderIndex::HeaderIndex(std::string_view headers, std::initializer_list<const char*> names) : m_headers(headers) {
-  size_t lengths[kMaxNames];
-  size_t count = 0, missing = 0;
-  for (const char* name : names) {
-    if (count == kMaxNames) break;
-    lengths[count] = std::strlen(name);
-    m_valueStart[count++] = std::string_view::npos;
-    ++missing;
-  }
-  for (size_t i = count; i < kMaxNames; ++i) m_valueStart[i] = std::string_view::npos;
+HeaderIndex::HeaderIndex(std::string_view headers, std::initializer_list<std::string_view> names)
+    : m_headers(headers) {
+  std::fill(std::begin(m_valueStart), std::end(m_valueStart), std::string_view::npos);
+  const std::string_view* name = names.begin();
+  const size_t count = std::min(names.size(), kMaxNames);
+  size_t missing = count;
   // A name occurs where a colon ends it; the first such colon of each name
   // is its first occurrence, as a search from the start would find it.
-  const char* const* name = names.begin();
   for (size_t colon = headers.find(':'); colon != std::string_view::npos && missing > 0;
        colon = headers.find(':', colon + 1)) {
     for (size_t i = 0; i < count; ++i) {
-      if (m_valueStart[i] != std::string_view::npos || lengths[i] > colon + 1) continue;
-      // Most colons end no name: their first letters already differ.
-      const char* start = headers.data() + colon + 1 - lengths[i];
-      if (*start != *name[i] || std::memcmp(start, name[i], lengths[i]) != 0) continue;
+      const size_t length = name[i].size();
+      if (m_valueStart[i] != std::string_view::npos || length > colon + 1) continue;
+      // Most colons end no name: the letters before them already differ
+      // (the names of one block share their beginning more than their end).
+      if (length >= 2 && headers[colon - 1] != name[i][length - 2]) continue;
+      if (std::memcmp(headers.data() + colon + 1 - length, name[i].data(), length) != 0) continue;
       m_valueStart[i] = colon + 1;
       --missing;
     }

@@ -45,7 +45,7 @@ class HeaderIndex {
  public:
   static constexpr size_t kMaxNames = 8;
 
-  HeaderIndex(std::string_view headers, std::initializer_list<const char*> names);
+  HeaderIndex(std::string_view headers, std::initializer_list<std::string_view> names);
 
   // As HeaderText, HeaderU32 and HeaderInt of the name at `index`.
   bool Text(size_t index, std::string* value) const;

@@ -77,13 +77,6 @@ void PutDescription(std::string* out, const std::string& text) {
   out->append(text, 0, length);
 }
 
-// A description as the client reads it: into a terminated buffer, so it
-// ends at its first NUL.
-std::string_view DescriptionAt(const char* bytes) {
-  const auto length = static_cast<size_t>(GetI32(bytes));
-  return std::string_view(bytes + 4, ::strnlen(bytes + 4, length));
-}
-
 // How the readers take a signed field: as "%u" reads it (most blocks), or
 // as "%d" does.
 enum class SignedText { kAsUnsigned, kAsSigned };
@@ -246,16 +239,6 @@ void PutCountingRecord(std::string* out, const CounterLog& record) {
   PutU32(out, 0);
 }
 
-EventLogView GetEventRecord(const char* bytes, bool withCamera) {
-  EventLogView record;
-  record.LogTime = GetDateTime(bytes);
-  record.EventNumber = GetI32(bytes + 16);
-  record.ChannelIndex = GetI32(bytes + 20);
-  if (withCamera) record.CameraId = GetU32(bytes + 24);
-  record.Description = DescriptionAt(bytes + (withCamera ? kIvsEventHeadBytes : kEventHeadBytes));
-  return record;
-}
-
 PosEventLogBasket GetPosEventRecord(const char* bytes) {
   PosEventLogBasket record;
   record.LogTime = GetDateTime(bytes);
@@ -315,7 +298,82 @@ void PutPosEventBlock(std::string* out, const PosEventLogBasket& record) {
   out->append(block);
 }
 
-EventLogView ReadEventBlock(std::string_view block) { return ReadBlock(block, kEventFields); }
+namespace {
+
+// The value of the line at *at when it is "`name` value\r\n" (the name with
+// its colon, one blank); *at moves to the next line.
+bool TakeLine(std::string_view block, size_t* at, std::string_view name, std::string_view* value) {
+  if (block.substr(*at, name.size()) != name || block.size() <= *at + name.size() || block[*at + name.size()] != ' ')
+    return false;
+  const size_t start = *at + name.size() + 1;
+  const size_t end = block.find('\r', start);
+  if (end == std::string_view::npos || end + 1 == block.size() || block[end + 1] != '\n') return false;
+  *value = block.substr(start, end - start);
+  *at = end + 2;
+  return true;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// 1 to 19 digits, taken as "%u" takes them.
+bool PlainNumber(std::string_view text, uint32_t* value) {
+  if (text.empty() || text.size() > 19) return false;
+  uint64_t number = 0;
+  for (const char c : text) {
+    if (!IsDigit(c)) return false;
+    number = number * 10 + static_cast<uint64_t>(c - '0');
+  }
+  *value = static_cast<uint32_t>(number);
+  return true;
+}
+
+// "YYYY/MM/DD;hh:mm:ss", the wire time as the writer writes it.
+bool PlainTime(std::string_view text, CDateTime* time) {
+  static constexpr std::string_view kShape = "0000/00/00;00:00:00";
+  if (text.size() != kShape.size()) return false;
+  for (size_t i = 0; i < kShape.size(); ++i)
+    if (kShape[i] == '0' ? !IsDigit(text[i]) : text[i] != kShape[i]) return false;
+  const auto number = [text](size_t at, size_t digits) {
+    int value = 0;
+    for (size_t i = at; i < at + digits; ++i) value = value * 10 + (text[i] - '0');
+    return value;
+  };
+  *time = CDateTime::FromFields(number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2),
+                                number(17, 2));
+  return true;
+}
+
+// An event block laid out as its writer lays it out: the fields' lines in
+// their order, a plain time, plain numbers.  Read line by line, such a block
+// gives what the name search gives: the text before each line holds only
+// other names (none a suffix of another) and digits and separators, so no
+// name occurs before its own line.  False for any other block.
+bool ReadWriterEventBlock(std::string_view block, EventLogView* record) {
+  size_t at = 0;
+  std::string_view time, number, channel, camera;
+  uint32_t eventNumber = 0, channelIndex = 0;
+  if (!TakeLine(block, &at, kEventTime, &time) || !TakeLine(block, &at, kEventNumber, &number) ||
+      !TakeLine(block, &at, kEventChannel, &channel) || !TakeLine(block, &at, kEventCamera, &camera) ||
+      !PlainTime(time, &record->LogTime) || !PlainNumber(number, &eventNumber) ||
+      !PlainNumber(channel, &channelIndex) || !PlainNumber(camera, &record->CameraId))
+    return false;
+  const std::string_view description = kEventDescription;
+  if (block.substr(at, description.size()) != description) return false;
+  record->EventNumber = static_cast<int32_t>(eventNumber);
+  record->ChannelIndex = static_cast<int32_t>(channelIndex);
+  HeaderIndex(block.substr(at), {description}).Text(0, &record->Description);
+  return true;
+}
+
+}  // namespace
+
+EventLogView ReadEventBlock(std::string_view block) {
+  EventLogView record;
+  if (ReadWriterEventBlock(block, &record)) return record;
+  return SearchEventBlock(block);
+}
+
+EventLogView SearchEventBlock(std::string_view block) { return ReadBlock(block, kEventFields); }
 
 CounterLog ReadCountingBlock(std::string_view block) { return ReadBlock(block, kCountingFields); }
 

@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,7 @@
 #include "vocabulary/event_log_basket.h"
 #include "vocabulary/event_log_records.h"
 #include "vocabulary/pos_event_log_basket.h"
+#include "protocol/wire_bytes.h"
 #include "vocabulary/system_log_record.h"
 
 namespace vxpp {
@@ -46,10 +48,27 @@ void PutSystemRecord(std::string* out, const SystemLogRecord& record, const std:
                      unsigned codePage);
 void PutCountingRecord(std::string* out, const CounterLog& record);
 
+// A description as the client reads it: into a terminated buffer, so it
+// ends at its first NUL.
+inline std::string_view DescriptionAt(const char* bytes) {
+  const auto length = static_cast<size_t>(GetI32(bytes));
+  const void* nul = std::memchr(bytes + 4, '\0', length);
+  return std::string_view(bytes + 4, nul == nullptr ? length : static_cast<size_t>(static_cast<const char*>(nul) - (bytes + 4)));
+}
+
 // Readers of one complete record.  `bytes` holds the head, the length and
 // `length` description bytes (event records), or the fixed size.  An event
-// record's description is a view into `bytes`.
-EventLogView GetEventRecord(const char* bytes, bool withCamera);
+// record's description is a view into `bytes`.  The event reader takes
+// every record of a large answer, so it is inline.
+inline EventLogView GetEventRecord(const char* bytes, bool withCamera) {
+  EventLogView record;
+  record.LogTime = GetDateTime(bytes);
+  record.EventNumber = GetI32(bytes + 16);
+  record.ChannelIndex = GetI32(bytes + 20);
+  if (withCamera) record.CameraId = GetU32(bytes + 24);
+  record.Description = DescriptionAt(bytes + (withCamera ? kIvsEventHeadBytes : kEventHeadBytes));
+  return record;
+}
 PosEventLogBasket GetPosEventRecord(const char* bytes);
 // The event string is left as the bytes hold it (up to the first NUL).
 SystemLogRecord GetSystemRecord(const char* bytes);
@@ -72,6 +91,10 @@ constexpr size_t kPosBlockLimit = 11264;
 // Fields whose header is absent keep the value of a fresh record, with the
 // time null.  An event record's description is a view into `block`.
 EventLogView ReadEventBlock(std::string_view block);
+// The same by searching the block for each name, as the other readers do;
+// ReadEventBlock reads the writer's own layout line by line, faster, and
+// always gives what this gives.
+EventLogView SearchEventBlock(std::string_view block);
 CounterLog ReadCountingBlock(std::string_view block);
 IVSCounterLog ReadIvsCountingBlock(std::string_view block);
 CombinedCounterLog ReadCombinedCountingBlock(std::string_view block);

@@ -14,30 +14,21 @@ size_t ResumeAt(size_t searched) { return searched < kBlockEnd.size() ? 0 : sear
 
 }  // namespace
 
-size_t CRecordReader::CompleteRecord(std::string_view bytes, size_t* searched) const {
-  switch (m_layout.kind) {
-    case RecordLayout::Kind::kFixed:
-      return bytes.size() >= m_layout.head ? m_layout.head : 0;
-    case RecordLayout::Kind::kTextBlock: {
-      const size_t end = bytes.find(kBlockEnd, ResumeAt(*searched));
-      if (end == std::string_view::npos) {
-        if (bytes.size() >= kMaxRecordBytes)
-          throw VxppError{VxppError::kTooLarge, 0, "record block bytes without an end", bytes.size(), kMaxRecordBytes};
-        *searched = bytes.size();
-        return 0;
-      }
-      *searched = 0;
-      return end + kBlockEnd.size();
-    }
-    case RecordLayout::Kind::kLengthPrefixed:
-      break;
+void CRecordReader::RejectLength(uint32_t length, size_t limit) {
+  if (static_cast<int32_t>(length) < 0) throw VxppError{VxppError::kMalformed};
+  throw VxppError{VxppError::kTooLarge, 0, "description length", length, limit};
+}
+
+size_t CRecordReader::CompleteTextBlock(std::string_view bytes, size_t* searched) const {
+  const size_t end = bytes.find(kBlockEnd, ResumeAt(*searched));
+  if (end == std::string_view::npos) {
+    if (bytes.size() >= kMaxRecordBytes)
+      throw VxppError{VxppError::kTooLarge, 0, "record block bytes without an end", bytes.size(), kMaxRecordBytes};
+    *searched = bytes.size();
+    return 0;
   }
-  const size_t head = m_layout.head + 4;
-  if (bytes.size() < head) return 0;
-  const int32_t length = GetI32(bytes.data() + m_layout.head);
-  if (length < 0) throw VxppError{VxppError::kMalformed};
-  CheckLimit(static_cast<uint64_t>(length), kMaxRecordBytes - head, "description length");
-  return bytes.size() - head < static_cast<size_t>(length) ? 0 : head + static_cast<size_t>(length);
+  *searched = 0;
+  return end + kBlockEnd.size();
 }
 
 size_t CRecordReader::Receive(size_t filled, size_t room, uint64_t due, size_t searched) {

@@ -29,6 +29,7 @@
 
 #include "protocol/client_limits.h"
 #include "protocol/socket_helper.h"
+#include "protocol/wire_bytes.h"
 
 namespace vxpp {
 
@@ -58,8 +59,29 @@ class CRecordReader {
  private:
   // The size of the record at the front of `bytes`, or 0 when it has not
   // fully arrived.  *searched: how many bytes at the front are known to
-  // hold no text block's end; kept up to date here.
-  size_t CompleteRecord(std::string_view bytes, size_t* searched) const;
+  // hold no text block's end; kept up to date here.  Inline for the binary
+  // layouts, which a million records of one answer pass through.
+  size_t CompleteRecord(std::string_view bytes, size_t* searched) const {
+    switch (m_layout.kind) {
+      case RecordLayout::Kind::kFixed:
+        return bytes.size() >= m_layout.head ? m_layout.head : 0;
+      case RecordLayout::Kind::kLengthPrefixed:
+        return CompleteLengthPrefixed(bytes);
+      case RecordLayout::Kind::kTextBlock:
+        break;
+    }
+    return CompleteTextBlock(bytes, searched);
+  }
+  size_t CompleteLengthPrefixed(std::string_view bytes) const {
+    const size_t head = m_layout.head + 4;
+    if (bytes.size() < head) return 0;
+    const uint32_t length = GetU32(bytes.data() + m_layout.head);
+    if (length > kMaxRecordBytes - head) RejectLength(length, kMaxRecordBytes - head);
+    return bytes.size() - head < length ? 0 : head + length;
+  }
+  // Throws kMalformed for a negative length, else kTooLarge.
+  [[noreturn]] static void RejectLength(uint32_t length, size_t limit);
+  size_t CompleteTextBlock(std::string_view bytes, size_t* searched) const;
   // Receives into the buffer behind the `filled` bytes of a record begun,
   // `room` bytes at most and no byte past the last of the `due` records.
   size_t Receive(size_t filled, size_t room, uint64_t due, size_t searched);

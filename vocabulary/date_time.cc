@@ -267,7 +267,7 @@ bool ScanWireFields(const char* text, int fields[6]) {
 
 CDateTime CDateTime::ParseWire(const char* text) {
   if (text == nullptr) return Invalid();
-  if (std::strcmp(text, "null") == 0) return Null();
+  if (text[0] == 'n' && std::strcmp(text, "null") == 0) return Null();
   int f[6];
   if (ScanWireFields(text, f)) return FromFields(f[0], f[1], f[2], f[3], f[4], f[5]);
   int y, mo, d, h, mi, s;

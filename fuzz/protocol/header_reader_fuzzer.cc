@@ -24,11 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t position = 0;
   for (size_t before = 0; vxpp::HeaderText(block, "Day:", &text, &position); before = position)
     if (position <= before || position > block.size()) __builtin_trap();
-  const vxpp::HeaderIndex index(block, {"Log-Time:", "Event-Number:", "Camera-ID:", "Description:"});
+  // The index reads each name as the single readers do.
+  static const char* const kNames[] = {"Log-Time:", "Event-Number:", "Camera-ID:", "Description:"};
+  const vxpp::HeaderIndex index(block, {kNames[0], kNames[1], kNames[2], kNames[3]});
   for (size_t i = 0; i < 4; ++i) {
-    index.Text(i, &text);
-    index.U32(i, &u32);
-    index.Int(i, &i32);
+    std::string alone;
+    uint32_t aloneU32 = 0;
+    int32_t aloneI32 = 0;
+    const bool found = index.Text(i, &text);
+    if (found != vxpp::HeaderText(block, kNames[i], &alone) || (found && text != alone)) __builtin_trap();
+    if (index.U32(i, &u32) != vxpp::HeaderU32(block, kNames[i], &aloneU32) || u32 != aloneU32) __builtin_trap();
+    if (index.Int(i, &i32) != vxpp::HeaderInt(block, kNames[i], &aloneI32) || i32 != aloneI32) __builtin_trap();
   }
   return 0;
 }

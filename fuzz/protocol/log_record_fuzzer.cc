@@ -42,7 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       bytes.resize(vxpp::kCountingRecordBytes, '\0');
       vxpp::GetCountingRecord(bytes.data());
       break;
-    case 5: vxpp::ReadEventBlock(block); break;
+    case 5:
+      // The line-by-line reading of a writer's block must agree with the name search.
+      if (!(vxpp::ReadEventBlock(block) == vxpp::SearchEventBlock(block))) __builtin_trap();
+      break;
     case 6: vxpp::ReadCountingBlock(block); break;
     case 7: vxpp::ReadIvsCountingBlock(block); break;
     case 8: vxpp::ReadCombinedCountingBlock(block); break;

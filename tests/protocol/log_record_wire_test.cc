@@ -84,4 +84,26 @@ TEST(LogRecordWireTest, MissingOrOddFieldsKeepAFreshRecord) {
   EXPECT_TRUE(vxpp::ReadEdgeRecordBlock("EventLog-LogTime: null\r\n\r\n").Description.empty());
 }
 
+TEST(LogRecordWireTest, EventBlocksReadLineByLineAgreeWithTheNameSearch) {
+  const std::string head = "EventLog-LogTime: 2024/03/05;12:30:15\r\nEventLog-EventNumber: 7\r\n";
+  const std::string tail = "EventLog-ChannelIndex: 3\r\nEventLog-CameraId: 4000000000\r\n";
+  for (const std::string& block : {
+           head + tail + "EventLog-Description: door\r\n\r\n",
+           head + tail + "EventLog-Description:  \t EventLog-CameraId: 9\nrest\r\n\r\n",
+           head + tail + "EventLog-Description:\r\n\r\n",
+           "EventLog-LogTime: null\r\nEventLog-EventNumber: -2\r\n" + tail + "EventLog-Description: x\r\n\r\n",
+           "EventLog-LogTime: 2024/3/5;12:30:15\r\nEventLog-EventNumber:  99999999999999999999\r\n" + tail +
+               "EventLog-Description: x\r\n\r\n",
+           tail + head + "EventLog-Description: x\r\n\r\n",
+           head + "EventLog-ChannelIndex: 3\nEventLog-CameraId: 5\r\n\r\n",
+       }) {
+    EXPECT_EQ(vxpp::ReadEventBlock(block), vxpp::SearchEventBlock(block)) << block;
+  }
+  const EventLogView event = vxpp::ReadEventBlock(head + tail + "EventLog-Description: door\r\n\r\n");
+  EXPECT_EQ(event.LogTime, kNoon);
+  EXPECT_EQ(event.EventNumber, 7);
+  EXPECT_EQ(event.CameraId, 4000000000u);
+  EXPECT_EQ(event.Description, "door");
+}
+
 }  // namespace
