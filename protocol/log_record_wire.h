@@ -21,12 +21,12 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/wire_bytes.h"
 #include "vocabulary/counter_log.h"
 #include "vocabulary/edge_record_log_basket.h"
 #include "vocabulary/event_log_basket.h"
 #include "vocabulary/event_log_records.h"
 #include "vocabulary/pos_event_log_basket.h"
-#include "protocol/wire_bytes.h"
 #include "vocabulary/system_log_record.h"
 
 namespace vxpp {
@@ -52,8 +52,9 @@ void PutCountingRecord(std::string* out, const CounterLog& record);
 // ends at its first NUL.
 inline std::string_view DescriptionAt(const char* bytes) {
   const auto length = static_cast<size_t>(GetI32(bytes));
-  const void* nul = std::memchr(bytes + 4, '\0', length);
-  return std::string_view(bytes + 4, nul == nullptr ? length : static_cast<size_t>(static_cast<const char*>(nul) - (bytes + 4)));
+  const char* text = bytes + 4;
+  const auto* nul = static_cast<const char*>(std::memchr(text, '\0', length));
+  return std::string_view(text, nul == nullptr ? length : static_cast<size_t>(nul - text));
 }
 
 // Readers of one complete record.  `bytes` holds the head, the length and

@@ -157,27 +157,28 @@ class PosixSocketApi final : public SocketApi {
   }
 
   long Recv(SocketHandle socket, void* buffer, size_t length, bool peek, int* error) override {
-    for (;;) {
-      const ssize_t n = ::recv(socket, buffer, length, peek ? MSG_PEEK : 0);
-      if (n >= 0) return static_cast<long>(n);
-      if (errno == EINTR) continue;
-      *error = WsaErrorFromErrno(errno);
-      return -1;
-    }
+    return Receive(socket, buffer, length, peek ? MSG_PEEK : 0, error);
   }
 
   long RecvQueued(SocketHandle socket, void* buffer, size_t length, bool peek, int* error) override {
+    return Receive(socket, buffer, length, MSG_DONTWAIT | (peek ? MSG_PEEK : 0), error);
+  }
+
+  void Close(SocketHandle socket) override { ::close(socket); }
+
+ private:
+  // recv with `flags`; kNothingQueued when a receive that does not wait
+  // finds nothing.
+  static long Receive(SocketHandle socket, void* buffer, size_t length, int flags, int* error) {
     for (;;) {
-      const ssize_t n = ::recv(socket, buffer, length, MSG_DONTWAIT | (peek ? MSG_PEEK : 0));
+      const ssize_t n = ::recv(socket, buffer, length, flags);
       if (n >= 0) return static_cast<long>(n);
       if (errno == EINTR) continue;
-      if (errno == EAGAIN || errno == EWOULDBLOCK) return kNothingQueued;
+      if ((flags & MSG_DONTWAIT) != 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return kNothingQueued;
       *error = WsaErrorFromErrno(errno);
       return -1;
     }
   }
-
-  void Close(SocketHandle socket) override { ::close(socket); }
 };
 
 }  // namespace
