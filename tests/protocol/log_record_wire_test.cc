@@ -99,7 +99,8 @@ TEST(LogRecordWireTest, EventBlocksReadLineByLineAgreeWithTheNameSearch) {
        }) {
     EXPECT_EQ(vxpp::ReadEventBlock(block), vxpp::SearchEventBlock(block)) << block;
   }
-  const EventLogView event = vxpp::ReadEventBlock(head + tail + "EventLog-Description: door\r\n\r\n");
+  const std::string block = head + tail + "EventLog-Description: door\r\n\r\n";
+  const EventLogView event = vxpp::ReadEventBlock(block);  // its description views the block
   EXPECT_EQ(event.LogTime, kNoon);
   EXPECT_EQ(event.EventNumber, 7);
   EXPECT_EQ(event.CameraId, 4000000000u);
