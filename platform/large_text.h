@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/copy_until_nul.h"
+
 namespace platform {
 
 class LargeText {
@@ -29,14 +31,14 @@ class LargeText {
   // The copy of `piece` (an empty view for an empty piece).  Inline while
   // the last block has room: a million records append a piece each.
   std::string_view Append(std::string_view piece) {
-    if (piece.empty()) return {};
-    if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < piece.size()) AddBlock(piece.size());
-    Block& block = m_blocks.back();
-    char* copy = block.bytes + block.used;
-    std::memcpy(copy, piece.data(), piece.size());
-    block.used += piece.size();
-    m_size += piece.size();
-    return {copy, piece.size()};
+    char* copy = Room(piece.size());
+    if (copy != nullptr) std::memcpy(copy, piece.data(), piece.size());
+    return Commit(copy, piece.size());
+  }
+  // The copy of `piece` up to its first NUL (all of it when it has none).
+  std::string_view AppendUntilNul(std::string_view piece) {
+    char* copy = Room(piece.size());
+    return Commit(copy, copy == nullptr ? 0 : CopyUntilNul(copy, piece.data(), piece.size()));
   }
   // All bytes appended.
   size_t size() const { return m_size; }
@@ -49,6 +51,19 @@ class LargeText {
     size_t capacity;
     size_t used;
   };
+  // Where `bytes` bytes can be written at the end (nullptr for none).
+  char* Room(size_t bytes) {
+    if (bytes == 0) return nullptr;
+    if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < bytes) AddBlock(bytes);
+    return m_blocks.back().bytes + m_blocks.back().used;
+  }
+  // Keeps the `bytes` written at `copy`, the place Room gave.
+  std::string_view Commit(char* copy, size_t bytes) {
+    if (bytes == 0) return {};
+    m_blocks.back().used += bytes;
+    m_size += bytes;
+    return {copy, bytes};
+  }
   // Starts a block with room for `bytes` at least.
   void AddBlock(size_t bytes);
   void Release() noexcept;

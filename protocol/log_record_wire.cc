@@ -244,7 +244,9 @@ PosEventLogBasket GetPosEventRecord(const char* bytes) {
   record.LogTime = GetDateTime(bytes);
   record.EventRuleId = GetI32(bytes + 16);
   record.PosId = GetU32(bytes + 20);
-  record.Description = DescriptionAt(bytes + kEventHeadBytes);
+  const auto length = static_cast<size_t>(GetI32(bytes + kEventHeadBytes));
+  const char* text = bytes + kEventHeadBytes + 4;
+  record.Description.assign(text, ::strnlen(text, length));
   return record;
 }
 

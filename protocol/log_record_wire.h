@@ -48,26 +48,21 @@ void PutSystemRecord(std::string* out, const SystemLogRecord& record, const std:
                      unsigned codePage);
 void PutCountingRecord(std::string* out, const CounterLog& record);
 
-// A description as the client reads it: into a terminated buffer, so it
-// ends at its first NUL.
-inline std::string_view DescriptionAt(const char* bytes) {
-  const auto length = static_cast<size_t>(GetI32(bytes));
-  const char* text = bytes + 4;
-  const auto* nul = static_cast<const char*>(std::memchr(text, '\0', length));
-  return std::string_view(text, nul == nullptr ? length : static_cast<size_t>(nul - text));
-}
-
 // Readers of one complete record.  `bytes` holds the head, the length and
-// `length` description bytes (event records), or the fixed size.  An event
-// record's description is a view into `bytes`.  The event reader takes
-// every record of a large answer, so it is inline.
+// `length` description bytes (event records), or the fixed size.  The
+// client reads a description into a terminated buffer, so it ends at its
+// first NUL: the POS reader cuts it there; the event reader leaves the
+// `length` bytes as they are, for the collection to cut while it copies
+// them (EventLogRecords::AddUntilNul), since it takes every record of a
+// large answer and is inline.  A description is a view into `bytes`.
 inline EventLogView GetEventRecord(const char* bytes, bool withCamera) {
   EventLogView record;
   record.LogTime = GetDateTime(bytes);
   record.EventNumber = GetI32(bytes + 16);
   record.ChannelIndex = GetI32(bytes + 20);
   if (withCamera) record.CameraId = GetU32(bytes + 24);
-  record.Description = DescriptionAt(bytes + (withCamera ? kIvsEventHeadBytes : kEventHeadBytes));
+  const char* length = bytes + (withCamera ? kIvsEventHeadBytes : kEventHeadBytes);
+  record.Description = std::string_view(length + 4, static_cast<size_t>(GetI32(length)));
   return record;
 }
 PosEventLogBasket GetPosEventRecord(const char* bytes);

@@ -94,7 +94,7 @@ auto EventRecords(EventLogRecords& records, int* textFormat, bool withCamera) {
       if (text)
         records.Add(vxpp::ReadEventBlock(bytes));
       else
-        records.Add(vxpp::GetEventRecord(bytes.data(), withCamera));
+        records.AddUntilNul(vxpp::GetEventRecord(bytes.data(), withCamera));
     });
   };
 }

@@ -43,11 +43,12 @@ class EventLogRecords {
   // Makes room for `count` records (their descriptions grow as they come).
   void Reserve(size_t count) { m_records.reserve(count); }
   // Appends `record`; its description is copied into the collection.
-  void Add(const EventLogView& record) {
-    m_records.push_back(record);
-    m_records.back().Description = m_descriptions.Append(record.Description);
-  }
+  void Add(const EventLogView& record) { Store(record, m_descriptions.Append(record.Description)); }
   void Add(const EventLogBasket& record) { Add(ViewOf(record)); }
+  // The same keeping the description up to its first NUL: a binary record
+  // of a remote answer carries its description in a counted field that the
+  // reader takes as a terminated text.
+  void AddUntilNul(const EventLogView& record) { Store(record, m_descriptions.AppendUntilNul(record.Description)); }
 
   size_t size() const { return m_records.size(); }
   bool empty() const { return m_records.empty(); }
@@ -57,6 +58,18 @@ class EventLogRecords {
   auto end() const { return m_records.end(); }
 
  private:
+  // Field by field into the array: a record copied whole went through the
+  // stack in pieces of other sizes than they were written in, which
+  // stalled the processor three times a record.
+  void Store(const EventLogView& record, std::string_view description) {
+    EventLogView& stored = m_records.emplace_back();
+    stored.LogTime = record.LogTime;
+    stored.ChannelIndex = record.ChannelIndex;
+    stored.CameraId = record.CameraId;
+    stored.EventNumber = record.EventNumber;
+    stored.Description = description;
+  }
+
   std::vector<EventLogView, platform::LargeAllocator<EventLogView>> m_records;
   platform::LargeText m_descriptions;
 };

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "protocol/log_record_wire.h"
+#include "vocabulary/event_log_records.h"
 
 namespace {
 
@@ -23,6 +24,17 @@ std::string CompleteEventRecord(std::string bytes, size_t head) {
   return bytes;
 }
 
+// Collects the event record of `bytes`: its description must be kept up to
+// its first NUL, as a terminated buffer would hold it.
+void CollectEventRecord(const std::string& bytes, bool withCamera) {
+  const EventLogView read = vxpp::GetEventRecord(bytes.data(), withCamera);
+  EventLogRecords records;
+  records.AddUntilNul(read);
+  const std::string_view& description = read.Description;
+  if (records[0].Description != description.substr(0, ::strnlen(description.data(), description.size())))
+    __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -31,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::string_view block(bytes);
   switch (choice % 11) {
-    case 0: vxpp::GetEventRecord(CompleteEventRecord(bytes, vxpp::kEventHeadBytes).data(), false); break;
-    case 1: vxpp::GetEventRecord(CompleteEventRecord(bytes, vxpp::kIvsEventHeadBytes).data(), true); break;
+    case 0: CollectEventRecord(CompleteEventRecord(bytes, vxpp::kEventHeadBytes), false); break;
+    case 1: CollectEventRecord(CompleteEventRecord(bytes, vxpp::kIvsEventHeadBytes), true); break;
     case 2: vxpp::GetPosEventRecord(CompleteEventRecord(bytes, vxpp::kEventHeadBytes).data()); break;
     case 3:
       bytes.resize(vxpp::kSystemRecordBytes, '\0');

@@ -144,12 +144,14 @@ TEST_F(LogCommandsTest, CountsErrorsAndTheTextFormatFlag) {
 }
 
 // Both forms of every log kind are compared with local searches in
-// tests/tools; here binary records are cut anywhere, also across segments.
+// tests/tools; here binary records are cut anywhere, also across segments,
+// and a description ends at its first NUL.
 TEST_F(LogCommandsTest, BinaryRecordsArriveInAnyPieces) {
   std::string binary;
   std::vector<EventLogBasket> sent;
   for (int i = 0; i < 40; ++i) {
     sent.push_back(Event(10000 + i, std::string(static_cast<size_t>(i * 37 % 300), 'a' + i % 26)));
+    if (i % 10 == 3) sent.back().Description[sent.back().Description.size() / 2] = '\0';
     sent.back().CameraId = static_cast<uint32_t>(i);
     vxpp::PutEventRecord(&binary, sent.back(), true);
   }
@@ -164,7 +166,7 @@ TEST_F(LogCommandsTest, BinaryRecordsArriveInAnyPieces) {
     ASSERT_EQ(events.size(), 40u) << piece;
     for (size_t i = 0; i < 40; ++i) {
       EXPECT_EQ(events[i].CameraId, sent[i].CameraId);
-      EXPECT_EQ(events[i].Description, sent[i].Description);
+      EXPECT_EQ(events[i].Description, sent[i].Description.c_str());
     }
   }
 }
