@@ -131,6 +131,13 @@ bool HeaderText(std::string_view headers, const char* name, std::string* value, 
   return ReadValue(headers, name, position, false, value);
 }
 
+std::string_view HeaderValueAt(std::string_view headers, size_t at) {
+  std::string_view value;
+  size_t position = 0;
+  ReadValueAt(headers, std::min(at, headers.size()), &position, false, &value);
+  return value;
+}
+
 bool HeaderToken(std::string_view headers, const char* name, std::string* value) {
   size_t position = 0;
   return ReadValue(headers, name, &position, true, value);

@@ -20,6 +20,9 @@ bool HeaderText(std::string_view headers, const char* name, std::string* value);
 // The same, searching from *position; *position becomes the index just after
 // the value, so that a repeated header can be read one occurrence after the other.
 bool HeaderText(std::string_view headers, const char* name, std::string* value, size_t* position);
+// The value of the name that ends right before `at`, as HeaderText reads
+// it, for a reader that has found the name itself.
+std::string_view HeaderValueAt(std::string_view headers, size_t at);
 // As HeaderText, but the value also ends at a blank or ";".
 bool HeaderToken(std::string_view headers, const char* name, std::string* value);
 

@@ -16,32 +16,32 @@ namespace {
 
 // Header names of the text blocks, with their colon as the readers take
 // them; the writers leave the colon where it is and add the blank.
-constexpr const char* kEventTime = "EventLog-LogTime:";
-constexpr const char* kEventNumber = "EventLog-EventNumber:";
-constexpr const char* kEventChannel = "EventLog-ChannelIndex:";
-constexpr const char* kEventCamera = "EventLog-CameraId:";
-constexpr const char* kEventDescription = "EventLog-Description:";
-constexpr const char* kCountingTime = "CountingLog-LogTime:";
-constexpr const char* kCountingChannel = "CountingLog-ChannelIndex:";
-constexpr const char* kCountingCamera = "CountingLog-CameraId:";
-constexpr const char* kCountingIn = "CountingLog-Count_in:";
-constexpr const char* kCountingOut = "CountingLog-Count_out:";
-constexpr const char* kIvsTime = "IVSCountingLog-LogTime:";
-constexpr const char* kIvsDevice = "IVSCountingLog-IVSDeviceID:";
-constexpr const char* kIvsDeviceId = "IVSCountingLog-DeviceID:";
-constexpr const char* kIvsCounter = "IVSCountingLog-CounterID:";
-constexpr const char* kIvsName = "IVSCountingLog-CounterName:";
-constexpr const char* kIvsType = "IVSCountingLog-CounterType:";
-constexpr const char* kIvsResult = "IVSCountingLog-CounterResult:";
-constexpr const char* kIvsReset = "IVSCountingLog-Reset:";
-constexpr const char* kCombinedTime = "LogTime:";
-constexpr const char* kCombinedCounter = "CounterID:";
-constexpr const char* kCombinedResult = "CounterResult:";
-constexpr const char* kPosTime = "Log-Time:";
-constexpr const char* kPosRule = "Rule-Type:";
-constexpr const char* kPosId = "POS-ID:";
-constexpr const char* kPosCameras = "Associated-Cameras:";
-constexpr const char* kPosDescription = "Description:";
+constexpr char kEventTime[] = "EventLog-LogTime:";
+constexpr char kEventNumber[] = "EventLog-EventNumber:";
+constexpr char kEventChannel[] = "EventLog-ChannelIndex:";
+constexpr char kEventCamera[] = "EventLog-CameraId:";
+constexpr char kEventDescription[] = "EventLog-Description:";
+constexpr char kCountingTime[] = "CountingLog-LogTime:";
+constexpr char kCountingChannel[] = "CountingLog-ChannelIndex:";
+constexpr char kCountingCamera[] = "CountingLog-CameraId:";
+constexpr char kCountingIn[] = "CountingLog-Count_in:";
+constexpr char kCountingOut[] = "CountingLog-Count_out:";
+constexpr char kIvsTime[] = "IVSCountingLog-LogTime:";
+constexpr char kIvsDevice[] = "IVSCountingLog-IVSDeviceID:";
+constexpr char kIvsDeviceId[] = "IVSCountingLog-DeviceID:";
+constexpr char kIvsCounter[] = "IVSCountingLog-CounterID:";
+constexpr char kIvsName[] = "IVSCountingLog-CounterName:";
+constexpr char kIvsType[] = "IVSCountingLog-CounterType:";
+constexpr char kIvsResult[] = "IVSCountingLog-CounterResult:";
+constexpr char kIvsReset[] = "IVSCountingLog-Reset:";
+constexpr char kCombinedTime[] = "LogTime:";
+constexpr char kCombinedCounter[] = "CounterID:";
+constexpr char kCombinedResult[] = "CounterResult:";
+constexpr char kPosTime[] = "Log-Time:";
+constexpr char kPosRule[] = "Rule-Type:";
+constexpr char kPosId[] = "POS-ID:";
+constexpr char kPosCameras[] = "Associated-Cameras:";
+constexpr char kPosDescription[] = "Description:";
 
 constexpr char kPosCr = 11;
 constexpr char kPosLf = 14;
@@ -302,47 +302,63 @@ void PutPosEventBlock(std::string* out, const PosEventLogBasket& record) {
 
 namespace {
 
-// The value of the line at *at when it is "`name` value\r\n" (the name with
-// its colon, one blank); *at moves to the next line.
-bool TakeLine(std::string_view block, size_t* at, std::string_view name, std::string_view* value) {
-  if (block.substr(*at, name.size()) != name || block.size() <= *at + name.size() || block[*at + name.size()] != ' ')
+// The writer's lines, taken one after the other from *at, which moves past
+// what was taken.  Names are compared as arrays of known length, which the
+// compiler does without a library call: a text answer passes every record here.
+
+// "`name` ": the name with its colon and one blank.
+template <size_t N>
+bool TakeName(std::string_view block, size_t* at, const char (&name)[N]) {
+  constexpr size_t kLength = N - 1;
+  if (block.size() - *at <= kLength || std::memcmp(block.data() + *at, name, kLength) != 0 ||
+      block[*at + kLength] != ' ')
     return false;
-  const size_t start = *at + name.size() + 1;
-  const size_t end = block.find('\r', start);
-  if (end == std::string_view::npos || end + 1 == block.size() || block[end + 1] != '\n') return false;
-  *value = block.substr(start, end - start);
-  *at = end + 2;
+  *at += kLength + 1;
+  return true;
+}
+
+bool TakeLineEnd(std::string_view block, size_t* at) {
+  if (block.size() - *at < 2 || block[*at] != '\r' || block[*at + 1] != '\n') return false;
+  *at += 2;
   return true;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// 1 to 19 digits, taken as "%u" takes them.
-bool PlainNumber(std::string_view text, uint32_t* value) {
-  if (text.empty() || text.size() > 19) return false;
+// "`name` " and a line of an optional minus and 1 to 19 digits, taken as
+// "%u" takes them (a minus negates modulo 2^64).
+template <size_t N>
+bool TakeNumberLine(std::string_view block, size_t* at, const char (&name)[N], uint32_t* value) {
+  if (!TakeName(block, at, name)) return false;
+  const bool negative = *at < block.size() && block[*at] == '-';
+  size_t end = *at + (negative ? 1 : 0);
+  const size_t digits = end;
   uint64_t number = 0;
-  for (const char c : text) {
-    if (!IsDigit(c)) return false;
-    number = number * 10 + static_cast<uint64_t>(c - '0');
-  }
-  *value = static_cast<uint32_t>(number);
-  return true;
+  for (; end < block.size() && end - digits < 20 && IsDigit(block[end]); ++end)
+    number = number * 10 + static_cast<uint64_t>(block[end] - '0');
+  if (end == digits || end - digits > 19) return false;
+  *at = end;
+  *value = static_cast<uint32_t>(negative ? 0 - number : number);
+  return TakeLineEnd(block, at);
 }
 
-// "YYYY/MM/DD;hh:mm:ss", the wire time as the writer writes it.
-bool PlainTime(std::string_view text, CDateTime* time) {
+// "`name` " and a line "YYYY/MM/DD;hh:mm:ss", the wire time as the writer writes it.
+template <size_t N>
+bool TakeTimeLine(std::string_view block, size_t* at, const char (&name)[N], CDateTime* time) {
   static constexpr std::string_view kShape = "0000/00/00;00:00:00";
-  if (text.size() != kShape.size()) return false;
+  if (!TakeName(block, at, name) || block.size() - *at < kShape.size()) return false;
+  const char* text = block.data() + *at;
   for (size_t i = 0; i < kShape.size(); ++i)
     if (kShape[i] == '0' ? !IsDigit(text[i]) : text[i] != kShape[i]) return false;
-  const auto number = [text](size_t at, size_t digits) {
+  const auto number = [text](size_t from, size_t digits) {
     int value = 0;
-    for (size_t i = at; i < at + digits; ++i) value = value * 10 + (text[i] - '0');
+    for (size_t i = from; i < from + digits; ++i) value = value * 10 + (text[i] - '0');
     return value;
   };
   *time = CDateTime::FromFields(number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2),
                                 number(17, 2));
-  return true;
+  *at += kShape.size();
+  return TakeLineEnd(block, at);
 }
 
 // An event block laid out as its writer lays it out: the fields' lines in
@@ -352,18 +368,18 @@ bool PlainTime(std::string_view text, CDateTime* time) {
 // name occurs before its own line.  False for any other block.
 bool ReadWriterEventBlock(std::string_view block, EventLogView* record) {
   size_t at = 0;
-  std::string_view time, number, channel, camera;
   uint32_t eventNumber = 0, channelIndex = 0;
-  if (!TakeLine(block, &at, kEventTime, &time) || !TakeLine(block, &at, kEventNumber, &number) ||
-      !TakeLine(block, &at, kEventChannel, &channel) || !TakeLine(block, &at, kEventCamera, &camera) ||
-      !PlainTime(time, &record->LogTime) || !PlainNumber(number, &eventNumber) ||
-      !PlainNumber(channel, &channelIndex) || !PlainNumber(camera, &record->CameraId))
+  if (!TakeTimeLine(block, &at, kEventTime, &record->LogTime) ||
+      !TakeNumberLine(block, &at, kEventNumber, &eventNumber) ||
+      !TakeNumberLine(block, &at, kEventChannel, &channelIndex) ||
+      !TakeNumberLine(block, &at, kEventCamera, &record->CameraId))
     return false;
-  const std::string_view description = kEventDescription;
-  if (block.substr(at, description.size()) != description) return false;
+  constexpr size_t kDescriptionName = sizeof kEventDescription - 1;
+  if (block.size() - at < kDescriptionName || std::memcmp(block.data() + at, kEventDescription, kDescriptionName) != 0)
+    return false;
   record->EventNumber = static_cast<int32_t>(eventNumber);
   record->ChannelIndex = static_cast<int32_t>(channelIndex);
-  HeaderIndex(block.substr(at), {description}).Text(0, &record->Description);
+  record->Description = HeaderValueAt(block, at + kDescriptionName);
   return true;
 }
 

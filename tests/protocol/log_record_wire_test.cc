@@ -96,6 +96,8 @@ TEST(LogRecordWireTest, EventBlocksReadLineByLineAgreeWithTheNameSearch) {
                "EventLog-Description: x\r\n\r\n",
            tail + head + "EventLog-Description: x\r\n\r\n",
            head + "EventLog-ChannelIndex: 3\nEventLog-CameraId: 5\r\n\r\n",
+           head + "EventLog-ChannelIndex: -1\r\nEventLog-CameraId: -1234567890123456789\r\nEventLog-Description: x\r\n\r\n",
+           head + "EventLog-ChannelIndex: -\r\nEventLog-CameraId: 12345678901234567890\r\nEventLog-Description: x\r\n\r\n",
        }) {
     EXPECT_EQ(vxpp::ReadEventBlock(block), vxpp::SearchEventBlock(block)) << block;
   }
@@ -105,6 +107,11 @@ TEST(LogRecordWireTest, EventBlocksReadLineByLineAgreeWithTheNameSearch) {
   EXPECT_EQ(event.EventNumber, 7);
   EXPECT_EQ(event.CameraId, 4000000000u);
   EXPECT_EQ(event.Description, "door");
+  // The system's own records carry channel -1 and camera -2, read as "%u" reads them.
+  const std::string systemBlock = head + "EventLog-ChannelIndex: -1\r\nEventLog-CameraId: -2\r\nEventLog-Description: x\r\n\r\n";
+  const EventLogView system = vxpp::ReadEventBlock(systemBlock);
+  EXPECT_EQ(system.ChannelIndex, -1);
+  EXPECT_EQ(system.CameraId, 4294967294u);
 }
 
 }  // namespace
