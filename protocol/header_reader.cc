@@ -24,6 +24,14 @@ bool EndsValue(char c, bool token) {
   return c == '\r' || c == '\n' || (token && (IsBlank(c) || c == ';'));
 }
 
+// Where the line that goes on at `at` ends: at CR, LF or the end.  Lines
+// end in CR LF, so the first CR bounds the search for an earlier LF.
+size_t LineEnd(std::string_view headers, size_t at) {
+  const std::string_view rest = headers.substr(at);
+  const size_t cr = std::min(rest.find('\r'), rest.size());
+  return at + std::min(rest.substr(0, cr).find('\n'), cr);
+}
+
 // Where the value that starts at `at` ends.
 size_t ValueEnd(std::string_view headers, size_t at, bool token) {
   // Most values are short numbers: a few bytes are looked at one by one,
@@ -35,10 +43,7 @@ size_t ValueEnd(std::string_view headers, size_t at, bool token) {
     while (end < headers.size() && !EndsValue(headers[end], token)) ++end;
     return end;
   }
-  // Lines end in CR LF: the first CR bounds the search for an earlier LF.
-  const std::string_view rest = headers.substr(end);
-  const size_t cr = std::min(rest.find('\r'), rest.size());
-  return end + std::min(rest.substr(0, cr).find('\n'), cr);
+  return LineEnd(headers, end);
 }
 
 // The value that starts right after a name's colon at `at`.
@@ -132,10 +137,10 @@ bool HeaderText(std::string_view headers, const char* name, std::string* value, 
 }
 
 std::string_view HeaderValueAt(std::string_view headers, size_t at) {
-  std::string_view value;
-  size_t position = 0;
-  ReadValueAt(headers, std::min(at, headers.size()), &position, false, &value);
-  return value;
+  // A text value, most often a description: no byte-by-byte start.
+  at = std::min(at, headers.size());
+  while (at < headers.size() && IsBlank(headers[at])) ++at;
+  return headers.substr(at, LineEnd(headers, at) - at);
 }
 
 bool HeaderToken(std::string_view headers, const char* name, std::string* value) {

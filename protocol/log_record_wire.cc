@@ -342,22 +342,29 @@ bool TakeNumberLine(std::string_view block, size_t* at, const char (&name)[N], u
   return TakeLineEnd(block, at);
 }
 
-// "`name` " and a line "YYYY/MM/DD;hh:mm:ss", the wire time as the writer writes it.
+// "`name` " and a line "YYYY/MM/DD;hh:mm:ss", the wire time as the writer
+// writes it; checked and read in one straight pass.
 template <size_t N>
 bool TakeTimeLine(std::string_view block, size_t* at, const char (&name)[N], CDateTime* time) {
-  static constexpr std::string_view kShape = "0000/00/00;00:00:00";
-  if (!TakeName(block, at, name) || block.size() - *at < kShape.size()) return false;
+  constexpr size_t kLength = 19;
+  if (!TakeName(block, at, name) || block.size() - *at < kLength) return false;
   const char* text = block.data() + *at;
-  for (size_t i = 0; i < kShape.size(); ++i)
-    if (kShape[i] == '0' ? !IsDigit(text[i]) : text[i] != kShape[i]) return false;
-  const auto number = [text](size_t from, size_t digits) {
-    int value = 0;
-    for (size_t i = from; i < from + digits; ++i) value = value * 10 + (text[i] - '0');
-    return value;
+  if (text[4] != '/' || text[7] != '/' || text[10] != ';' || text[13] != ':' || text[16] != ':') return false;
+  bool digits = true;
+  const auto number = [text, &digits](size_t from, size_t count) {
+    unsigned value = 0;
+    for (size_t i = from; i < from + count; ++i) {
+      const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(text[i])) - '0';
+      digits &= digit <= 9;
+      value = value * 10 + digit;
+    }
+    return static_cast<int>(value);
   };
-  *time = CDateTime::FromFields(number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2),
-                                number(17, 2));
-  *at += kShape.size();
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+  if (!digits) return false;
+  *time = CDateTime::FromFields(year, month, day, hour, minute, second);
+  *at += kLength;
   return TakeLineEnd(block, at);
 }
 

@@ -95,6 +95,7 @@ TEST(LogRecordWireTest, EventBlocksReadLineByLineAgreeWithTheNameSearch) {
            "EventLog-LogTime: 2024/3/5;12:30:15\r\nEventLog-EventNumber:  99999999999999999999\r\n" + tail +
                "EventLog-Description: x\r\n\r\n",
            tail + head + "EventLog-Description: x\r\n\r\n",
+           "EventLog-LogTime: 2024/0:/05;12:30:15\r\nEventLog-EventNumber: 7\r\n" + tail + "EventLog-Description: x\r\n\r\n",
            head + "EventLog-ChannelIndex: 3\nEventLog-CameraId: 5\r\n\r\n",
            head + "EventLog-ChannelIndex: -1\r\nEventLog-CameraId: -1234567890123456789\r\nEventLog-Description: x\r\n\r\n",
            head + "EventLog-ChannelIndex: -\r\nEventLog-CameraId: 12345678901234567890\r\nEventLog-Description: x\r\n\r\n",
