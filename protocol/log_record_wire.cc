@@ -306,13 +306,18 @@ namespace {
 // what was taken.  Names are compared as arrays of known length, which the
 // compiler does without a library call: a text answer passes every record here.
 
+// Whether `name` (with its colon) stands at `at`.
+template <size_t N>
+bool HasNameAt(std::string_view block, size_t at, const char (&name)[N]) {
+  constexpr size_t kLength = N - 1;
+  return block.size() - at >= kLength && std::memcmp(block.data() + at, name, kLength) == 0;
+}
+
 // "`name` ": the name with its colon and one blank.
 template <size_t N>
 bool TakeName(std::string_view block, size_t* at, const char (&name)[N]) {
   constexpr size_t kLength = N - 1;
-  if (block.size() - *at <= kLength || std::memcmp(block.data() + *at, name, kLength) != 0 ||
-      block[*at + kLength] != ' ')
-    return false;
+  if (!HasNameAt(block, *at, name) || block.size() - *at == kLength || block[*at + kLength] != ' ') return false;
   *at += kLength + 1;
   return true;
 }
@@ -381,12 +386,10 @@ bool ReadWriterEventBlock(std::string_view block, EventLogView* record) {
       !TakeNumberLine(block, &at, kEventChannel, &channelIndex) ||
       !TakeNumberLine(block, &at, kEventCamera, &record->CameraId))
     return false;
-  constexpr size_t kDescriptionName = sizeof kEventDescription - 1;
-  if (block.size() - at < kDescriptionName || std::memcmp(block.data() + at, kEventDescription, kDescriptionName) != 0)
-    return false;
+  if (!HasNameAt(block, at, kEventDescription)) return false;
   record->EventNumber = static_cast<int32_t>(eventNumber);
   record->ChannelIndex = static_cast<int32_t>(channelIndex);
-  record->Description = HeaderValueAt(block, at + kDescriptionName);
+  record->Description = HeaderValueAt(block, at + sizeof kEventDescription - 1);
   return true;
 }
 
